@@ -1,0 +1,36 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+
+namespace gauge {
+
+// Encoded sender curves, addressed by gauge type (0..10), unit index (0..10) and sender index
+// (0..20). An entry holds the integer and fraction word of c1, then of c2, c3 and c4. Entries
+// that no curve fills read as eight zero words, and so does any index outside the table: a
+// lookup never reaches memory the table does not own.
+class CoefficientTable
+{
+public:
+    static constexpr int GaugeTypeCount = 11;
+    static constexpr int UnitCount = 11;
+    static constexpr int SenderCount = 21;
+
+    using Entry = std::array<std::int16_t, 8>;
+
+    Entry entry(int gaugeType, int unitIndex, int senderIndex) const;
+
+    // Returns false, storing nothing, when an index lies outside the table.
+    bool setEntry(int gaugeType, int unitIndex, int senderIndex, const Entry &words);
+
+private:
+    static bool inRange(int gaugeType, int unitIndex, int senderIndex);
+    static int position(int gaugeType, int unitIndex, int senderIndex);
+
+    std::array<Entry, GaugeTypeCount * UnitCount * SenderCount> m_entries {};
+};
+
+// Fills the table from the built-in curve data.
+void BuildCoefficientTable(CoefficientTable &table);
+
+} // namespace gauge
