@@ -1,0 +1,428 @@
+// Saving and opening the nine-byte configuration record.
+#include "files/Record.h"
+#include "support/Fakes.h"
+#include "support/TempDir.h"
+
+#include <gtest/gtest.h>
+
+#include <unistd.h>
+
+namespace gauge::test {
+namespace {
+
+using Bytes = std::vector<unsigned char>;
+
+const Bytes OilPressureRecord = {100, 103, 102, 101, 101, 103, 100, 100, 100};
+
+// What the screen shows; two forms that agree on it are in the same state.
+struct Screen
+{
+    explicit Screen(const FormFixture &f)
+        : frameVisible(f.form.gaugeFrameVisible())
+        , caption(f.form.gaugeFrameCaption())
+        , config(f.config())
+    {
+        for (int g = 0; g < GroupCount; ++g) {
+            const OptionGroup &group = f.form.group(static_cast<GroupId>(g));
+            for (int i = 0; i < group.count(); ++i) {
+                const Option &o = group.option(i);
+                options.push_back(o.caption + "|" + o.toolTip + "|" + std::to_string(o.visible)
+                                  + std::to_string(o.enabled) + std::to_string(o.selected));
+            }
+        }
+    }
+
+    bool frameVisible;
+    std::string caption;
+    GaugeConfiguration config;
+    std::vector<std::string> options;
+
+    void expectSameAs(const Screen &other) const
+    {
+        EXPECT_EQ(frameVisible, other.frameVisible);
+        EXPECT_EQ(caption, other.caption);
+        EXPECT_EQ(options, other.options);
+        EXPECT_EQ(config.GaugeType, other.config.GaugeType);
+        EXPECT_EQ(config.SupplyVoltage, other.config.SupplyVoltage);
+        EXPECT_EQ(config.UnitIndex, other.config.UnitIndex);
+        EXPECT_EQ(config.SenderIndex, other.config.SenderIndex);
+        EXPECT_EQ(config.GaugeCode, other.config.GaugeCode);
+        EXPECT_EQ(config.UnitCode, other.config.UnitCode);
+        EXPECT_EQ(config.ScaleLow, other.config.ScaleLow);
+        EXPECT_EQ(config.ScaleHigh, other.config.ScaleHigh);
+        EXPECT_EQ(config.CurveCoefficients, other.config.CurveCoefficients);
+        EXPECT_EQ(config.MinAlarm, other.config.MinAlarm);
+        EXPECT_EQ(config.MaxAlarm, other.config.MaxAlarm);
+        EXPECT_EQ(config.BlkSetting, other.config.BlkSetting);
+        EXPECT_EQ(config.AlarmOutput, other.config.AlarmOutput);
+        EXPECT_EQ(config.ContactType, other.config.ContactType);
+    }
+};
+
+class RecordFiles : public testing::Test
+{
+protected:
+    void SetUp() override { f.load(); }
+
+    void save(const std::string &path)
+    {
+        f.dialogs.nextFileName = path;
+        f.form.SalvaConfigurazione_Click();
+    }
+    void open(FormFixture &form, const std::string &path)
+    {
+        form.dialogs.nextFileName = path;
+        form.form.GaugPar_Click();
+    }
+
+    TempDir dir;
+    FormFixture f;
+};
+
+TEST_F(RecordFiles, SaveWritesTheOptionPositions)
+{
+    f.choose(3);
+    f.click(GroupId::optUnit, 1);
+    f.click(GroupId::optSender, 2);
+    f.click(GroupId::optBLK, 0);
+    const std::string path = dir.path("oil.gag");
+    save(path);
+    EXPECT_EQ(readAll(path), OilPressureRecord);
+    EXPECT_EQ(f.dialogs.filters.back(), "Configuaration GAUGE  (*.gag)|*.gag");
+    EXPECT_TRUE(f.messages.shown.empty());
+
+    // The dialog offers the last name again.
+    save(path);
+    EXPECT_EQ(f.dialogs.presets.back(), path);
+}
+
+TEST_F(RecordFiles, OpeningRestoresTheDocumentedExample)
+{
+    const std::string path = dir.path("oil.gag");
+    writeAll(path, OilPressureRecord);
+    open(f, path);
+    EXPECT_EQ(f.dialogs.filters.back(), "File GAUGE  (*.gag)|*.gag");
+    EXPECT_TRUE(f.messages.shown.empty());
+    EXPECT_EQ(f.form.gaugeFrameCaption(), "Oil pressure");
+    EXPECT_EQ(f.config().GaugeType, 3);
+    EXPECT_EQ(f.config().SupplyVoltage, 0);
+    EXPECT_EQ(f.selected(GroupId::optUnit), 1);
+    EXPECT_EQ(f.selected(GroupId::optSender), 2);
+    EXPECT_EQ(f.selected(GroupId::optMinAll), 1);
+    EXPECT_EQ(f.selected(GroupId::optAllMax), 3);
+    EXPECT_EQ(f.selected(GroupId::optBLK), 0);
+    EXPECT_EQ(f.selected(GroupId::optAlLOut), 0);
+    EXPECT_EQ(f.selected(GroupId::optNO_NC), 0);
+    EXPECT_EQ(f.config().ScaleHigh, 6);
+    EXPECT_TRUE(ConfigurationComplete(f.config()));
+    EXPECT_FALSE(f.config().LoadedFromFile);
+    EXPECT_EQ(f.config().GaugeFileBytes, (Record {100, 103, 102, 101, 101, 103, 100, 100, 100}));
+    // The next dialog opens without a preset name.
+    open(f, "");
+    EXPECT_EQ(f.dialogs.presets.back(), "");
+}
+
+TEST_F(RecordFiles, EveryTypeRoundTripsOntoAFreshForm)
+{
+    struct Setup
+    {
+        int type;
+        int voltage;
+        int unit;
+        int sender;
+    };
+    const Setup setups[] = {{1, 1, 0, 5}, {2, 0, 0, 0}, {3, 1, 2, 7}, {4, 0, 0, 1},
+                            {5, 0, 1, 0}, {6, 1, 0, 8}, {7, 0, 1, 2}, {8, 1, 0, 0},
+                            {9, 0, 0, 1}, {10, 0, 0, 5}};
+    for (const Setup &s : setups) {
+        SCOPED_TRACE("type " + std::to_string(s.type));
+        FormFixture original;
+        original.load();
+        original.choose(s.type);
+        original.click(GroupId::optVoltage, s.voltage);
+        original.click(GroupId::optUnit, s.unit);
+        original.click(GroupId::optSender, s.sender);
+        original.click(GroupId::optAllMax, 2);
+        original.click(GroupId::optMinAll, 2);
+        original.click(GroupId::optAlLOut, 1);
+        original.click(GroupId::optNO_NC, 1);
+        const std::string path = dir.path("type" + std::to_string(s.type) + ".gag");
+        original.dialogs.nextFileName = path;
+        original.form.SalvaConfigurazione_Click();
+        ASSERT_EQ(readAll(path).size(), 9u);
+
+        FormFixture restored;
+        restored.load();
+        open(restored, path);
+        Screen(restored).expectSameAs(Screen(original));
+    }
+}
+
+TEST_F(RecordFiles, ATwentyFourVoltRecordShowsTheNotice)
+{
+    const std::string path = dir.path("volt24.gag");
+    writeAll(path, {101, 108, 100, 100, 101, 103, 101, 100, 100});
+    f.choose(1);
+    open(f, path);
+    EXPECT_EQ(f.messages.texts(), std::vector<std::string> {"Attention:Only For Dedicated Gauge"});
+    EXPECT_EQ(f.config().GaugeCode, 58);
+    EXPECT_EQ(f.config().ScaleLow, 18);
+    EXPECT_EQ(f.config().ScaleHigh, 30);
+}
+
+TEST_F(RecordFiles, AMaximumBelowTheMinimumOnScreenIsRejectedOnTheWay)
+{
+    f.choose(1);
+    f.click(GroupId::optMinAll, 3); // 60% on screen
+    const std::string path = dir.path("alarms.gag");
+    writeAll(path, {100, 101, 100, 100, 101, 101, 101, 100, 100}); // min 20%, max 40%
+    open(f, path);
+    EXPECT_EQ(f.messages.texts(),
+              std::vector<std::string> {"Error: Maximum Alarm is minor than Minimum Alarm"});
+    EXPECT_EQ(f.selected(GroupId::optAllMax), -1);
+    EXPECT_EQ(f.config().MaxAlarm, 0);
+    EXPECT_EQ(f.selected(GroupId::optMinAll), 1);
+    EXPECT_EQ(f.config().MinAlarm, 200);
+}
+
+TEST_F(RecordFiles, ConsumptionIsReachedThroughARecord)
+{
+    const std::string path = dir.path("consumption.gag");
+    writeAll(path, {100, 102, 100, 100, 101, 103, 101, 100, 100});
+    open(f, path);
+    EXPECT_EQ(f.form.gaugeFrameCaption(), "Consuption");
+    EXPECT_TRUE(ConfigurationComplete(f.config()));
+    EXPECT_EQ(f.config().ScaleHigh, 16);
+}
+
+TEST_F(RecordFiles, HiddenSendersWithACurveKeepLoading)
+{
+    const std::string path = dir.path("ammeter.gag");
+    writeAll(path, {100, 109, 103, 100, 101, 103, 101, 100, 100});
+    open(f, path);
+    EXPECT_TRUE(f.messages.shown.empty());
+    EXPECT_EQ(f.config().SenderIndex, 3);
+    EXPECT_EQ(f.config().ScaleHigh, 15);
+
+    // Saved again, the hidden sender is found.
+    const std::string again = dir.path("again.gag");
+    save(again);
+    EXPECT_EQ(readAll(again), readAll(path));
+}
+
+TEST_F(RecordFiles, SaveOverALongerFileKeepsItsTail)
+{
+    const std::string path = dir.path("long.gag");
+    writeAll(path, Bytes(20, 7));
+    f.choose(2);
+    save(path);
+    const Bytes written = readAll(path);
+    ASSERT_EQ(written.size(), 20u);
+    EXPECT_EQ(written[1], 102);
+    EXPECT_EQ(written[9], 7);
+    EXPECT_EQ(written[19], 7);
+
+    // And the reader ignores the tail.
+    FormFixture other;
+    other.load();
+    open(other, path);
+    EXPECT_TRUE(other.messages.shown.empty());
+    EXPECT_EQ(other.config().GaugeType, 2);
+}
+
+TEST_F(RecordFiles, ARejectedAlarmIsSavedAsOff)
+{
+    f.choose(1);
+    f.click(GroupId::optSender, 0);
+    f.click(GroupId::optAllMax, 1); // 40%
+    f.click(GroupId::optMinAll, 3); // 60%: rejected, minimum left unselected
+    f.click(GroupId::optMinAll, 4); // 80%: rejected as well
+    ASSERT_EQ(f.selected(GroupId::optMinAll), -1);
+    const std::string path = dir.path("off.gag");
+    save(path);
+    EXPECT_EQ(readAll(path)[4], 100);
+
+    f.click(GroupId::optAllMax, 0); // 20%: below... the minimum is off, accepted
+    f.click(GroupId::optMinAll, 2);
+    ASSERT_EQ(f.selected(GroupId::optAllMax), 0);
+    ASSERT_EQ(f.selected(GroupId::optMinAll), -1);
+    save(path);
+    EXPECT_EQ(readAll(path)[4], 100);
+}
+
+TEST_F(RecordFiles, SaveDoesNotTouchThePacketBuffer)
+{
+    f.choose(2);
+    const auto before = f.config().TxBuffer;
+    save(dir.path("c.gag"));
+    EXPECT_EQ(f.config().TxBuffer, before);
+}
+
+TEST_F(RecordFiles, SaveRefusesAnIncompleteConfiguration)
+{
+    f.choose(1);
+    save(dir.path("none.gag"));
+    EXPECT_EQ(f.messages.texts(), std::vector<std::string> {"Error: Configure the instrument before."});
+    EXPECT_EQ(f.messages.shown[0].icon, MessageIcon::Error);
+    EXPECT_FALSE(std::filesystem::exists(dir.path("none.gag")));
+    EXPECT_TRUE(f.dialogs.filters.empty());
+}
+
+TEST_F(RecordFiles, CancelledDialogsChangeNothing)
+{
+    f.choose(2);
+    f.form.Aiuto_Click();
+    f.dialogs.nextFileName = "";
+    const Screen before(f);
+    f.form.SalvaConfigurazione_Click();
+    EXPECT_EQ(f.form.mousePointer(), MousePointer::Default);
+    f.form.GaugPar_Click();
+    f.form.ConfFile_Click();
+    Screen(f).expectSameAs(before);
+    EXPECT_TRUE(f.messages.shown.empty());
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.root()), {}), 0);
+}
+
+TEST_F(RecordFiles, ConfigurationFileAppliesNothing)
+{
+    f.choose(2);
+    const std::string path = dir.path("setup.gcfg");
+    writeAll(path, Bytes(40, 1));
+    const Screen before(f);
+    f.dialogs.nextFileName = path;
+    f.form.ConfFile_Click();
+    EXPECT_EQ(f.dialogs.filters.back(), "Configuration GAUGE  (*.gcfg)|*.gcfg");
+    Screen(f).expectSameAs(before);
+    EXPECT_EQ(readAll(path), Bytes(40, 1));
+    EXPECT_TRUE(f.messages.shown.empty());
+}
+
+struct Refusal
+{
+    std::string name;
+    Bytes bytes;
+    std::string reason;
+};
+
+void PrintTo(const Refusal &r, std::ostream *out)
+{
+    *out << r.name;
+}
+
+class RefusedRecords : public testing::TestWithParam<Refusal>
+{
+};
+
+TEST_P(RefusedRecords, LeaveTheFormAsItWas)
+{
+    const Refusal &r = GetParam();
+    TempDir dir;
+    FormFixture f;
+    f.load();
+    f.choose(1);
+    f.click(GroupId::optSender, 5);
+    f.click(GroupId::optNO_NC, 1);
+    const Screen before(f);
+
+    const std::string path = dir.path("bad.gag");
+    writeAll(path, r.bytes);
+    f.dialogs.nextFileName = path;
+    f.form.GaugPar_Click();
+
+    ASSERT_EQ(f.messages.shown.size(), 1u);
+    EXPECT_EQ(f.messages.shown[0].icon, MessageIcon::Error);
+    EXPECT_EQ(f.messages.shown[0].text, "The file \"" + path
+                                              + "\" is not a valid gauge parameter file: "
+                                              + r.reason + ".");
+    Screen(f).expectSameAs(before);
+    EXPECT_EQ(f.config().GaugeFileBytes, Record {});
+}
+
+INSTANTIATE_TEST_SUITE_P(
+        EachFault, RefusedRecords,
+        testing::Values(
+                Refusal {"Empty", {}, "it holds 0 bytes, a gauge parameter record holds 9"},
+                Refusal {"Short", {100, 101, 100}, "it holds 3 bytes, a gauge parameter record holds 9"},
+                Refusal {"Voltage", {102, 101, 100, 100, 101, 103, 101, 100, 100},
+                         "byte 0: supply voltage 2 does not exist"},
+                Refusal {"VoltageLow", {99, 101, 100, 100, 101, 103, 101, 100, 100},
+                         "byte 0: supply voltage -1 does not exist"},
+                Refusal {"GaugeTypeZero", {100, 100, 100, 100, 101, 103, 101, 100, 100},
+                         "byte 1: gauge type 0 does not exist"},
+                Refusal {"GaugeType11", {100, 111, 100, 100, 101, 103, 101, 100, 100},
+                         "byte 1: gauge type 11 does not exist"},
+                Refusal {"Sender", {100, 103, 112, 100, 101, 103, 101, 100, 100},
+                         "byte 2: sender 12 does not exist for Oil Pressure"},
+                Refusal {"HiddenSenderWithoutCurve", {100, 106, 102, 100, 101, 103, 101, 100, 100},
+                         "byte 2: sender 2 does not exist for Oil Temperature"},
+                Refusal {"SenderBeyondLevelList", {100, 101, 107, 100, 101, 103, 101, 100, 100},
+                         "byte 2: sender 7 does not exist for Fuel Level"},
+                Refusal {"Unit", {100, 103, 100, 103, 101, 103, 101, 100, 100},
+                         "byte 3: unit 3 does not exist for Oil Pressure"},
+                Refusal {"UnitOnSingleUnitType", {100, 101, 100, 101, 101, 103, 101, 100, 100},
+                         "byte 3: unit 1 does not exist for Fuel Level"},
+                Refusal {"MinAlarm", {100, 101, 100, 100, 105, 103, 101, 100, 100},
+                         "byte 4: minimum alarm 5 does not exist"},
+                Refusal {"MaxAlarm", {100, 101, 100, 100, 101, 255, 101, 100, 100},
+                         "byte 5: maximum alarm 155 does not exist"},
+                Refusal {"Blinking", {100, 101, 100, 100, 101, 103, 102, 100, 100},
+                         "byte 6: blinking alarm 2 does not exist"},
+                Refusal {"AlarmOutput", {100, 101, 100, 100, 101, 103, 101, 0, 100},
+                         "byte 7: alarm output -100 does not exist"},
+                Refusal {"Contact", {100, 101, 100, 100, 101, 103, 101, 100, 102},
+                         "byte 8: alarm contact 2 does not exist"}),
+        [](const auto &info) { return info.param.name; });
+
+TEST_F(RecordFiles, FileErrorsAreReportedAndChangeNothing)
+{
+    f.choose(2);
+    const Screen before(f);
+
+    open(f, dir.path("missing.gag"));
+    ASSERT_EQ(f.messages.shown.size(), 1u);
+    EXPECT_EQ(f.messages.shown[0].text, "The gauge parameter file \"" + dir.path("missing.gag")
+                                                + "\" could not be read: No such file or directory.");
+
+    open(f, dir.root().string());
+    EXPECT_EQ(f.messages.texts().back(), "The gauge parameter file \"" + dir.root().string()
+                                                 + "\" could not be read: Is a directory.");
+
+    save(dir.root().string());
+    EXPECT_EQ(f.messages.texts().back(), "The configuration could not be saved to \""
+                                                 + dir.root().string() + "\": Is a directory.");
+
+    save(dir.path("no/such/folder.gag"));
+    EXPECT_EQ(f.messages.texts().back(), "The configuration could not be saved to \""
+                                                 + dir.path("no/such/folder.gag")
+                                                 + "\": No such file or directory.");
+
+    if (std::filesystem::exists("/dev/full")) {
+        save("/dev/full");
+        EXPECT_EQ(f.messages.texts().back(),
+                  "The configuration could not be saved to \"/dev/full\": No space left on device.");
+    }
+    Screen(f).expectSameAs(before);
+}
+
+TEST_F(RecordFiles, UnreadableAndReadOnlyPlacesAreReported)
+{
+    if (geteuid() == 0)
+        GTEST_SKIP() << "permission bits do not stop root";
+    const std::string path = dir.path("locked.gag");
+    writeAll(path, OilPressureRecord);
+    std::filesystem::permissions(path, std::filesystem::perms::none);
+    open(f, path);
+    EXPECT_EQ(f.messages.texts().back(), "The gauge parameter file \"" + path
+                                                 + "\" could not be read: Permission denied.");
+    EXPECT_EQ(f.config().GaugeType, NotChosen);
+
+    f.choose(2);
+    std::filesystem::permissions(dir.root(), std::filesystem::perms::owner_read
+                                         | std::filesystem::perms::owner_exec);
+    save(dir.path("new.gag"));
+    EXPECT_EQ(f.messages.texts().back(), "The configuration could not be saved to \""
+                                                 + dir.path("new.gag") + "\": Permission denied.");
+}
+
+} // namespace
+} // namespace gauge::test

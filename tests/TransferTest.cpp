@@ -1,0 +1,229 @@
+// Send Data and the port menu, against a serial port in memory.
+#include "serial/Packet.h"
+#include "support/Fakes.h"
+
+#include <gtest/gtest.h>
+
+namespace gauge::test {
+namespace {
+
+class Transfer : public testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        f.port.openable = {1, 2, 3, 12};
+        f.load();
+        f.form.SerialPort_Click(3);
+    }
+
+    void configureVoltmeter()
+    {
+        f.choose(8);
+        f.click(GroupId::optSender, 0);
+    }
+
+    FormFixture f;
+};
+
+TEST_F(Transfer, SendsThePacketAndReportsSuccess)
+{
+    configureVoltmeter();
+    std::vector<int> progress;
+    f.form.setChangeListener([&] { progress.push_back(f.form.progressValue()); });
+    f.form.cmdTransfer_Click();
+
+    const ParameterPacket expected = BuildParameterPacket(f.config());
+    ASSERT_EQ(f.port.written.size(), 37u);
+    EXPECT_TRUE(std::equal(expected.begin(), expected.end(), f.port.written.begin()));
+    EXPECT_EQ(f.port.written[2], 8);
+    EXPECT_EQ(f.messages.texts(), std::vector<std::string> {"Data has been sent successfully "});
+    EXPECT_EQ(f.messages.shown[0].icon, MessageIcon::Information);
+    EXPECT_EQ(f.form.statusText(), "Data has been sent successfully ");
+    EXPECT_TRUE(f.messages.questions.empty());
+    EXPECT_TRUE(f.form.progressVisible());
+    EXPECT_EQ(f.form.progressValue(), 100);
+    EXPECT_FALSE(f.form.transferInProgress());
+
+    // 0, 1, 3, 4 ... while sending, 49 after the last byte, back to 47 at the first reply byte.
+    std::vector<int> steps;
+    for (int value : progress) {
+        if (steps.empty() || steps.back() != value)
+            steps.push_back(value);
+    }
+    ASSERT_GE(steps.size(), 6u);
+    EXPECT_EQ(std::vector<int>(steps.begin(), steps.begin() + 4), (std::vector<int> {0, 1, 3, 4}));
+    const auto at49 = std::find(steps.begin(), steps.end(), 49);
+    ASSERT_NE(at49, steps.end());
+    EXPECT_EQ(*(at49 + 1), 47);
+    EXPECT_EQ(steps.back(), 100);
+}
+
+TEST_F(Transfer, RefusesWithoutAPortBeforeLookingAtTheConfiguration)
+{
+    FormFixture g;
+    g.load();
+    g.form.cmdTransfer_Click();
+    EXPECT_EQ(g.messages.texts(),
+              std::vector<std::string> {"Serial Port not chosen yet or not available"});
+    EXPECT_EQ(g.form.statusText(), "Serial Port not chosen yet or not available");
+    EXPECT_TRUE(g.port.written.empty());
+}
+
+TEST_F(Transfer, RefusesAnIncompleteConfigurationLeavingTheStatus)
+{
+    f.choose(3);
+    f.form.cmdTransfer_Click();
+    EXPECT_EQ(f.messages.texts(),
+              std::vector<std::string> {"Attention: Setting Parameters not complete"});
+    EXPECT_EQ(f.form.statusText(), "COM3 Active");
+    EXPECT_TRUE(f.port.written.empty());
+}
+
+TEST_F(Transfer, AsksWhenAnAlarmIsOff)
+{
+    configureVoltmeter();
+    f.click(GroupId::optMinAll, 0);
+    f.messages.answer = false;
+    f.form.cmdTransfer_Click();
+    EXPECT_EQ(f.messages.questions,
+              std::vector<std::string> {
+                      "Minimum or/and Maximum Alarm are OFF, do you want continue?"});
+    EXPECT_TRUE(f.port.written.empty());
+    EXPECT_TRUE(f.messages.shown.empty());
+    EXPECT_EQ(f.form.statusText(), "COM3 Active");
+
+    f.messages.answer = true;
+    f.form.cmdTransfer_Click();
+    ASSERT_EQ(f.port.written.size(), 37u);
+    EXPECT_EQ(f.port.written[10], 0);
+    EXPECT_EQ(f.port.written[11], 0);
+    EXPECT_EQ(f.form.statusText(), "Data has been sent successfully ");
+}
+
+TEST_F(Transfer, SilenceIsNoCommunicationAfterTwoSeconds)
+{
+    configureVoltmeter();
+    f.port.echoPacket = false;
+    const auto start = f.clock.current;
+    f.form.cmdTransfer_Click();
+    EXPECT_GT(f.clock.current - start, std::chrono::seconds(2));
+    EXPECT_EQ(f.messages.texts(),
+              std::vector<std::string> {"Error: No Comunication with Digital Gauge "});
+    EXPECT_EQ(f.messages.shown[0].icon, MessageIcon::Error);
+    EXPECT_EQ(f.form.statusText(), "No Communication with Digital Gauge");
+    EXPECT_EQ(f.form.progressValue(), 49);
+}
+
+TEST_F(Transfer, ReplyLengthMustBeExact)
+{
+    configureVoltmeter();
+    const auto proper = replyFor(BuildParameterPacket(f.config()));
+    for (std::size_t length : {41u, 43u}) {
+        f.messages.shown.clear();
+        f.port.echoPacket = false;
+        f.port.reply = proper;
+        f.port.reply.resize(length, 0);
+        f.form.cmdTransfer_Click();
+        EXPECT_EQ(f.form.statusText(), "No Communication with Digital Gauge") << length;
+    }
+}
+
+TEST_F(Transfer, AWrongHeaderOrEchoIsDataNotSent)
+{
+    configureVoltmeter();
+    const auto proper = replyFor(BuildParameterPacket(f.config()));
+    for (std::size_t corrupt : {3u, 20u, 41u}) {
+        f.messages.shown.clear();
+        f.port.echoPacket = false;
+        f.port.reply = proper;
+        f.port.reply[corrupt] ^= 0x01;
+        f.form.cmdTransfer_Click();
+        EXPECT_EQ(f.messages.texts(), std::vector<std::string> {"Error: Data not sent"}) << corrupt;
+        EXPECT_EQ(f.form.statusText(), "Data not sent!!!");
+    }
+}
+
+TEST_F(Transfer, HelpModeExplainsInsteadOfSending)
+{
+    f.form.Aiuto_Click();
+    f.form.cmdTransfer_Click();
+    EXPECT_EQ(f.form.statusText(), "Transfer the data on Digital Instrument ");
+    EXPECT_TRUE(f.messages.shown.empty());
+    EXPECT_TRUE(f.port.written.empty());
+    EXPECT_FALSE(f.config().HelpMode);
+    EXPECT_EQ(f.form.mousePointer(), MousePointer::Default);
+
+    configureVoltmeter();
+    f.form.cmdTransfer_Click();
+    EXPECT_EQ(f.port.written.size(), 37u);
+}
+
+TEST_F(Transfer, PortChoiceOpensTheLinkAndMarksTheItem)
+{
+    EXPECT_EQ(f.form.statusText(), "COM3 Active");
+    EXPECT_TRUE(f.config().PortReady);
+    EXPECT_TRUE(f.form.serialPortItem(3).checked);
+    EXPECT_EQ(f.port.lineSettings, LinkLineSettings);
+    EXPECT_EQ(f.port.receiveSettings, ReceiveSettings {});
+
+    f.form.SerialPort_Click(12);
+    EXPECT_EQ(f.form.statusText(), "COM12 Active");
+    EXPECT_FALSE(f.form.serialPortItem(3).checked);
+    EXPECT_TRUE(f.form.serialPortItem(12).checked);
+
+    const int opens = f.port.opens;
+    f.form.SerialPort_Click(12);
+    EXPECT_EQ(f.port.opens, opens + 1);
+    EXPECT_TRUE(f.form.serialPortItem(12).checked);
+    EXPECT_EQ(f.form.statusText(), "COM12 Active");
+}
+
+TEST_F(Transfer, ABusyPortIsReportedAndDisabled)
+{
+    f.port.busy = {2};
+    f.form.SerialPort_Click(2);
+    ASSERT_EQ(f.messages.shown.size(), 1u);
+    EXPECT_EQ(f.messages.shown[0].text, "Error : Port is busy");
+    EXPECT_EQ(f.messages.shown[0].icon, MessageIcon::Information);
+    EXPECT_FALSE(f.form.serialPortItem(2).enabled);
+    for (int n = 1; n <= 12; ++n)
+        EXPECT_FALSE(f.form.serialPortItem(n).checked) << n;
+    EXPECT_EQ(f.form.statusText(), "COM3 Active");
+    EXPECT_TRUE(f.config().PortReady);
+}
+
+TEST_F(Transfer, OtherOpeningFailuresShowTheErrorNumber)
+{
+    f.form.SerialPort_Click(5);
+    ASSERT_EQ(f.messages.shown.size(), 1u);
+    EXPECT_EQ(f.messages.shown[0].text, "Error : 2");
+    EXPECT_EQ(f.messages.shown[0].detail, "detail for 2");
+}
+
+TEST_F(Transfer, AfterAFailedChoiceSendDataFindsNoGauge)
+{
+    configureVoltmeter();
+    f.port.busy = {2};
+    f.form.SerialPort_Click(2);
+    f.messages.shown.clear();
+    f.form.cmdTransfer_Click();
+    EXPECT_EQ(f.messages.texts(),
+              std::vector<std::string> {"Error: No Comunication with Digital Gauge "});
+    EXPECT_EQ(f.form.statusText(), "No Communication with Digital Gauge");
+}
+
+TEST_F(Transfer, ProbeEnablesOnlyThePortsThatOpen)
+{
+    for (int n = 1; n <= 12; ++n) {
+        const bool opens = n == 1 || n == 2 || n == 3 || n == 12;
+        EXPECT_EQ(f.form.serialPortItem(n).enabled, opens) << n;
+    }
+    FormFixture probe({4});
+    probe.load();
+    EXPECT_FALSE(probe.port.isOpen());
+    EXPECT_EQ(probe.port.lineSettings, ProbeLineSettings);
+}
+
+} // namespace
+} // namespace gauge::test

@@ -1,0 +1,28 @@
+#pragma once
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+namespace gauge::test {
+
+// A folder of its own for one test, removed with everything in it afterwards.
+class TempDir
+{
+public:
+    TempDir();
+    ~TempDir();
+    TempDir(const TempDir &) = delete;
+    TempDir &operator=(const TempDir &) = delete;
+
+    std::string path(const std::string &name) const { return (m_path / name).string(); }
+    const std::filesystem::path &root() const { return m_path; }
+
+private:
+    std::filesystem::path m_path;
+};
+
+std::vector<unsigned char> readAll(const std::string &path);
+void writeAll(const std::string &path, const std::vector<unsigned char> &bytes);
+
+} // namespace gauge::test
