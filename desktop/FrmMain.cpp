@@ -1,0 +1,425 @@
+#include "FrmMain.h"
+
+#include "artwork/Artwork.h"
+#include "artwork/PictureWidget.h"
+#include "catalogue/GaugeCatalogue.h"
+#include "serial/PortMap.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QLabel>
+#include <QMenuBar>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QStatusBar>
+#include <QStyle>
+
+using gauge::GroupId;
+
+namespace {
+
+constexpr QSize WorkAreaSize(691, 421);
+constexpr int ToolBarHeight = 57;
+const QColor WorkAreaBlue(0, 0, 123);
+
+// The gauge type menu's shortcuts skip Ctrl+J.
+constexpr Qt::Key GaugeShortcutKeys[] = {Qt::Key_A, Qt::Key_B, Qt::Key_C, Qt::Key_D, Qt::Key_E,
+                                         Qt::Key_F, Qt::Key_G, Qt::Key_H, Qt::Key_I, Qt::Key_K};
+
+QString controlName(const char *name, int index)
+{
+    return QStringLiteral("%1(%2)").arg(QLatin1String(name)).arg(index);
+}
+
+QFont boldFont(QFont font, int extraPoints = 0)
+{
+    font.setBold(true);
+    if (extraPoints != 0 && font.pointSize() > 0)
+        font.setPointSize(font.pointSize() + extraPoints);
+    return font;
+}
+
+// How wide a sender option must be for the longest caption of any gauge type.
+int widestSenderCaption(const QRadioButton *button)
+{
+    const QFontMetrics metrics(button->font());
+    int widest = 0;
+    for (int code = gauge::FirstGaugeType; code <= gauge::LastGaugeType; ++code) {
+        for (const gauge::SenderOption &sender : gauge::gaugeTypeInfo(code)->senders) {
+            const QString caption = QString::fromUtf8(sender.caption.data(),
+                                                      static_cast<qsizetype>(sender.caption.size()));
+            widest = qMax(widest, metrics.horizontalAdvance(caption));
+        }
+    }
+    const QStyle *style = button->style();
+    return widest + style->pixelMetric(QStyle::PM_ExclusiveIndicatorWidth, nullptr, button)
+        + style->pixelMetric(QStyle::PM_RadioButtonLabelSpacing, nullptr, button) + 8;
+}
+
+QGroupBox *frame(const char *name, const QString &caption, QWidget *parent = nullptr)
+{
+    auto *box = new QGroupBox(caption, parent);
+    box->setObjectName(QLatin1String(name));
+    box->setFont(boldFont(box->font()));
+    return box;
+}
+
+} // namespace
+
+FrmMain::FrmMain(gauge::MainForm &form, const gauge::PortMap &portMap, QWidget *parent)
+    : QMainWindow(parent)
+    , m_form(form)
+    , m_portMap(portMap)
+{
+    setObjectName(QStringLiteral("FrmMain"));
+    setWindowTitle(QStringLiteral("Digital Instrument"));
+
+    auto *central = new QWidget(this);
+    auto *layout = new QVBoxLayout(central);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    layout->addWidget(buildWorkArea());
+    layout->addWidget(buildToolBar());
+    setCentralWidget(central);
+    buildMenus();
+    buildStatusBar();
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+
+    m_timer1.setObjectName(QStringLiteral("Timer1"));
+    m_timer1.setSingleShot(true);
+    connect(&m_timer1, &QTimer::timeout, this, [this] { run(&gauge::MainForm::Timer1_Timer); });
+    m_form.setChangeListener([this] { syncFromModel(); });
+    syncFromModel();
+}
+
+void FrmMain::load()
+{
+    m_form.Form_Load();
+    syncFromModel();
+    if (m_form.timer1Interval() > 0)
+        m_timer1.start(m_form.timer1Interval());
+}
+
+void FrmMain::buildMenus()
+{
+    QMenu *setting = menuBar()->addMenu(QStringLiteral("Setting"));
+    setting->setObjectName(QStringLiteral("SettingMenu"));
+
+    QMenu *newMenu = setting->addMenu(QStringLiteral("New"));
+    newMenu->setObjectName(QStringLiteral("NuovaConfigurazione"));
+    for (int code = gauge::FirstGaugeType; code <= gauge::LastGaugeType; ++code) {
+        const gauge::GaugeTypeInfo *info = gauge::gaugeTypeInfo(code);
+        QAction *action = newMenu->addAction(QString::fromUtf8(info->menuCaption.data(),
+                                                               static_cast<int>(info->menuCaption.size())));
+        action->setObjectName(controlName("Gauge", code));
+        action->setShortcut(QKeySequence(Qt::CTRL | GaugeShortcutKeys[code - 1]));
+        connect(action, &QAction::triggered, this, [this, code] {
+            m_form.Gauge_Click(code);
+            syncFromModel();
+        });
+        m_gaugeActions.append(action);
+    }
+
+    QMenu *openMenu = setting->addMenu(QStringLiteral("Open  "));
+    openMenu->setObjectName(QStringLiteral("ApriConfigurazione"));
+    // Offered by no gauge yet: the command is in place but greyed, like "Consuption" above.
+    QAction *configurationFile = addCommand(openMenu, "ConfFile",
+                                            QStringLiteral("Configuration File"),
+                                            QKeySequence(Qt::CTRL | Qt::Key_X),
+                                            &gauge::MainForm::ConfFile_Click);
+    m_commandActions.removeOne(configurationFile);
+    configurationFile->setEnabled(false);
+    addCommand(openMenu, "GaugPar", QStringLiteral("Gauge Parameter"),
+               QKeySequence(Qt::CTRL | Qt::Key_Y), &gauge::MainForm::GaugPar_Click);
+    addCommand(setting, "SalvaConfigurazione", QStringLiteral("Save "),
+               QKeySequence(Qt::CTRL | Qt::Key_S), &gauge::MainForm::SalvaConfigurazione_Click);
+    addCommand(setting, "Uscita", QStringLiteral("Exit"), QKeySequence(Qt::CTRL | Qt::Key_Q),
+               &gauge::MainForm::Uscita_Click);
+
+    QMenu *serial = menuBar()->addMenu(QStringLiteral("Serial Port"));
+    serial->setObjectName(QStringLiteral("MenuSeriale"));
+    for (int number = 1; number <= gauge::SerialPortCount; ++number) {
+        QAction *action = serial->addAction(QStringLiteral("COM%1").arg(number));
+        action->setObjectName(controlName("SerialPort", number));
+        action->setCheckable(true);
+        if (const auto device = m_portMap.device(number)) {
+            const QString description = QString::fromStdString(device->description);
+            const QString path = QString::fromStdString(device->path);
+            action->setStatusTip(description.isEmpty() ? path
+                                                       : QStringLiteral("%1 – %2").arg(path, description));
+        } else {
+            action->setStatusTip(tr("No serial device found for this port"));
+        }
+        connect(action, &QAction::triggered, this, [this, number] {
+            m_form.SerialPort_Click(number);
+            syncFromModel();
+        });
+        m_serialPortActions.append(action);
+    }
+
+    QMenu *help = menuBar()->addMenu(QStringLiteral("Help"));
+    help->setObjectName(QStringLiteral("Help"));
+    addCommand(help, "Aiuto", QStringLiteral("Help on line"), QKeySequence(Qt::Key_F1),
+               &gauge::MainForm::Aiuto_Click);
+    addCommand(help, "About", QStringLiteral("About"), QKeySequence(Qt::Key_F2),
+               &gauge::MainForm::About_Click);
+    addCommand(help, "HelpConnection", QStringLiteral("ShowConnection"), QKeySequence(Qt::Key_F3),
+               &gauge::MainForm::HelpConnection_Click);
+
+    // Has no commands at all, so it is not shown.
+    QAction *setup = menuBar()->addAction(QStringLiteral("Setup"));
+    setup->setObjectName(QStringLiteral("SetStrumenti"));
+    setup->setVisible(false);
+}
+
+QAction *FrmMain::addCommand(QMenu *menu, const char *name, const QString &caption,
+                             const QKeySequence &shortcut, void (gauge::MainForm::*handler)())
+{
+    QAction *action = menu->addAction(caption);
+    action->setObjectName(QLatin1String(name));
+    action->setShortcut(shortcut);
+    connect(action, &QAction::triggered, this, [this, handler] { run(handler); });
+    m_commandActions.append(action);
+    return action;
+}
+
+void FrmMain::run(void (gauge::MainForm::*handler)())
+{
+    (m_form.*handler)();
+    syncFromModel();
+}
+
+// The blue work area shows the logo until a gauge type brings up the gauge frame over it. It is
+// sized once for the widest sender list, so the window keeps its size whatever the gauge type.
+QWidget *FrmMain::buildWorkArea()
+{
+    auto *area = new QWidget(this);
+    area->setObjectName(QStringLiteral("WorkArea"));
+    area->setAutoFillBackground(true);
+    QPalette blue = area->palette();
+    blue.setColor(QPalette::Window, WorkAreaBlue);
+    area->setPalette(blue);
+
+    m_picture = new PictureWidget(&Artwork::paintLogo, area);
+    m_picture->setObjectName(QStringLiteral("Picture1"));
+    m_picture->setFixedSize(378, 376);
+
+    auto *stack = new QGridLayout(area);
+    stack->setContentsMargins(4, 2, 4, 2);
+    stack->addWidget(m_picture, 0, 0, Qt::AlignCenter);
+    stack->addWidget(buildGaugeFrame(), 0, 0);
+
+    // No gauge type fills the second sender column, so it takes no room in the window's size.
+    std::size_t longestList = 0;
+    for (int code = gauge::FirstGaugeType; code <= gauge::LastGaugeType; ++code)
+        longestList = std::max(longestList, gauge::gaugeTypeInfo(code)->senders.size());
+    const QList<QRadioButton *> &senders = m_optionButtons[static_cast<int>(GroupId::optSender)];
+    for (qsizetype i = static_cast<qsizetype>(longestList); i < senders.size(); ++i)
+        senders[i]->hide();
+
+    const QMargins margins = stack->contentsMargins();
+    const QSize frameSize = m_frmGauge->sizeHint().grownBy(margins);
+    area->setFixedSize(frameSize.expandedTo(WorkAreaSize));
+    return area;
+}
+
+QWidget *FrmMain::buildGaugeFrame()
+{
+    m_frmGauge = frame("frmGauge", QString());
+    // The frame is a panel of the ordinary window colour laid over the blue work area.
+    m_frmGauge->setAutoFillBackground(true);
+    QPalette panel = m_frmGauge->palette();
+    panel.setColor(QPalette::Window, QApplication::palette().color(QPalette::Window));
+    m_frmGauge->setPalette(panel);
+
+    auto *grid = new QGridLayout(m_frmGauge);
+    grid->addWidget(buildOptionFrame("frmPowerSupply", QStringLiteral("Power Supply"),
+                                     GroupId::optVoltage, {0, 1, 2, 3}),
+                    0, 0);
+    grid->addWidget(buildOptionFrame("frmUnit", QStringLiteral("Measure Units"), GroupId::optUnit,
+                                     {0, 1, 2, 3}),
+                    0, 1);
+
+    QGroupBox *sender = buildOptionFrame("frmSender", QStringLiteral("Sensor"),
+                                         GroupId::optSender, {});
+    auto *senderGrid = new QGridLayout(sender);
+    const int senderWidth = widestSenderCaption(m_optionButtons[static_cast<int>(GroupId::optSender)][0]);
+    for (int i = 0; i < 20; ++i) {
+        QRadioButton *button = m_optionButtons[static_cast<int>(GroupId::optSender)][i];
+        button->setMinimumWidth(senderWidth);
+        senderGrid->addWidget(button, i % 10, i / 10);
+    }
+    senderGrid->setRowStretch(10, 1);
+    grid->addWidget(sender, 0, 2, 2, 1);
+
+    QGroupBox *alarms = frame("frmSetAlarm", QStringLiteral("Alarm Setting"));
+    alarms->setFont(boldFont(alarms->font(), 1));
+    auto *alarmRow = new QHBoxLayout(alarms);
+    QGroupBox *minimum = buildOptionFrame("frmAllMin", QStringLiteral("Minimum Alarm"),
+                                          GroupId::optMinAll, {0, 1, 2, 3, 4});
+    minimum->setToolTip(QStringLiteral("Minimum perctly of active alarm"));
+    QGroupBox *maximum = buildOptionFrame("frmAllMax", QStringLiteral("Maximum Alarm"),
+                                          GroupId::optAllMax, {4, 3, 2, 1, 0});
+    maximum->setToolTip(QStringLiteral("Maximum Percently of active alarm"));
+    QGroupBox *blinking = buildOptionFrame("fmrBLK", QStringLiteral("Blinking Alarm"),
+                                           GroupId::optBLK, {0, 1});
+    blinking->setToolTip(QStringLiteral("Active the arrow blinking on LCD"));
+
+    QGroupBox *output = frame("frmAllHw", QStringLiteral("Alarm Output Signal"));
+    output->setToolTip(QStringLiteral("Active Output line at the gauge"));
+    auto *outputRow = new QHBoxLayout(output);
+    outputRow->addWidget(buildOptionFrame("Frame1", QString(), GroupId::optAlLOut, {0, 1}));
+    outputRow->addWidget(buildOptionFrame("Frame2", QString(), GroupId::optNO_NC, {0, 1}));
+
+    auto *rightColumn = new QVBoxLayout;
+    rightColumn->addWidget(blinking);
+    rightColumn->addWidget(output);
+    alarmRow->addWidget(minimum);
+    alarmRow->addWidget(maximum);
+    alarmRow->addLayout(rightColumn);
+    grid->addWidget(alarms, 1, 0, 1, 2);
+    grid->setColumnStretch(0, 0);
+    grid->setColumnStretch(1, 0);
+    grid->setColumnStretch(2, 1);
+    return m_frmGauge;
+}
+
+// Creates the option buttons of a group; those listed go into the frame top to bottom.
+QGroupBox *FrmMain::buildOptionFrame(const char *name, const QString &caption, GroupId group,
+                                     const QList<int> &topToBottom)
+{
+    QGroupBox *box = frame(name, caption);
+    const gauge::OptionGroup &model = m_form.group(group);
+    QList<QRadioButton *> &buttons = m_optionButtons[static_cast<int>(group)];
+    for (int i = 0; i < model.count(); ++i) {
+        auto *button = new QRadioButton(box);
+        button->setObjectName(controlName(model.name().c_str(), i));
+        button->setAutoExclusive(false);
+        QFont plain = button->font();
+        plain.setBold(false);
+        button->setFont(plain);
+        connect(button, &QRadioButton::clicked, this, [this, group, i] {
+            m_form.select(group, i);
+            syncFromModel();
+        });
+        buttons.append(button);
+    }
+    if (!topToBottom.isEmpty()) {
+        auto *column = new QVBoxLayout(box);
+        for (int index : topToBottom)
+            column->addWidget(buttons[index]);
+        column->addStretch();
+    }
+    return box;
+}
+
+QGroupBox *FrmMain::buildToolBar()
+{
+    m_frmToolBar = frame("frmToolBar", QStringLiteral("ToolBar"), this);
+    m_frmToolBar->setFixedHeight(ToolBarHeight);
+    m_frmToolBar->setAutoFillBackground(true);
+    auto *row = new QHBoxLayout(m_frmToolBar);
+    row->setContentsMargins(8, 2, 8, 4);
+
+    const auto button = [this](const char *name, const QString &caption, const QString &toolTip,
+                               void (gauge::MainForm::*handler)()) {
+        auto *command = new QPushButton(caption, m_frmToolBar);
+        command->setObjectName(QLatin1String(name));
+        command->setToolTip(toolTip);
+        command->setFont(boldFont(command->font()));
+        connect(command, &QPushButton::clicked, this, [this, handler] { run(handler); });
+        return command;
+    };
+    m_cmdTransfer = button("cmdTransfer", QStringLiteral("Send Data"),
+                           QStringLiteral("Send data to the digital instrument"),
+                           &gauge::MainForm::cmdTransfer_Click);
+    row->addWidget(m_cmdTransfer);
+    row->addWidget(button("cmdClearCofn", QStringLiteral("Clear"),
+                          QStringLiteral("Clear the actual configuration"),
+                          &gauge::MainForm::cmdClearCofn_Click));
+    row->addWidget(button("cmdClose", QStringLiteral("Close"),
+                          QStringLiteral("Close the Configuration"), &gauge::MainForm::cmdClose_Click));
+    row->addStretch();
+    row->addWidget(button("cmdExit", QStringLiteral("Exit"), QString(), &gauge::MainForm::cmdExit_Click));
+    return m_frmToolBar;
+}
+
+void FrmMain::buildStatusBar()
+{
+    QStatusBar *bar = statusBar();
+    bar->setObjectName(QStringLiteral("StatusBar1"));
+    bar->setSizeGripEnabled(false);
+    bar->setFixedHeight(28);
+    m_statusText = new QLabel(bar);
+    m_statusText->setObjectName(QStringLiteral("StatusText"));
+    bar->addWidget(m_statusText, 1);
+    m_progressBar = new QProgressBar(bar);
+    m_progressBar->setObjectName(QStringLiteral("ProgressBar2"));
+    m_progressBar->setRange(0, 100);
+    m_progressBar->setFixedWidth(273);
+    m_progressBar->setToolTip(QStringLiteral("Serial Prograss Bar "));
+    bar->addPermanentWidget(m_progressBar);
+}
+
+void FrmMain::syncFromModel()
+{
+    const bool idle = !m_form.transferInProgress();
+
+    m_frmGauge->setVisible(m_form.gaugeFrameVisible());
+    m_frmGauge->setTitle(QString::fromStdString(m_form.gaugeFrameCaption()));
+    m_picture->setVisible(!m_form.gaugeFrameVisible());
+    for (int g = 0; g < gauge::GroupCount; ++g)
+        syncGroup(static_cast<GroupId>(g));
+
+    m_statusText->setText(QString::fromStdString(m_form.statusText()));
+    m_progressBar->setVisible(m_form.progressVisible());
+    m_progressBar->setValue(m_form.progressValue());
+    m_cmdTransfer->setEnabled(m_form.transferButtonEnabled());
+
+    // While a transfer waits for its reply the window takes no other command.
+    m_frmGauge->setEnabled(idle);
+    m_frmToolBar->setEnabled(idle);
+    for (int code = gauge::FirstGaugeType; code <= gauge::LastGaugeType; ++code)
+        m_gaugeActions[code - 1]->setEnabled(idle && gauge::isOfferedInMenu(code));
+    for (int number = 1; number <= gauge::SerialPortCount; ++number) {
+        const gauge::MenuItemState item = m_form.serialPortItem(number);
+        QAction *action = m_serialPortActions[number - 1];
+        action->setEnabled(idle && item.enabled);
+        action->setChecked(item.checked);
+    }
+    for (QAction *action : std::as_const(m_commandActions))
+        action->setEnabled(idle);
+
+    if (m_form.mousePointer() == gauge::MousePointer::WhatsThis)
+        setCursor(Qt::WhatsThisCursor);
+    else
+        unsetCursor();
+}
+
+void FrmMain::syncGroup(GroupId group)
+{
+    const gauge::OptionGroup &model = m_form.group(group);
+    const QList<QRadioButton *> &buttons = m_optionButtons[static_cast<int>(group)];
+    for (int i = 0; i < model.count(); ++i) {
+        const gauge::Option &option = model.option(i);
+        QRadioButton *button = buttons[i];
+        button->setText(QString::fromStdString(option.caption));
+        button->setToolTip(QString::fromStdString(option.toolTip));
+        button->setVisible(option.visible);
+        button->setEnabled(option.enabled);
+        button->setChecked(option.selected);
+    }
+}
+
+void FrmMain::closeEvent(QCloseEvent *event)
+{
+    // Closing in the middle of a transfer would leave its wait running without a window.
+    if (m_form.transferInProgress())
+        event->ignore();
+    else
+        QMainWindow::closeEvent(event);
+}

@@ -1,0 +1,57 @@
+#include "HelpWindows.h"
+
+#include "FrmAbout.h"
+#include "FrmShow.h"
+
+namespace {
+
+void bringUp(QWidget *window)
+{
+    window->show();
+    window->raise();
+    window->activateWindow();
+}
+
+} // namespace
+
+HelpWindows::HelpWindows(gauge::Messages &messages, QString startupFlagPath)
+    : m_messages(messages)
+    , m_startupFlagPath(std::move(startupFlagPath))
+{
+}
+
+HelpWindows::~HelpWindows()
+{
+    delete m_connectionHelp;
+    delete m_about;
+}
+
+void HelpWindows::showConnectionHelp()
+{
+    if (!m_connectionHelp)
+        m_connectionHelp = new FrmShow(m_messages, m_startupFlagPath);
+    bringUp(m_connectionHelp);
+}
+
+void HelpWindows::showAbout()
+{
+    if (!m_about)
+        m_about = new FrmAbout;
+    bringUp(m_about);
+}
+
+FrmShow *HelpWindows::connectionHelp() const
+{
+    return m_connectionHelp;
+}
+
+FrmAbout *HelpWindows::about() const
+{
+    return m_about;
+}
+
+void HelpWindows::closeMainWindow()
+{
+    if (m_mainWindow)
+        m_mainWindow->close();
+}

@@ -1,0 +1,35 @@
+#include "QtFileDialogs.h"
+
+#include <QFileDialog>
+#include <QStringList>
+
+QString qtNameFilter(const std::string &filter)
+{
+    const QStringList parts = QString::fromStdString(filter).split(QLatin1Char('|'));
+    QStringList filters;
+    for (qsizetype i = 0; i + 1 < parts.size(); i += 2) {
+        const QString description = parts[i].trimmed();
+        const QString pattern = parts[i + 1].trimmed();
+        // Qt reads the patterns from the last parentheses; most of the tool's descriptions
+        // already carry them.
+        if (description.endsWith(QLatin1Char(')')) && description.contains(QLatin1Char('(')))
+            filters.append(description);
+        else
+            filters.append(QStringLiteral("%1 (%2)").arg(description, pattern));
+    }
+    return filters.join(QStringLiteral(";;"));
+}
+
+std::string QtFileDialogs::openFileName(const std::string &filter, const std::string &fileName)
+{
+    return QFileDialog::getOpenFileName(m_window, QString(), QString::fromStdString(fileName),
+                                        qtNameFilter(filter))
+            .toStdString();
+}
+
+std::string QtFileDialogs::saveFileName(const std::string &filter, const std::string &fileName)
+{
+    return QFileDialog::getSaveFileName(m_window, QString(), QString::fromStdString(fileName),
+                                        qtNameFilter(filter))
+            .toStdString();
+}

@@ -1,0 +1,241 @@
+#include "QtSerialPort.h"
+
+#include "serial/PortMap.h"
+
+#include <QEventLoop>
+#include <QFile>
+#include <QTimer>
+
+#include <cerrno>
+#include <cstring>
+
+#ifdef Q_OS_UNIX
+#include <fcntl.h>
+#include <grp.h>
+#include <sys/stat.h>
+#include <unistd.h>
+#endif
+
+namespace {
+
+QSerialPort::Parity toQt(gauge::Parity parity)
+{
+    switch (parity) {
+    case gauge::Parity::Even:
+        return QSerialPort::EvenParity;
+    case gauge::Parity::Odd:
+        return QSerialPort::OddParity;
+    case gauge::Parity::None:
+        break;
+    }
+    return QSerialPort::NoParity;
+}
+
+#ifdef Q_OS_UNIX
+// Qt reports a refused opening by kind only; opening the device once more ourselves yields the
+// system's own error number.
+int systemOpenError(const QString &path)
+{
+    const int fd = ::open(QFile::encodeName(path).constData(), O_RDWR | O_NOCTTY | O_NONBLOCK);
+    if (fd < 0)
+        return errno;
+    ::close(fd);
+    return 0;
+}
+
+QString groupOf(const QString &path)
+{
+    struct stat info {};
+    if (::stat(QFile::encodeName(path).constData(), &info) != 0)
+        return {};
+    const group *owner = ::getgrgid(info.st_gid);
+    return owner ? QString::fromLocal8Bit(owner->gr_name) : QString::number(info.st_gid);
+}
+#endif
+
+} // namespace
+
+QtSerialPort::QtSerialPort(const gauge::PortMap &portMap, QObject *parent)
+    : QObject(parent)
+    , m_portMap(portMap)
+{
+    connect(&m_port, &QSerialPort::errorOccurred, this, &QtSerialPort::handleError);
+}
+
+int QtSerialPort::setPortNumber(int number)
+{
+    m_number = number;
+    return 0;
+}
+
+int QtSerialPort::setLineSettings(const gauge::LineSettings &settings)
+{
+    m_lineSettings = settings;
+    if (m_port.isOpen())
+        applySettings();
+    return 0;
+}
+
+int QtSerialPort::setReceiveSettings(const gauge::ReceiveSettings &settings)
+{
+    m_receiveSettings = settings;
+    if (m_port.isOpen())
+        applySettings();
+    return 0;
+}
+
+void QtSerialPort::applySettings()
+{
+    m_port.setBaudRate(m_lineSettings.baudRate);
+    m_port.setParity(toQt(m_lineSettings.parity));
+    m_port.setDataBits(static_cast<QSerialPort::DataBits>(m_lineSettings.dataBits));
+    m_port.setStopBits(m_lineSettings.stopBits == 2 ? QSerialPort::TwoStop : QSerialPort::OneStop);
+    m_port.setFlowControl(m_receiveSettings.flowControl ? QSerialPort::HardwareControl
+                                                         : QSerialPort::NoFlowControl);
+    m_port.setReadBufferSize(m_receiveSettings.bufferSize);
+}
+
+bool QtSerialPort::isOpen() const
+{
+    return m_port.isOpen();
+}
+
+int QtSerialPort::open()
+{
+    if (m_port.isOpen())
+        return gauge::PortBusyError;
+    const QString path = deviceName();
+    if (path.isEmpty())
+        return ENOENT;
+    m_port.setPortName(path);
+    applySettings();
+    if (m_port.open(QIODevice::ReadWrite))
+        return 0;
+    const int errorNumber = openingErrorNumber(m_port.error());
+    m_port.clearError();
+    return errorNumber;
+}
+
+int QtSerialPort::openingErrorNumber(QSerialPort::SerialPortError error) const
+{
+#ifdef Q_OS_UNIX
+    const int systemError = systemOpenError(m_port.portName());
+    if (systemError == EBUSY)
+        return gauge::PortBusyError;
+    if (systemError != 0)
+        return systemError;
+    // The device opens for us, so Qt was stopped by another program's lock or exclusive hold.
+    if (error == QSerialPort::PermissionError)
+        return gauge::PortBusyError;
+    return EIO;
+#else
+    switch (error) {
+    case QSerialPort::PermissionError:
+        return gauge::PortBusyError;
+    case QSerialPort::DeviceNotFoundError:
+        return ENOENT;
+    default:
+        return EIO;
+    }
+#endif
+}
+
+int QtSerialPort::close()
+{
+    if (!m_port.isOpen())
+        return gauge::PortNotOpenError;
+    m_port.close();
+    return 0;
+}
+
+int QtSerialPort::discardInput()
+{
+    if (!m_port.isOpen())
+        return gauge::PortNotOpenError;
+    m_port.clear(QSerialPort::Input);
+    return 0;
+}
+
+int QtSerialPort::bytesWaiting(int &count)
+{
+    if (!m_port.isOpen())
+        return gauge::PortNotOpenError;
+    count = static_cast<int>(m_port.bytesAvailable());
+    return 0;
+}
+
+int QtSerialPort::write(std::uint8_t byte)
+{
+    if (!m_port.isOpen())
+        return gauge::PortNotOpenError;
+    const char data = static_cast<char>(byte);
+    return m_port.write(&data, 1) == 1 ? 0 : EIO;
+}
+
+int QtSerialPort::read(std::span<std::uint8_t> bytes)
+{
+    const auto wanted = static_cast<qint64>(bytes.size());
+    if (!m_port.isOpen() || m_port.bytesAvailable() < wanted)
+        return gauge::PortNotOpenError;
+    return m_port.read(reinterpret_cast<char *>(bytes.data()), wanted) == wanted ? 0 : EIO;
+}
+
+// A local event loop: the bytes handed to write() go out, the reply comes in, and the window
+// keeps painting, without spinning.
+void QtSerialPort::waitForBytes(int count, std::chrono::milliseconds timeout)
+{
+    if (!m_port.isOpen() || m_port.bytesAvailable() >= count)
+        return;
+    QEventLoop loop;
+    QTimer deadline;
+    deadline.setSingleShot(true);
+    connect(&deadline, &QTimer::timeout, &loop, &QEventLoop::quit);
+    connect(&m_port, &QSerialPort::readyRead, &loop, [&] {
+        if (m_port.bytesAvailable() >= count)
+            loop.quit();
+    });
+    connect(&m_port, &QSerialPort::aboutToClose, &loop, &QEventLoop::quit);
+    deadline.start(timeout);
+    loop.exec();
+}
+
+// A device that went away (a USB cable pulled) is closed at once: left open, Qt reports the
+// same error over and over and burns a processor core.
+void QtSerialPort::handleError(QSerialPort::SerialPortError error)
+{
+    if (error == QSerialPort::ResourceError && m_port.isOpen())
+        m_port.close();
+}
+
+QString QtSerialPort::deviceName() const
+{
+    const auto device = m_portMap.device(m_number);
+    return device ? QString::fromStdString(device->path) : QString();
+}
+
+std::string QtSerialPort::errorDetail(int errorNumber) const
+{
+    const QString com = QStringLiteral("COM%1").arg(m_number);
+    const QString path = deviceName();
+    const QString device = path.isEmpty() ? com : QStringLiteral("%1 (%2)").arg(com, path);
+    QString detail;
+    if (errorNumber == gauge::PortBusyError) {
+        detail = tr("%1 is in use by another program. Close that program, or choose another "
+                    "port.").arg(device);
+    } else if (errorNumber == ENOENT || errorNumber == ENODEV || errorNumber == ENXIO) {
+        detail = tr("No serial device answers as %1. Check that the programming cable is "
+                    "plugged in, then start the tool again to search the ports anew.").arg(device);
+    } else if (errorNumber == EACCES || errorNumber == EPERM) {
+#ifdef Q_OS_UNIX
+        const QString group = groupOf(path);
+        detail = tr("You may not use %1: the device belongs to the group \"%2\". Add your user "
+                    "to that group (for example: sudo usermod -aG %2 $USER), then log out and "
+                    "in again.").arg(device, group.isEmpty() ? QStringLiteral("dialout") : group);
+#else
+        detail = tr("You may not use %1.").arg(device);
+#endif
+    } else {
+        detail = tr("%1: %2.").arg(device, QString::fromLocal8Bit(std::strerror(errorNumber)));
+    }
+    return detail.toStdString();
+}
