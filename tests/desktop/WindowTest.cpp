@@ -1,0 +1,334 @@
+// The Qt view: it shows what the model says and hands clicks to it.
+#include "FrmAbout.h"
+#include "FrmMain.h"
+#include "FrmShow.h"
+#include "HelpWindows.h"
+#include "QtFileDialogs.h"
+#include "serial/PortMap.h"
+#include "support/Fakes.h"
+#include "support/TempDir.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QStatusBar>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+namespace gauge::test {
+namespace {
+
+class TwoPorts final : public PortMap
+{
+public:
+    std::optional<PortDevice> device(int number) const override
+    {
+        if (number > 2)
+            return std::nullopt;
+        return PortDevice {"/dev/ttyUSB" + std::to_string(number - 1), "USB-Serial Controller"};
+    }
+};
+
+class Window : public testing::Test
+{
+protected:
+    Window()
+        : windows(messages, QString::fromStdString(dir.path("gag.hlp")))
+        , form(Platform {messages, dialogs, port, windows, clock})
+        , window(form, ports)
+    {
+        port.openable = {1};
+        windows.setMainWindow(&window);
+        window.load();
+        window.show();
+    }
+
+    template<typename T>
+    T *find(const QString &name) const
+    {
+        T *child = window.findChild<T *>(name);
+        EXPECT_NE(child, nullptr) << name.toStdString();
+        return child;
+    }
+    QRadioButton *option(const char *group, int index) const
+    {
+        return find<QRadioButton>(QStringLiteral("%1(%2)").arg(QLatin1String(group)).arg(index));
+    }
+    QString statusText() const { return find<QLabel>(QStringLiteral("StatusText"))->text(); }
+
+    TempDir dir;
+    FakeMessages messages;
+    FakeFileDialogs dialogs;
+    FakeClock clock;
+    FakeSerialPort port {clock};
+    TwoPorts ports;
+    HelpWindows windows;
+    MainForm form;
+    FrmMain window;
+};
+
+TEST_F(Window, StartsWithTheLogoAndTheLayoutsTexts)
+{
+    EXPECT_EQ(window.windowTitle(), "Digital Instrument");
+    EXPECT_FALSE(find<QGroupBox>("frmGauge")->isVisible());
+    EXPECT_TRUE(find<QWidget>("Picture1")->isVisible());
+    EXPECT_EQ(find<QGroupBox>("frmToolBar")->title(), "ToolBar");
+    EXPECT_EQ(find<QStatusBar>("StatusBar1")->objectName(), "StatusBar1");
+    EXPECT_EQ(statusText(), "Serial Port Not Chosen yet or not available");
+    EXPECT_FALSE(find<QProgressBar>("ProgressBar2")->isVisible());
+    EXPECT_EQ(find<QProgressBar>("ProgressBar2")->toolTip(), "Serial Prograss Bar ");
+
+    struct Button
+    {
+        const char *name;
+        const char *caption;
+        const char *toolTip;
+    };
+    for (const Button &b : {Button {"cmdTransfer", "Send Data", "Send data to the digital instrument"},
+                            Button {"cmdClearCofn", "Clear", "Clear the actual configuration"},
+                            Button {"cmdClose", "Close", "Close the Configuration"},
+                            Button {"cmdExit", "Exit", ""}}) {
+        auto *button = find<QPushButton>(b.name);
+        EXPECT_EQ(button->text(), b.caption);
+        EXPECT_EQ(button->toolTip(), b.toolTip);
+        EXPECT_TRUE(button->font().bold());
+    }
+
+    const std::pair<const char *, const char *> frames[] = {
+        {"frmPowerSupply", "Power Supply"},   {"frmUnit", "Measure Units"},
+        {"frmSender", "Sensor"},              {"frmSetAlarm", "Alarm Setting"},
+        {"frmAllMin", "Minimum Alarm"},       {"frmAllMax", "Maximum Alarm"},
+        {"fmrBLK", "Blinking Alarm"},         {"frmAllHw", "Alarm Output Signal"},
+        {"Frame1", ""},                       {"Frame2", ""}};
+    for (const auto &[name, caption] : frames)
+        EXPECT_EQ(find<QGroupBox>(name)->title(), caption);
+    EXPECT_EQ(find<QGroupBox>("frmAllMin")->toolTip(), "Minimum perctly of active alarm");
+    EXPECT_EQ(find<QGroupBox>("frmAllMax")->toolTip(), "Maximum Percently of active alarm");
+    EXPECT_EQ(find<QGroupBox>("fmrBLK")->toolTip(), "Active the arrow blinking on LCD");
+    EXPECT_EQ(find<QGroupBox>("frmAllHw")->toolTip(), "Active Output line at the gauge");
+    EXPECT_EQ(option("optNO_NC", 0)->text(), "NO ");
+    EXPECT_EQ(option("optNO_NC", 1)->toolTip(), "Norm. Closed");
+    EXPECT_EQ(option("optAllMax", 3)->text(), "80 %");
+}
+
+TEST_F(Window, MenusCarryTheirCaptionsShortcutsAndStates)
+{
+    const char *keys = "ABCDEFGHIK";
+    const char *captions[] = {"Fuel Level",      "Consuption",        "Oil Pressure",
+                              "Water Level",     "Air Temperature",   "Oil Temperature",
+                              "Water Temperature", "Voltmeter",       "Ammeter",
+                              "Waste Level"};
+    for (int code = 1; code <= 10; ++code) {
+        auto *action = find<QAction>(QStringLiteral("Gauge(%1)").arg(code));
+        EXPECT_EQ(action->text(), captions[code - 1]);
+        EXPECT_EQ(action->shortcut(), QKeySequence(QStringLiteral("Ctrl+%1").arg(QLatin1Char(keys[code - 1]))));
+        EXPECT_EQ(action->isEnabled(), code != 2) << code;
+    }
+    struct Entry
+    {
+        const char *name;
+        const char *caption;
+        const char *shortcut;
+    };
+    for (const Entry &e : {Entry {"ConfFile", "Configuration File", "Ctrl+X"},
+                           Entry {"GaugPar", "Gauge Parameter", "Ctrl+Y"},
+                           Entry {"SalvaConfigurazione", "Save ", "Ctrl+S"},
+                           Entry {"Uscita", "Exit", "Ctrl+Q"},
+                           Entry {"Aiuto", "Help on line", "F1"},
+                           Entry {"About", "About", "F2"},
+                           Entry {"HelpConnection", "ShowConnection", "F3"}}) {
+        auto *action = find<QAction>(e.name);
+        EXPECT_EQ(action->text(), e.caption);
+        EXPECT_EQ(action->shortcut(), QKeySequence(QString::fromLatin1(e.shortcut)));
+    }
+    EXPECT_FALSE(find<QAction>("ConfFile")->isEnabled());
+    EXPECT_TRUE(find<QAction>("GaugPar")->isEnabled());
+    EXPECT_FALSE(find<QAction>("SetStrumenti")->isVisible());
+    EXPECT_EQ(find<QMenu>("ApriConfigurazione")->title(), "Open  ");
+    EXPECT_EQ(find<QMenu>("MenuSeriale")->title(), "Serial Port");
+
+    auto *com1 = find<QAction>("SerialPort(1)");
+    EXPECT_EQ(com1->text(), "COM1");
+    EXPECT_TRUE(com1->isEnabled());
+    EXPECT_EQ(com1->statusTip(), "/dev/ttyUSB0 – USB-Serial Controller");
+    EXPECT_FALSE(find<QAction>("SerialPort(2)")->isEnabled());
+    EXPECT_EQ(find<QAction>("SerialPort(12)")->text(), "COM12");
+}
+
+TEST_F(Window, AGaugeTypeBringsUpItsFrame)
+{
+    find<QAction>("Gauge(3)")->trigger();
+    auto *frame = find<QGroupBox>("frmGauge");
+    EXPECT_TRUE(frame->isVisible());
+    EXPECT_EQ(frame->title(), "Oil pressure");
+    EXPECT_FALSE(find<QWidget>("Picture1")->isVisible());
+    EXPECT_EQ(option("optUnit", 2)->text(), "BAR");
+    EXPECT_FALSE(option("optUnit", 3)->isVisible());
+    EXPECT_EQ(option("optSender", 2)->text(), "Teleflex  80PSI 4HD");
+    EXPECT_FALSE(option("optSender", 2)->isEnabled());
+    EXPECT_FALSE(option("optSender", 8)->isVisible());
+    EXPECT_TRUE(option("optVoltage", 0)->isChecked());
+    EXPECT_EQ(option("optVoltage", 1)->text(), "24 Vdc (Dedicated)");
+
+    option("optUnit", 2)->click();
+    EXPECT_EQ(form.config().UnitIndex, 2);
+    EXPECT_TRUE(option("optSender", 2)->isEnabled());
+
+    find<QPushButton>("cmdClose")->click();
+    EXPECT_FALSE(frame->isVisible());
+    EXPECT_TRUE(find<QWidget>("Picture1")->isVisible());
+}
+
+TEST_F(Window, ClicksReachTheModelAndTheViewFollowsIt)
+{
+    find<QAction>("Gauge(1)")->trigger();
+    QRadioButton *sender = option("optSender", 4);
+    sender->click();
+    EXPECT_EQ(form.config().SenderIndex, 4);
+    EXPECT_TRUE(sender->isChecked());
+    // A second click on a selected option would untick a free-standing button; the model keeps
+    // it selected and the view shows that.
+    sender->click();
+    EXPECT_TRUE(sender->isChecked());
+    EXPECT_EQ(form.config().SenderIndex, 4);
+
+    option("optSender", 0)->click();
+    EXPECT_FALSE(sender->isChecked());
+    EXPECT_TRUE(option("optSender", 0)->isChecked());
+
+    // A rejected threshold leaves its group without a ticked option.
+    option("optAllMax", 1)->click();
+    option("optMinAll", 4)->click();
+    EXPECT_EQ(messages.texts(), std::vector<std::string> {"Error: Minimu Alarm is greater than Maximum Alarm"});
+    for (int i = 0; i < 5; ++i)
+        EXPECT_FALSE(option("optMinAll", i)->isChecked()) << i;
+}
+
+TEST_F(Window, PortChoiceAndHelpModeShowInTheWindow)
+{
+    find<QAction>("SerialPort(1)")->trigger();
+    EXPECT_EQ(statusText(), "COM1 Active");
+    EXPECT_TRUE(find<QAction>("SerialPort(1)")->isChecked());
+
+    find<QAction>("Aiuto")->trigger();
+    EXPECT_EQ(statusText(), "Help on line: Click on component");
+    EXPECT_EQ(window.cursor().shape(), Qt::WhatsThisCursor);
+    find<QPushButton>("cmdClearCofn")->click();
+    EXPECT_EQ(statusText(), "Clear the gauge parameter ");
+    EXPECT_EQ(window.cursor().shape(), Qt::ArrowCursor);
+}
+
+TEST_F(Window, TheTransferShowsItsProgress)
+{
+    find<QAction>("SerialPort(1)")->trigger();
+    find<QAction>("Gauge(2)")->setEnabled(true); // reached through a record in use
+    find<QAction>("Gauge(2)")->trigger();
+    find<QPushButton>("cmdTransfer")->click();
+    EXPECT_EQ(statusText(), "Data has been sent successfully ");
+    auto *progress = find<QProgressBar>("ProgressBar2");
+    EXPECT_TRUE(progress->isVisible());
+    EXPECT_EQ(progress->value(), 100);
+    EXPECT_TRUE(find<QGroupBox>("frmToolBar")->isEnabled());
+}
+
+TEST_F(Window, ConnectionHelpComesUpOnceAfterStartAndIsRaisedNotDuplicated)
+{
+    EXPECT_EQ(windows.connectionHelp(), nullptr);
+    QTest::qWait(250);
+    FrmShow *help = windows.connectionHelp();
+    ASSERT_NE(help, nullptr);
+    EXPECT_TRUE(help->isVisible());
+    EXPECT_EQ(help->windowTitle(), "Help Connection");
+
+    find<QAction>("HelpConnection")->trigger();
+    EXPECT_EQ(windows.connectionHelp(), help);
+    EXPECT_EQ(QApplication::topLevelWidgets().count(help), 1);
+
+    help->findChild<QPushButton *>("cmdClose")->click();
+    QTest::qWait(0);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_EQ(windows.connectionHelp(), nullptr);
+    find<QAction>("HelpConnection")->trigger();
+    ASSERT_NE(windows.connectionHelp(), nullptr);
+    EXPECT_TRUE(windows.connectionHelp()->isVisible());
+}
+
+TEST_F(Window, ConnectionHelpTexts)
+{
+    find<QAction>("HelpConnection")->trigger();
+    FrmShow *help = windows.connectionHelp();
+    ASSERT_NE(help, nullptr);
+    EXPECT_TRUE(help->findChild<QLabel *>("lblHelp")->text().startsWith(
+            "The gauge can be connected to a personal computer using Products DRAV TQX-4471"));
+    EXPECT_EQ(help->findChild<QLabel *>("Label3")->text(),
+              "3) Attach feeding jack plug (marked red) to Jack 2 or 3.");
+    EXPECT_EQ(help->findChild<QLabel *>("Label1")->text(),
+              "1) Attach jack plug (marked green) of the programming cable  to Jack S of the gauge (Jack 1). ");
+    EXPECT_EQ(help->findChild<QWidget *>("Picture1")->size(), QSize(600, 208));
+    auto *check = help->findChild<QCheckBox *>("chkStartup");
+    ASSERT_NE(check, nullptr);
+    EXPECT_FALSE(check->isVisible());
+    EXPECT_EQ(check->text(), "Shows to the next startup ");
+}
+
+TEST_F(Window, TheStartupFlagIsWrittenInPlace)
+{
+    find<QAction>("HelpConnection")->trigger();
+    auto *check = windows.connectionHelp()->findChild<QCheckBox *>("chkStartup");
+    const std::string flag = dir.path("gag.hlp");
+    writeAll(flag, {1, 2, 3});
+    check->click();
+    EXPECT_EQ(readAll(flag), (std::vector<unsigned char> {100, 2, 3}));
+    check->click();
+    EXPECT_EQ(readAll(flag), (std::vector<unsigned char> {50, 2, 3}));
+    EXPECT_TRUE(messages.shown.empty());
+}
+
+TEST_F(Window, AboutIsRaisedNotDuplicated)
+{
+    find<QAction>("About")->trigger();
+    FrmAbout *about = windows.about();
+    ASSERT_NE(about, nullptr);
+    EXPECT_EQ(about->windowTitle(), "Information");
+    find<QAction>("About")->trigger();
+    EXPECT_EQ(windows.about(), about);
+    EXPECT_EQ(about->findChild<QLabel *>("lblRelease")->text(), "Release 1.2");
+    EXPECT_EQ(about->findChild<QPushButton *>("cmdClose")->text(), "OK");
+}
+
+TEST_F(Window, ExitClosesTheMainWindowOnly)
+{
+    find<QAction>("HelpConnection")->trigger();
+    find<QPushButton>("cmdExit")->click();
+    EXPECT_FALSE(window.isVisible());
+    ASSERT_NE(windows.connectionHelp(), nullptr);
+    EXPECT_TRUE(windows.connectionHelp()->isVisible());
+}
+
+TEST(StartupFlagFailure, IsReportedInABox)
+{
+    TempDir dir;
+    FakeMessages messages;
+    FrmShow help(messages, QString::fromStdString(dir.path("missing/folder/gag.hlp")));
+    help.findChild<QCheckBox *>("chkStartup")->click();
+    ASSERT_EQ(messages.shown.size(), 1u);
+    EXPECT_EQ(messages.shown[0].icon, MessageIcon::Error);
+}
+
+TEST(FileDialogFilter, TakesTheQtForm)
+{
+    EXPECT_EQ(qtNameFilter("Configuaration GAUGE  (*.gag)|*.gag"), "Configuaration GAUGE  (*.gag)");
+    EXPECT_EQ(qtNameFilter("Records|*.gag"), "Records (*.gag)");
+    EXPECT_EQ(qtNameFilter("A|*.a|B (*.b)|*.b"), "A (*.a);;B (*.b)");
+    EXPECT_EQ(qtNameFilter(""), "");
+}
+
+} // namespace
+} // namespace gauge::test
