@@ -128,10 +128,12 @@ MainForm &FormFixture::load()
 
 std::vector<std::uint8_t> replyFor(std::span<const std::uint8_t> packet, std::uint8_t headerByte)
 {
-    std::vector<std::uint8_t> reply = {170, 170, headerByte,
-                                       static_cast<std::uint8_t>((170 + 170 + headerByte) % 256)};
-    reply.insert(reply.end(), packet.begin(), packet.end());
-    reply.push_back(0);
+    std::vector<std::uint8_t> reply(ReplyHeaderSize + packet.size() + 1, 0);
+    reply[0] = 170;
+    reply[1] = 170;
+    reply[2] = headerByte;
+    reply[3] = static_cast<std::uint8_t>((170 + 170 + headerByte) % 256);
+    std::copy(packet.begin(), packet.end(), reply.begin() + ReplyHeaderSize);
     return reply;
 }
 
