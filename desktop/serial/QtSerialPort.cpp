@@ -119,7 +119,7 @@ int QtSerialPort::open()
 int QtSerialPort::openingErrorNumber(QSerialPort::SerialPortError error) const
 {
 #ifdef Q_OS_UNIX
-    const int systemError = systemOpenError(m_port.portName());
+    const int systemError = systemOpenError(deviceName());
     if (systemError == EBUSY)
         return gauge::PortBusyError;
     if (systemError != 0)
@@ -199,11 +199,13 @@ void QtSerialPort::waitForBytes(int count, std::chrono::milliseconds timeout)
     loop.exec();
 }
 
-// A device that went away (a USB cable pulled) is closed at once: left open, Qt reports the
-// same error over and over and burns a processor core.
+// A device that went away (a USB cable pulled, the far end of a line hung up) is closed at once:
+// left open, Qt reports the same error over and over and burns a processor core.
 void QtSerialPort::handleError(QSerialPort::SerialPortError error)
 {
-    if (error == QSerialPort::ResourceError && m_port.isOpen())
+    const bool lost = error == QSerialPort::ResourceError || error == QSerialPort::ReadError
+        || error == QSerialPort::WriteError;
+    if (lost && m_port.isOpen())
         m_port.close();
 }
 

@@ -1,0 +1,212 @@
+#include "SimulatedGauge.h"
+
+#include <array>
+#include <cerrno>
+#include <chrono>
+#include <cstring>
+#include <pty.h>
+#include <poll.h>
+#include <stdexcept>
+#include <termios.h>
+#include <unistd.h>
+
+namespace gauge::sim {
+
+namespace {
+
+using namespace std::chrono_literals;
+
+// One byte at 4800 baud with a start and a stop bit.
+constexpr auto ByteTime = std::chrono::microseconds(1'000'000 * 10 / 4800);
+
+constexpr std::array<std::pair<ReplyMode, std::string_view>, 9> ModeNames = {{
+    {ReplyMode::Correct, "correct"},
+    {ReplyMode::BadHeader, "bad-header"},
+    {ReplyMode::BadEcho, "bad-echo"},
+    {ReplyMode::BadTrailer, "bad-trailer"},
+    {ReplyMode::Short, "short"},
+    {ReplyMode::Long, "long"},
+    {ReplyMode::Silent, "silent"},
+    {ReplyMode::LineRate, "line-rate"},
+    {ReplyMode::HangUp, "hang-up"},
+}};
+
+} // namespace
+
+std::string_view modeName(ReplyMode mode)
+{
+    for (const auto &[value, name] : ModeNames) {
+        if (value == mode)
+            return name;
+    }
+    return "correct";
+}
+
+bool modeFromName(std::string_view name, ReplyMode &mode)
+{
+    for (const auto &[value, text] : ModeNames) {
+        if (text == name) {
+            mode = value;
+            return true;
+        }
+    }
+    return false;
+}
+
+SimulatedGauge::SimulatedGauge(ReplyMode mode)
+    : m_mode(mode)
+{
+    std::array<char, 256> name {};
+    if (::openpty(&m_master, &m_slave, name.data(), nullptr, nullptr) != 0)
+        throw std::runtime_error(std::string("openpty: ") + std::strerror(errno));
+    m_devicePath = name.data();
+
+    // Raw on both sides from the start: no echo, no line editing, until the tool sets its own.
+    termios raw {};
+    ::tcgetattr(m_slave, &raw);
+    ::cfmakeraw(&raw);
+    ::tcsetattr(m_slave, TCSANOW, &raw);
+    ::tcsetattr(m_master, TCSANOW, &raw);
+
+    if (::pipe(m_wake) != 0)
+        throw std::runtime_error(std::string("pipe: ") + std::strerror(errno));
+    m_thread = std::thread(&SimulatedGauge::run, this);
+}
+
+SimulatedGauge::~SimulatedGauge()
+{
+    const char stop = 0;
+    [[maybe_unused]] const auto written = ::write(m_wake[1], &stop, 1);
+    m_thread.join();
+    for (int fd : {m_master, m_slave, m_wake[0], m_wake[1]}) {
+        if (fd >= 0)
+            ::close(fd);
+    }
+}
+
+void SimulatedGauge::setMode(ReplyMode mode)
+{
+    m_mode = mode;
+}
+
+std::vector<std::vector<std::uint8_t>> SimulatedGauge::packets() const
+{
+    std::lock_guard lock(m_mutex);
+    return m_packets;
+}
+
+std::vector<std::uint8_t> SimulatedGauge::replyTo(const std::vector<std::uint8_t> &packet,
+                                                  ReplyMode mode)
+{
+    const std::uint8_t headerByte = 0;
+    std::vector<std::uint8_t> reply = {170, 170, headerByte,
+                                       static_cast<std::uint8_t>((170 + 170 + headerByte) % 256)};
+    reply.insert(reply.end(), packet.begin(), packet.end());
+    reply.push_back(0);
+    switch (mode) {
+    case ReplyMode::BadHeader:
+        ++reply[3];
+        break;
+    case ReplyMode::BadEcho:
+        reply[4 + 2] ^= 0xFF;
+        break;
+    case ReplyMode::BadTrailer:
+        reply.back() = 1;
+        break;
+    case ReplyMode::Short:
+        reply.pop_back();
+        break;
+    case ReplyMode::Long:
+        reply.push_back(0);
+        break;
+    case ReplyMode::Silent:
+        reply.clear();
+        break;
+    case ReplyMode::HangUp:
+        reply.resize(reply.size() / 2);
+        break;
+    case ReplyMode::Correct:
+    case ReplyMode::LineRate:
+        break;
+    }
+    return reply;
+}
+
+void SimulatedGauge::run()
+{
+    std::vector<std::uint8_t> received;
+    std::chrono::steady_clock::time_point firstByte;
+    for (;;) {
+        pollfd fds[2] = {{m_master, POLLIN, 0}, {m_wake[0], POLLIN, 0}};
+        if (::poll(fds, 2, -1) < 0) {
+            if (errno == EINTR)
+                continue;
+            return;
+        }
+        if (fds[1].revents != 0)
+            return;
+        if ((fds[0].revents & POLLIN) == 0) {
+            // No tool holds the other side yet, or it let go: wait a little for it.
+            std::this_thread::sleep_for(5ms);
+            continue;
+        }
+        std::array<std::uint8_t, 256> chunk {};
+        const ssize_t count = ::read(m_master, chunk.data(), chunk.size());
+        if (count <= 0)
+            continue;
+        if (received.empty())
+            firstByte = std::chrono::steady_clock::now();
+        received.insert(received.end(), chunk.begin(), chunk.begin() + count);
+        while (received.size() >= PacketSize) {
+            const std::vector<std::uint8_t> packet(received.begin(), received.begin() + PacketSize);
+            received.erase(received.begin(), received.begin() + PacketSize);
+            {
+                std::lock_guard lock(m_mutex);
+                m_packets.push_back(packet);
+            }
+            answer(packet, firstByte);
+            if (m_master < 0)
+                return;
+        }
+    }
+}
+
+void SimulatedGauge::answer(const std::vector<std::uint8_t> &packet,
+                            std::chrono::steady_clock::time_point firstByte)
+{
+    const ReplyMode mode = m_mode;
+    const std::vector<std::uint8_t> reply = replyTo(packet, mode);
+    if (mode == ReplyMode::LineRate) {
+        // The packet takes 37 byte times on the line before the gauge has it; each reply byte
+        // takes one more.
+        auto due = firstByte + PacketSize * ByteTime;
+        for (std::uint8_t byte : reply) {
+            due += ByteTime;
+            std::this_thread::sleep_until(due);
+            writeAll(&byte, 1);
+        }
+        return;
+    }
+    writeAll(reply.data(), reply.size());
+    if (mode == ReplyMode::HangUp) {
+        std::this_thread::sleep_for(20ms);
+        ::close(m_master);
+        m_master = -1;
+    }
+}
+
+void SimulatedGauge::writeAll(const std::uint8_t *data, std::size_t size)
+{
+    while (size > 0) {
+        const ssize_t written = ::write(m_master, data, size);
+        if (written < 0) {
+            if (errno == EINTR || errno == EAGAIN)
+                continue;
+            return;
+        }
+        data += written;
+        size -= static_cast<std::size_t>(written);
+    }
+}
+
+} // namespace gauge::sim

@@ -1,0 +1,67 @@
+#pragma once
+
+#include <atomic>
+#include <cstdint>
+#include <mutex>
+#include <string>
+#include <string_view>
+#include <thread>
+#include <vector>
+
+namespace gauge::sim {
+
+// How the simulated gauge answers a parameter packet.
+enum class ReplyMode {
+    Correct,    // header 170 170 b c, the echo, then 0
+    BadHeader,  // header checksum off by one
+    BadEcho,    // one echoed byte changed
+    BadTrailer, // last byte 1 instead of 0
+    Short,      // 41 bytes
+    Long,       // 43 bytes
+    Silent,     // no answer at all
+    LineRate,   // correct, paced as a real gauge at 4800 baud
+    HangUp,     // half a reply, then the line goes away
+};
+
+std::string_view modeName(ReplyMode mode);
+bool modeFromName(std::string_view name, ReplyMode &mode);
+
+// The gauge's side of the programming cable, on the master side of a pseudo-terminal. The tool
+// opens devicePath() as its serial port; a thread reads 37-byte packets and answers each one.
+class SimulatedGauge
+{
+public:
+    static constexpr int PacketSize = 37;
+
+    explicit SimulatedGauge(ReplyMode mode = ReplyMode::Correct);
+    ~SimulatedGauge();
+    SimulatedGauge(const SimulatedGauge &) = delete;
+    SimulatedGauge &operator=(const SimulatedGauge &) = delete;
+
+    const std::string &devicePath() const { return m_devicePath; }
+
+    void setMode(ReplyMode mode);
+    // The packets received so far, in order.
+    std::vector<std::vector<std::uint8_t>> packets() const;
+
+    // Builds the reply the mode calls for.
+    static std::vector<std::uint8_t> replyTo(const std::vector<std::uint8_t> &packet,
+                                             ReplyMode mode);
+
+private:
+    void run();
+    void answer(const std::vector<std::uint8_t> &packet,
+                std::chrono::steady_clock::time_point firstByte);
+    void writeAll(const std::uint8_t *data, std::size_t size);
+
+    int m_master = -1;
+    int m_slave = -1;
+    int m_wake[2] = {-1, -1};
+    std::string m_devicePath;
+    std::atomic<ReplyMode> m_mode;
+    mutable std::mutex m_mutex;
+    std::vector<std::vector<std::uint8_t>> m_packets;
+    std::thread m_thread;
+};
+
+} // namespace gauge::sim
