@@ -1,5 +1,6 @@
 #include "SimulatedGauge.h"
 
+#include <algorithm>
 #include <array>
 #include <cerrno>
 #include <chrono>
@@ -99,10 +100,12 @@ std::vector<std::uint8_t> SimulatedGauge::replyTo(const std::vector<std::uint8_t
                                                   ReplyMode mode)
 {
     const std::uint8_t headerByte = 0;
-    std::vector<std::uint8_t> reply = {170, 170, headerByte,
-                                       static_cast<std::uint8_t>((170 + 170 + headerByte) % 256)};
-    reply.insert(reply.end(), packet.begin(), packet.end());
-    reply.push_back(0);
+    std::vector<std::uint8_t> reply(4 + packet.size() + 1, 0);
+    reply[0] = 170;
+    reply[1] = 170;
+    reply[2] = headerByte;
+    reply[3] = static_cast<std::uint8_t>((170 + 170 + headerByte) % 256);
+    std::copy(packet.begin(), packet.end(), reply.begin() + 4);
     switch (mode) {
     case ReplyMode::BadHeader:
         ++reply[3];
