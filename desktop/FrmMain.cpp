@@ -94,6 +94,26 @@ FrmMain::FrmMain(gauge::MainForm &form, const gauge::PortMap &portMap, QWidget *
     connect(&m_timer1, &QTimer::timeout, this, [this] { run(&gauge::MainForm::Timer1_Timer); });
     m_form.setChangeListener([this] { syncFromModel(); });
     syncFromModel();
+    fixWorkAreaSize();
+    syncFromModel();
+}
+
+// Sized once, with every option of the first sender column and all unit and voltage options
+// showing, so the window keeps its size whatever the gauge type. No gauge type fills the second
+// sender column, so it takes no room.
+void FrmMain::fixWorkAreaSize()
+{
+    std::size_t longestList = 0;
+    for (int code = gauge::FirstGaugeType; code <= gauge::LastGaugeType; ++code)
+        longestList = std::max(longestList, gauge::gaugeTypeInfo(code)->senders.size());
+    const QList<QRadioButton *> &senders = m_optionButtons[static_cast<int>(GroupId::optSender)];
+    for (qsizetype i = static_cast<qsizetype>(longestList); i < senders.size(); ++i)
+        senders[i]->hide();
+
+    m_workArea->ensurePolished();
+    const QMargins margins = m_workArea->layout()->contentsMargins();
+    const QSize frameSize = m_frmGauge->sizeHint().grownBy(margins);
+    m_workArea->setFixedSize(frameSize.expandedTo(WorkAreaSize));
 }
 
 void FrmMain::load()
@@ -193,11 +213,11 @@ void FrmMain::run(void (gauge::MainForm::*handler)())
     syncFromModel();
 }
 
-// The blue work area shows the logo until a gauge type brings up the gauge frame over it. It is
-// sized once for the widest sender list, so the window keeps its size whatever the gauge type.
+// The blue work area shows the logo until a gauge type brings up the gauge frame over it.
 QWidget *FrmMain::buildWorkArea()
 {
     auto *area = new QWidget(this);
+    m_workArea = area;
     area->setObjectName(QStringLiteral("WorkArea"));
     area->setAutoFillBackground(true);
     QPalette blue = area->palette();
@@ -213,17 +233,6 @@ QWidget *FrmMain::buildWorkArea()
     stack->addWidget(m_picture, 0, 0, Qt::AlignCenter);
     stack->addWidget(buildGaugeFrame(), 0, 0);
 
-    // No gauge type fills the second sender column, so it takes no room in the window's size.
-    std::size_t longestList = 0;
-    for (int code = gauge::FirstGaugeType; code <= gauge::LastGaugeType; ++code)
-        longestList = std::max(longestList, gauge::gaugeTypeInfo(code)->senders.size());
-    const QList<QRadioButton *> &senders = m_optionButtons[static_cast<int>(GroupId::optSender)];
-    for (qsizetype i = static_cast<qsizetype>(longestList); i < senders.size(); ++i)
-        senders[i]->hide();
-
-    const QMargins margins = stack->contentsMargins();
-    const QSize frameSize = m_frmGauge->sizeHint().grownBy(margins);
-    area->setFixedSize(frameSize.expandedTo(WorkAreaSize));
     return area;
 }
 

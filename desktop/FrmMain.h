@@ -42,6 +42,7 @@ protected:
 private:
     void buildMenus();
     QWidget *buildWorkArea();
+    void fixWorkAreaSize();
     QWidget *buildGaugeFrame();
     QGroupBox *buildOptionFrame(const char *name, const QString &caption, gauge::GroupId group,
                                 const QList<int> &topToBottom);
@@ -61,6 +62,7 @@ private:
     QList<QAction *> m_serialPortActions;
     QList<QAction *> m_commandActions;
 
+    QWidget *m_workArea = nullptr;
     QWidget *m_picture = nullptr;
     QGroupBox *m_frmGauge = nullptr;
     QGroupBox *m_frmToolBar = nullptr;

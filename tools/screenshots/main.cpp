@@ -1,6 +1,7 @@
 // Renders the README's pictures of the main window and the connection help, off screen:
 //   QT_QPA_PLATFORM=offscreen screenshots OUTPUT_FOLDER
 #include "FrmAbout.h"
+#include "SimulatedGauge.h"
 #include "FrmMain.h"
 #include "FrmShow.h"
 #include "HelpWindows.h"
@@ -18,16 +19,24 @@
 
 namespace {
 
-// Two ports that are "there", so the menu looks as on a workshop PC; none is opened.
+// COM1 is a simulated gauge, as a programming cable would be on a workshop PC; the machine's own
+// ports are left alone.
 class ExamplePorts final : public gauge::PortMap
 {
 public:
+    explicit ExamplePorts(std::string path)
+        : m_path(std::move(path))
+    {
+    }
     std::optional<gauge::PortDevice> device(int number) const override
     {
         if (number == 1)
-            return gauge::PortDevice {"/dev/ttyUSB0", "USB-Serial Controller"};
+            return gauge::PortDevice {m_path, "USB-Serial Controller"};
         return std::nullopt;
     }
+
+private:
+    std::string m_path;
 };
 
 class PrintedMessages final : public gauge::Messages
@@ -61,7 +70,8 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
     const QDir output(argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("."));
 
-    ExamplePorts ports;
+    gauge::sim::SimulatedGauge gauge;
+    ExamplePorts ports(gauge.devicePath());
     QtSerialPort serialPort(ports);
     gauge::SteadyClock clock;
     PrintedMessages messages;
@@ -74,6 +84,7 @@ int main(int argc, char *argv[])
     window.show();
     bool ok = save(&window, output.filePath(QStringLiteral("start.png")));
 
+    form.SerialPort_Click(1);
     form.Gauge_Click(3);
     form.select(gauge::GroupId::optUnit, 2);
     form.select(gauge::GroupId::optSender, 5);
