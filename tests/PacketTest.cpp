@@ -1,5 +1,6 @@
 // The parameter packet, its checksum and the reply checks.
 #include "serial/Packet.h"
+#include "serial/PacketDescription.h"
 #include "shell/GaugeConfiguration.h"
 
 #include <gtest/gtest.h>
@@ -109,6 +110,33 @@ TEST_F(ReplyChecks, RejectAWrongEchoOrTrailer)
     config.RxBuffer[4 + 35] ^= 1;
     EXPECT_FALSE(ReplyEchoValid(config));
     EXPECT_TRUE(ReplyHeaderValid(config));
+}
+
+TEST(PacketDescription, ReadsTheFieldsBack)
+{
+    EXPECT_EQ(describePacket(ExamplePacket),
+              (std::vector<std::string> {"gauge: Voltmeter, 12 Vdc", "unit: Volt", "scale: 9 to 16",
+                                         "minimum alarm: 20%", "maximum alarm: 80%",
+                                         "alarm output: OFF", "blinking alarm: ON",
+                                         "curve: 0.000 0.000 5.990 0.000",
+                                         "contact: NO (normally open)", "sender: 1",
+                                         "checksum: 73 (correct)"}));
+    EXPECT_EQ(hexBytes(std::span(ExamplePacket).first(4)), "AA AA 08 01");
+}
+
+TEST(PacketDescription, PointsOutWhatIsWrong)
+{
+    ParameterPacket packet = ExamplePacket;
+    packet[2] = 53;
+    packet[18] = 0x40; // c1 negative, integer part 0
+    packet[21] = 214;
+    packet[36] = 0;
+    const auto lines = describePacket(packet);
+    EXPECT_EQ(lines[0], "gauge: Oil Pressure, 24 Vdc (Dedicated)");
+    EXPECT_EQ(lines[7], "curve: -0.214 0.000 5.990 0.000");
+    EXPECT_EQ(lines.back(), "checksum: 0 (wrong, should be 140)");
+    EXPECT_EQ(describePacket(std::vector<std::uint8_t>(3, 0)).front(),
+              "not a parameter packet: 3 bytes instead of 37");
 }
 
 } // namespace

@@ -44,6 +44,7 @@ TEST_F(Transfer, SendsThePacketAndReportsSuccess)
     EXPECT_TRUE(f.form.progressVisible());
     EXPECT_EQ(f.form.progressValue(), 100);
     EXPECT_FALSE(f.form.transferInProgress());
+    EXPECT_EQ(f.form.lastTransferOutcome(), TransferOutcome::Sent);
 
     // 0, 1, 3, 4 ... while sending, 49 after the last byte, back to 47 at the first reply byte.
     std::vector<int> steps;
@@ -68,6 +69,7 @@ TEST_F(Transfer, RefusesWithoutAPortBeforeLookingAtTheConfiguration)
               std::vector<std::string> {"Serial Port not chosen yet or not available"});
     EXPECT_EQ(g.form.statusText(), "Serial Port not chosen yet or not available");
     EXPECT_TRUE(g.port.written.empty());
+    EXPECT_EQ(g.form.lastTransferOutcome(), TransferOutcome::Refused);
 }
 
 TEST_F(Transfer, RefusesAnIncompleteConfigurationLeavingTheStatus)
@@ -92,6 +94,7 @@ TEST_F(Transfer, AsksWhenAnAlarmIsOff)
     EXPECT_TRUE(f.port.written.empty());
     EXPECT_TRUE(f.messages.shown.empty());
     EXPECT_EQ(f.form.statusText(), "COM3 Active");
+    EXPECT_EQ(f.form.lastTransferOutcome(), TransferOutcome::Cancelled);
 
     f.messages.answer = true;
     f.form.cmdTransfer_Click();
@@ -113,6 +116,7 @@ TEST_F(Transfer, SilenceIsNoCommunicationAfterTwoSeconds)
     EXPECT_EQ(f.messages.shown[0].icon, MessageIcon::Error);
     EXPECT_EQ(f.form.statusText(), "No Communication with Digital Gauge");
     EXPECT_EQ(f.form.progressValue(), 49);
+    EXPECT_EQ(f.form.lastTransferOutcome(), TransferOutcome::NoCommunication);
 }
 
 TEST_F(Transfer, ReplyLengthMustBeExact)
@@ -141,6 +145,7 @@ TEST_F(Transfer, AWrongHeaderOrEchoIsDataNotSent)
         f.form.cmdTransfer_Click();
         EXPECT_EQ(f.messages.texts(), std::vector<std::string> {"Error: Data not sent"}) << corrupt;
         EXPECT_EQ(f.form.statusText(), "Data not sent!!!");
+        EXPECT_EQ(f.form.lastTransferOutcome(), TransferOutcome::NotConfirmed);
     }
 }
 
@@ -153,6 +158,7 @@ TEST_F(Transfer, HelpModeExplainsInsteadOfSending)
     EXPECT_TRUE(f.port.written.empty());
     EXPECT_FALSE(f.config().HelpMode);
     EXPECT_EQ(f.form.mousePointer(), MousePointer::Default);
+    EXPECT_EQ(f.form.lastTransferOutcome(), TransferOutcome::NotRun);
 
     configureVoltmeter();
     f.form.cmdTransfer_Click();

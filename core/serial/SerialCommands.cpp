@@ -100,10 +100,12 @@ void MainForm::SerialPort_Click(int number)
 
 void MainForm::cmdTransfer_Click()
 {
+    m_lastTransferOutcome = TransferOutcome::NotRun;
     if (m_config.HelpMode) {
         ShowHelpText(0);
         return;
     }
+    m_lastTransferOutcome = TransferOutcome::Refused;
     if (!m_config.PortReady) {
         m_platform.messages.information(NoPortText);
         setStatusText(NoPortText);
@@ -113,6 +115,7 @@ void MainForm::cmdTransfer_Click()
         m_platform.messages.information(IncompleteText);
         return;
     }
+    m_lastTransferOutcome = TransferOutcome::Cancelled;
     if ((m_config.MinAlarm == 0 || m_config.MaxAlarm == 0)
         && !m_platform.messages.ask(AlarmOffQuestion))
         return;
@@ -128,6 +131,7 @@ void MainForm::cmdTransfer_Click()
     changed();
 
     if (!received) {
+        m_lastTransferOutcome = TransferOutcome::NoCommunication;
         m_platform.messages.error(NoCommunicationText);
         setStatusText(NoCommunicationStatus);
         return;
@@ -135,9 +139,11 @@ void MainForm::cmdTransfer_Click()
     const bool echoValid = ReplyEchoValid(m_config);
     const bool headerValid = ReplyHeaderValid(m_config);
     if (echoValid && headerValid) {
+        m_lastTransferOutcome = TransferOutcome::Sent;
         m_platform.messages.information(SentText);
         setStatusText(SentText);
     } else {
+        m_lastTransferOutcome = TransferOutcome::NotConfirmed;
         m_platform.messages.error(NotSentText);
         setStatusText(NotSentStatus);
     }

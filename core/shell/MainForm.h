@@ -22,6 +22,16 @@ inline constexpr int GroupCount = 8;
 
 enum class MousePointer { Default = 0, WhatsThis = 14 };
 
+// How the last Send Data ended, for callers without a screen to read.
+enum class TransferOutcome {
+    NotRun,          // help mode, or no Send Data yet
+    Refused,         // no port chosen, or the configuration incomplete
+    Cancelled,       // the alarm question answered No
+    NoCommunication, // no reply, a short or long one, or the port gone
+    NotConfirmed,    // 42 bytes came back, but header or echo were wrong
+    Sent,
+};
+
 struct MenuItemState
 {
     bool enabled = false;
@@ -108,6 +118,7 @@ public:
     MenuItemState serialPortItem(int number) const;
     // While a transfer waits for its reply the window takes no other command.
     bool transferInProgress() const { return m_transferInProgress; }
+    TransferOutcome lastTransferOutcome() const { return m_lastTransferOutcome; }
 
     // Called when the model changes while a command is still running (the transfer's progress).
     void setChangeListener(std::function<void()> listener);
@@ -146,6 +157,7 @@ private:
     bool m_transferButtonEnabled = true;
     std::array<MenuItemState, SerialPortCount> m_serialPortItems {};
     bool m_transferInProgress = false;
+    TransferOutcome m_lastTransferOutcome = TransferOutcome::NotRun;
     int m_timer1Interval = 0;
     // The file name the common dialog remembers between uses.
     std::string m_dialogFileName;

@@ -1,0 +1,17 @@
+#pragma once
+
+#include <cstdint>
+#include <span>
+#include <string>
+#include <vector>
+
+namespace gauge {
+
+// A parameter packet in words, one field a line ("gauge: Voltmeter, 12 Vdc"), for people who
+// look at what went down the line.
+std::vector<std::string> describePacket(std::span<const std::uint8_t> packet);
+
+// Two hexadecimal digits a byte, separated by blanks: "AA AA 08 01 ...".
+std::string hexBytes(std::span<const std::uint8_t> bytes);
+
+} // namespace gauge
