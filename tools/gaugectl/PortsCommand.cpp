@@ -1,0 +1,50 @@
+#include "Commands.h"
+
+#include "serial/QtSerialPort.h"
+#include "serial/SerialPort.h"
+#include "shell/MainForm.h"
+#include "serial/SystemPortMap.h"
+
+#include <cstdio>
+
+namespace {
+
+constexpr const char *Usage = R"(Usage: gaugectl ports
+
+Lists COM1 to COM12 as the window numbers them: the device behind each port, whether it opens,
+and why not. Each port that has a device is opened and closed once.
+
+Exit status: 0.
+)";
+
+} // namespace
+
+int runPorts(const Arguments &arguments)
+{
+    if (wantsHelp(arguments)) {
+        std::fputs(Usage, stdout);
+        return ExitSuccess;
+    }
+    if (!arguments.empty())
+        return usageError("ports takes no arguments", Usage);
+
+    const SystemPortMap ports;
+    QtSerialPort port(ports);
+    port.setLineSettings(gauge::ProbeLineSettings);
+    for (int number = 1; number <= gauge::SerialPortCount; ++number) {
+        const std::string com = "COM" + std::to_string(number);
+        const auto device = ports.device(number);
+        if (!device) {
+            std::printf("%-6s -\n", com.c_str());
+            continue;
+        }
+        port.setPortNumber(number);
+        const int error = port.open();
+        port.close();
+        const std::string state = error == 0 ? "opens" : "does not open: " + port.errorDetail(error);
+        std::printf("%-6s %s%s%s  %s\n", com.c_str(), device->path.c_str(),
+                    device->description.empty() ? "" : ", ", device->description.c_str(),
+                    state.c_str());
+    }
+    return ExitSuccess;
+}

@@ -1,0 +1,90 @@
+#include "Commands.h"
+
+#include "SimulatedGauge.h"
+#include "serial/PacketDescription.h"
+
+#include <atomic>
+#include <chrono>
+#include <csignal>
+#include <cstdio>
+#include <filesystem>
+#include <thread>
+
+namespace {
+
+constexpr const char *Usage = R"(Usage: gaugectl simulate [--mode MODE] [--link PATH]
+
+Plays a gauge on a pseudo-terminal until interrupted: prints the device to connect to, then
+each packet it receives, in hex and in words.
+
+  --mode MODE  how the gauge answers: correct (the default), bad-header, bad-echo,
+               bad-trailer, short (41 bytes), long (43 bytes), silent, line-rate (paced as
+               at 4800 baud), hang-up (half a reply, then the line goes away)
+  --link PATH  also make PATH a link to the device, for a name that stays the same
+
+Exit status: 0 after an interrupt, 2 bad usage.
+)";
+
+std::atomic<bool> interrupted = false;
+
+void interrupt(int)
+{
+    interrupted = true;
+}
+
+} // namespace
+
+int runSimulate(const Arguments &arguments)
+{
+    if (wantsHelp(arguments)) {
+        std::fputs(Usage, stdout);
+        return ExitSuccess;
+    }
+    gauge::sim::ReplyMode mode = gauge::sim::ReplyMode::Correct;
+    std::string link;
+    for (std::size_t i = 0; i < arguments.size(); ++i) {
+        if (arguments[i] == "--mode" && i + 1 < arguments.size()) {
+            if (!gauge::sim::modeFromName(arguments[++i], mode))
+                return usageError("unknown mode " + arguments[i], Usage);
+        } else if (arguments[i] == "--link" && i + 1 < arguments.size()) {
+            link = arguments[++i];
+        } else {
+            return usageError("unexpected argument " + arguments[i], Usage);
+        }
+    }
+
+    std::signal(SIGINT, interrupt);
+    std::signal(SIGTERM, interrupt);
+    gauge::sim::SimulatedGauge gauge(mode);
+    if (!link.empty()) {
+        std::error_code error;
+        if (std::filesystem::is_symlink(link, error))
+            std::filesystem::remove(link, error);
+        std::filesystem::create_symlink(gauge.devicePath(), link, error);
+        if (error) {
+            std::fprintf(stderr, "gaugectl: cannot make the link %s: %s\n", link.c_str(),
+                         error.message().c_str());
+            return ExitUsage;
+        }
+    }
+    std::printf("Simulated gauge (%s) on %s%s%s\n", std::string(gauge::sim::modeName(mode)).c_str(),
+                gauge.devicePath().c_str(), link.empty() ? "" : ", linked as ", link.c_str());
+    std::fflush(stdout);
+
+    std::size_t shown = 0;
+    while (!interrupted) {
+        std::this_thread::sleep_for(std::chrono::milliseconds(20));
+        const auto packets = gauge.packets();
+        for (; shown < packets.size(); ++shown) {
+            std::printf("packet %zu: %s\n", shown + 1, gauge::hexBytes(packets[shown]).c_str());
+            for (const std::string &line : gauge::describePacket(packets[shown]))
+                std::printf("  %s\n", line.c_str());
+        }
+        std::fflush(stdout);
+    }
+    if (!link.empty()) {
+        std::error_code ignored;
+        std::filesystem::remove(link, ignored);
+    }
+    return ExitSuccess;
+}
