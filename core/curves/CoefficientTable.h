@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <cstddef>
 #include <cstdint>
 
 namespace gauge {
@@ -27,7 +28,10 @@ private:
     static bool inRange(int gaugeType, int unitIndex, int senderIndex);
     static int position(int gaugeType, int unitIndex, int senderIndex);
 
-    std::array<Entry, GaugeTypeCount * UnitCount * SenderCount> m_entries {};
+    static constexpr std::size_t EntryCount =
+            std::size_t {GaugeTypeCount} * std::size_t {UnitCount} * std::size_t {SenderCount};
+
+    std::array<Entry, EntryCount> m_entries {};
 };
 
 // Fills the table from the built-in curve data.

@@ -56,8 +56,10 @@ MainForm::MainForm(Platform platform)
         {GroupId::optAlLOut, &MainForm::optAlLOut_Click},
         {GroupId::optNO_NC, &MainForm::optNO_NC_Click},
     };
-    for (const auto &[id, handler] : handlers)
-        groupRef(id).setHandler([this, handler](int index) { (this->*handler)(index); });
+    for (const auto &binding : handlers) {
+        const auto handler = binding.second;
+        groupRef(binding.first).setHandler([this, handler](int index) { (this->*handler)(index); });
+    }
     for (MenuItemState &item : m_serialPortItems)
         item.enabled = true;
 }

@@ -100,7 +100,12 @@ int FakeSerialPort::read(std::span<std::uint8_t> bytes)
 // The gauge answers after the packet has left, so the reply arrives during the wait.
 void FakeSerialPort::waitForBytes(int count, std::chrono::milliseconds timeout)
 {
-    if (m_open && written.size() >= PacketSize && m_input.empty()) {
+    if (m_open && !replyChunks.empty()) {
+        m_input.insert(m_input.end(), replyChunks.front().begin(), replyChunks.front().end());
+        replyChunks.pop_front();
+        return;
+    }
+    if (m_open && written.size() >= PacketSize && m_input.empty() && replyChunks.empty()) {
         const std::span<const std::uint8_t> packet(written.end() - PacketSize, written.end());
         const std::vector<std::uint8_t> answer = echoPacket ? replyFor(packet) : reply;
         m_input.assign(answer.begin(), answer.end());
@@ -124,6 +129,32 @@ MainForm &FormFixture::load()
 {
     form.Form_Load();
     return form;
+}
+
+FormSnapshot snapshot(const MainForm &form)
+{
+    FormSnapshot result;
+    result.frameVisible = form.gaugeFrameVisible();
+    result.caption = form.gaugeFrameCaption();
+    result.statusText = form.statusText();
+    for (int g = 0; g < GroupCount; ++g) {
+        const OptionGroup &group = form.group(static_cast<GroupId>(g));
+        for (int i = 0; i < group.count(); ++i) {
+            const Option &o = group.option(i);
+            result.options.push_back(o.caption + "|" + o.toolTip + "|" + std::to_string(o.visible)
+                                     + std::to_string(o.enabled) + std::to_string(o.selected));
+        }
+    }
+    const GaugeConfiguration &c = form.config();
+    result.values = {c.GaugeType,   c.SupplyVoltage,       c.UnitIndex,           c.SenderIndex,
+                     c.UnitCount,   c.SenderCount,         c.GaugeCode,           c.UnitCode,
+                     c.ScaleLow,    c.ScaleHigh,           static_cast<int>(c.MinAlarm),
+                     static_cast<int>(c.MaxAlarm), c.AlarmOutput, c.BlkSetting, c.ContactType,
+                     c.HelpMode,    c.PortReady};
+    result.values.insert(result.values.end(), c.CurveCoefficients.begin(), c.CurveCoefficients.end());
+    result.values.insert(result.values.end(), c.GaugeFileBytes.begin(), c.GaugeFileBytes.end());
+    result.values.insert(result.values.end(), c.TxBuffer.begin(), c.TxBuffer.end());
+    return result;
 }
 
 std::vector<std::uint8_t> replyFor(std::span<const std::uint8_t> packet, std::uint8_t headerByte)

@@ -99,6 +99,8 @@ public:
     // Answered once 37 bytes have been written; an empty reply is silence.
     std::vector<std::uint8_t> reply;
     bool echoPacket = true; // answer with the proper 42-byte reply
+    // When set, the reply arrives in these pieces instead, one piece a wait.
+    std::deque<std::vector<std::uint8_t>> replyChunks;
     std::vector<std::uint8_t> written;
     LineSettings lineSettings {};
     ReceiveSettings receiveSettings {};
@@ -133,6 +135,21 @@ struct FormFixture
     FakeWindows windows;
     MainForm form;
 };
+
+// Everything the screen shows and the configuration holds; two forms with equal snapshots are in
+// the same state.
+struct FormSnapshot
+{
+    bool frameVisible = false;
+    std::string caption;
+    std::string statusText;
+    std::vector<std::string> options;
+    std::vector<int> values;
+
+    friend bool operator==(const FormSnapshot &, const FormSnapshot &) = default;
+};
+
+FormSnapshot snapshot(const MainForm &form);
 
 // The proper reply to a packet: header with its checksum, the echo, the trailing zero.
 std::vector<std::uint8_t> replyFor(std::span<const std::uint8_t> packet, std::uint8_t headerByte = 0);
