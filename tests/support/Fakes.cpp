@@ -146,14 +146,15 @@ FormSnapshot snapshot(const MainForm &form)
         }
     }
     const GaugeConfiguration &c = form.config();
-    result.values = {c.GaugeType,   c.SupplyVoltage,       c.UnitIndex,           c.SenderIndex,
+    result.configuration = {c.GaugeType,   c.SupplyVoltage,       c.UnitIndex,           c.SenderIndex,
                      c.UnitCount,   c.SenderCount,         c.GaugeCode,           c.UnitCode,
                      c.ScaleLow,    c.ScaleHigh,           static_cast<int>(c.MinAlarm),
                      static_cast<int>(c.MaxAlarm), c.AlarmOutput, c.BlkSetting, c.ContactType,
                      c.HelpMode,    c.PortReady};
-    result.values.insert(result.values.end(), c.CurveCoefficients.begin(), c.CurveCoefficients.end());
-    result.values.insert(result.values.end(), c.GaugeFileBytes.begin(), c.GaugeFileBytes.end());
-    result.values.insert(result.values.end(), c.TxBuffer.begin(), c.TxBuffer.end());
+    result.configuration.insert(result.configuration.end(), c.CurveCoefficients.begin(),
+                                c.CurveCoefficients.end());
+    result.buffers.assign(c.GaugeFileBytes.begin(), c.GaugeFileBytes.end());
+    result.buffers.insert(result.buffers.end(), c.TxBuffer.begin(), c.TxBuffer.end());
     return result;
 }
 

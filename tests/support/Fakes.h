@@ -144,7 +144,8 @@ struct FormSnapshot
     std::string caption;
     std::string statusText;
     std::vector<std::string> options;
-    std::vector<int> values;
+    std::vector<int> configuration; // the choices and what follows from them, with the curve
+    std::vector<int> buffers;       // the last record read and the last packet built
 
     friend bool operator==(const FormSnapshot &, const FormSnapshot &) = default;
 };

@@ -1,0 +1,241 @@
+// Every fault a technician can run into, one row each. After each: a clear message (or, where the
+// fault is the user's own cancel, none), the window still takes commands, the configuration on
+// screen is unchanged, and the record file on disk is untouched.
+#include "FrmMain.h"
+#include "FrmShow.h"
+#include "HelpWindows.h"
+#include "SimulatedGauge.h"
+#include "serial/PortMap.h"
+#include "serial/QtSerialPort.h"
+#include "support/Fakes.h"
+#include "support/TempDir.h"
+
+#include <QAction>
+#include <QPushButton>
+#include <QSerialPort>
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <functional>
+#include <map>
+#include <memory>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace gauge::test {
+namespace {
+
+using sim::ReplyMode;
+
+class RigPorts final : public PortMap
+{
+public:
+    std::optional<PortDevice> device(int number) const override
+    {
+        const auto found = paths.find(number);
+        return found == paths.end() ? std::nullopt : std::optional(PortDevice {found->second, ""});
+    }
+    std::map<int, std::string> paths;
+};
+
+const std::vector<unsigned char> KeptRecord = {100, 108, 100, 100, 101, 103, 101, 100, 100};
+
+// The desktop window with the real serial adapter on a simulated gauge (COM1), a second one
+// (COM2) that was there at start-up, and a record file on disk; configured for a Voltmeter, with
+// COM1 open.
+struct Rig
+{
+    explicit Rig(ReplyMode mode)
+        : gauge(std::make_unique<sim::SimulatedGauge>(mode))
+        , spare(std::make_unique<sim::SimulatedGauge>())
+        , port(ports)
+        , windows(messages, QString::fromStdString(dir.path("gag.hlp")))
+        , form(Platform {messages, dialogs, port, windows, clock})
+    {
+        ports.paths[1] = gauge->devicePath();
+        ports.paths[2] = spare->devicePath();
+        window = std::make_unique<FrmMain>(form, ports);
+        windows.setMainWindow(window.get());
+        window->load();
+        window->show();
+        trigger("SerialPort(1)");
+        trigger("Gauge(8)");
+        form.select(GroupId::optSender, 0);
+        window->syncFromModel();
+        writeAll(record(), KeptRecord);
+        messages.shown.clear();
+    }
+
+    void trigger(const char *action) { window->findChild<QAction *>(action)->trigger(); }
+    void click(const char *button) { window->findChild<QPushButton *>(button)->click(); }
+    std::string record() const { return dir.path("kept.gag"); }
+
+    TempDir dir;
+    std::unique_ptr<sim::SimulatedGauge> gauge;
+    std::unique_ptr<sim::SimulatedGauge> spare;
+    RigPorts ports;
+    QtSerialPort port;
+    FakeMessages messages;
+    FakeFileDialogs dialogs;
+    SteadyClock clock;
+    HelpWindows windows;
+    MainForm form;
+    std::unique_ptr<FrmMain> window;
+};
+
+struct Fault
+{
+    std::string name;
+    ReplyMode mode;
+    std::function<void(Rig &)> act;
+    std::string message; // a part of the one message expected; empty: no message at all
+    bool needsNonRoot = false;
+};
+
+void PrintTo(const Fault &fault, std::ostream *out)
+{
+    *out << fault.name;
+}
+
+void sendData(Rig &rig)
+{
+    rig.click("cmdTransfer");
+}
+
+void openFile(Rig &rig, const std::string &path)
+{
+    rig.dialogs.nextFileName = path;
+    rig.trigger("GaugPar");
+}
+
+void saveTo(Rig &rig, const std::string &path)
+{
+    rig.dialogs.nextFileName = path;
+    rig.trigger("SalvaConfigurazione");
+}
+
+const std::string NoCommunication = "Error: No Comunication with Digital Gauge ";
+
+const Fault Faults[] = {
+    {"PortVanishesMidWrite", ReplyMode::Correct,
+     [](Rig &rig) {
+         rig.gauge.reset(); // the cable is pulled: the writes go nowhere
+         sendData(rig);
+     },
+     NoCommunication},
+    {"PortVanishesMidRead", ReplyMode::HangUp, sendData, NoCommunication},
+    {"ReplyGarbage", ReplyMode::BadEcho, sendData, "Error: Data not sent"},
+    {"ReplyTooLong", ReplyMode::Long, sendData, NoCommunication},
+    {"PortBusy", ReplyMode::Correct,
+     [](Rig &rig) {
+         QSerialPort other(QString::fromStdString(rig.ports.paths[2]));
+         ASSERT_TRUE(other.open(QIODevice::ReadWrite));
+         rig.trigger("SerialPort(2)");
+     },
+     "Error : Port is busy"},
+    {"DeviceMissing", ReplyMode::Correct,
+     [](Rig &rig) {
+         rig.spare.reset(); // unplugged after start-up
+         rig.trigger("SerialPort(2)");
+     },
+     "Error : 2"},
+    {"PermissionDenied", ReplyMode::Correct,
+     [](Rig &rig) {
+         ::chmod(rig.ports.paths[2].c_str(), 0);
+         rig.trigger("SerialPort(2)");
+     },
+     "Error : 13", true},
+    {"SaveToAFullDisk", ReplyMode::Correct, [](Rig &rig) { saveTo(rig, "/dev/full"); },
+     "No space left on device"},
+    {"SaveToAFolder", ReplyMode::Correct, [](Rig &rig) { saveTo(rig, rig.dir.root().string()); },
+     "Is a directory"},
+    {"OpenMissingFile", ReplyMode::Correct,
+     [](Rig &rig) { openFile(rig, rig.dir.path("missing.gag")); }, "No such file or directory"},
+    {"OpenEmptyFile", ReplyMode::Correct,
+     [](Rig &rig) {
+         writeAll(rig.dir.path("empty.gag"), {});
+         openFile(rig, rig.dir.path("empty.gag"));
+     },
+     "it holds 0 bytes"},
+    {"OpenShortFile", ReplyMode::Correct,
+     [](Rig &rig) {
+         writeAll(rig.dir.path("short.gag"), {100, 101, 100});
+         openFile(rig, rig.dir.path("short.gag"));
+     },
+     "it holds 3 bytes"},
+    {"OpenOversizedFile", ReplyMode::Correct,
+     [](Rig &rig) {
+         writeAll(rig.dir.path("big.gag"), std::vector<unsigned char>(4 << 20, 0xFF));
+         openFile(rig, rig.dir.path("big.gag"));
+     },
+     "byte 0: supply voltage 155 does not exist"},
+    {"OpenUnreadableFile", ReplyMode::Correct,
+     [](Rig &rig) {
+         writeAll(rig.dir.path("locked.gag"), KeptRecord);
+         std::filesystem::permissions(rig.dir.path("locked.gag"), std::filesystem::perms::none);
+         openFile(rig, rig.dir.path("locked.gag"));
+     },
+     "Permission denied", true},
+    {"CancelledDialogs", ReplyMode::Correct,
+     [](Rig &rig) {
+         saveTo(rig, "");
+         openFile(rig, "");
+     },
+     ""},
+};
+
+class FaultMatrix : public testing::TestWithParam<Fault>
+{
+};
+
+TEST_P(FaultMatrix, IsReportedAndChangesNothingElse)
+{
+    const Fault &fault = GetParam();
+    if (fault.needsNonRoot && ::geteuid() == 0)
+        GTEST_SKIP() << "permission bits do not stop root";
+    Rig rig(fault.mode);
+    const FormSnapshot before = snapshot(rig.form);
+
+    fault.act(rig);
+
+    if (fault.message.empty()) {
+        EXPECT_TRUE(rig.messages.shown.empty());
+    } else {
+        ASSERT_EQ(rig.messages.shown.size(), 1u);
+        EXPECT_NE(rig.messages.shown[0].text.find(fault.message), std::string::npos)
+                << rig.messages.shown[0].text;
+    }
+    const FormSnapshot after = snapshot(rig.form);
+    EXPECT_EQ(after.options, before.options);
+    EXPECT_EQ(after.configuration, before.configuration);
+    EXPECT_EQ(readAll(rig.record()), KeptRecord);
+    EXPECT_FALSE(rig.form.transferInProgress());
+
+    // The window still takes commands.
+    rig.trigger("Gauge(1)");
+    EXPECT_EQ(rig.form.gaugeFrameCaption(), "Fuel Level");
+    openFile(rig, rig.record());
+    EXPECT_EQ(rig.form.config().GaugeType, 8);
+}
+
+INSTANTIATE_TEST_SUITE_P(EachFault, FaultMatrix, testing::ValuesIn(Faults),
+                         [](const auto &info) { return info.param.name; });
+
+TEST(FaultMatrixExit, WithTheHelpWindowsOpenClosesTheMainWindowOnly)
+{
+    Rig rig(ReplyMode::Correct);
+    rig.trigger("HelpConnection");
+    rig.trigger("About");
+    rig.click("cmdExit");
+    EXPECT_FALSE(rig.window->isVisible());
+    ASSERT_NE(rig.windows.connectionHelp(), nullptr);
+    EXPECT_TRUE(rig.windows.connectionHelp()->isVisible());
+    // The help window still answers its own button.
+    rig.windows.connectionHelp()->findChild<QPushButton *>("cmdClose")->click();
+    EXPECT_TRUE(rig.messages.shown.empty());
+    EXPECT_EQ(readAll(rig.record()), KeptRecord);
+}
+
+} // namespace
+} // namespace gauge::test
