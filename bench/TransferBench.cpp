@@ -3,14 +3,7 @@
 // Prints the time of a whole transfer against an instant reply, the ratio of a transfer against
 // a gauge answering at the real line rate to the physical minimum of the line, and the processor
 // time spent during a silent two-second wait.
-#include "SimulatedGauge.h"
-#include "serial/Clock.h"
-#include "serial/PortMap.h"
-#include "serial/QtSerialPort.h"
-#include "shell/FileDialogs.h"
-#include "shell/MainForm.h"
-#include "shell/Messages.h"
-#include "shell/WindowCommands.h"
+#include "BenchRig.h"
 
 #include <QCoreApplication>
 
@@ -24,84 +17,7 @@
 
 namespace {
 
-using Clock = std::chrono::steady_clock;
 using gauge::sim::ReplyMode;
-
-class OnePort final : public gauge::PortMap
-{
-public:
-    explicit OnePort(std::string path)
-        : m_path(std::move(path))
-    {
-    }
-    std::optional<gauge::PortDevice> device(int number) const override
-    {
-        if (number != 1)
-            return std::nullopt;
-        return gauge::PortDevice {m_path, "simulated gauge"};
-    }
-
-private:
-    std::string m_path;
-};
-
-class LastMessage final : public gauge::Messages
-{
-public:
-    void show(gauge::MessageIcon, const std::string &text, const std::string &) override
-    {
-        last = text;
-    }
-    bool ask(const std::string &) override { return true; }
-    std::string last;
-};
-
-class NoDialogs final : public gauge::FileDialogs
-{
-public:
-    std::string openFileName(const std::string &, const std::string &) override { return {}; }
-    std::string saveFileName(const std::string &, const std::string &) override { return {}; }
-};
-
-class NoWindows final : public gauge::WindowCommands
-{
-public:
-    void showConnectionHelp() override {}
-    void showAbout() override {}
-    void closeMainWindow() override {}
-};
-
-// A configured tool with COM1 open on a simulated gauge.
-struct Bench
-{
-    explicit Bench(ReplyMode mode)
-        : gauge(mode)
-        , ports(gauge.devicePath())
-        , port(ports)
-        , form(gauge::Platform {messages, dialogs, port, windows, clock})
-    {
-        form.Form_Load();
-        form.SerialPort_Click(1);
-        form.Gauge_Click(8);
-        form.select(gauge::GroupId::optSender, 0);
-    }
-
-    double sendMilliseconds()
-    {
-        const auto start = Clock::now();
-        form.cmdTransfer_Click();
-        return std::chrono::duration<double, std::milli>(Clock::now() - start).count();
-    }
-
-    gauge::sim::SimulatedGauge gauge;
-    OnePort ports;
-    QtSerialPort port;
-    LastMessage messages;
-    NoDialogs dialogs;
-    NoWindows windows;
-    gauge::SteadyClock clock;
-    gauge::MainForm form;
-};
 
 double percentile(std::vector<double> values, double fraction)
 {
@@ -118,11 +34,11 @@ double processorSeconds()
     return seconds(usage.ru_utime) + seconds(usage.ru_stime);
 }
 
-bool expectResult(const Bench &bench, const char *expected)
+bool expectResult(const BenchRig &bench, const char *expected)
 {
-    if (bench.messages.last == expected)
+    if (bench.lastMessage() == expected)
         return true;
-    std::printf("unexpected result: \"%s\"\n", bench.messages.last.c_str());
+    std::printf("unexpected result: \"%s\"\n", bench.lastMessage().c_str());
     return false;
 }
 
@@ -134,7 +50,7 @@ int main(int argc, char *argv[])
     const int instantRuns = argc > 1 ? std::max(10, std::atoi(argv[1])) : 300;
     bool ok = true;
 
-    Bench instant(ReplyMode::Correct);
+    BenchRig instant(ReplyMode::Correct);
     std::vector<double> times;
     for (int i = 0; i < instantRuns; ++i) {
         times.push_back(instant.sendMilliseconds());
@@ -147,7 +63,7 @@ int main(int argc, char *argv[])
 
     // 79 bytes of 10 bits each at 4800 baud.
     constexpr double lineMinimum = 79.0 * 10.0 / 4800.0 * 1000.0;
-    Bench lineRate(ReplyMode::LineRate);
+    BenchRig lineRate(ReplyMode::LineRate);
     std::vector<double> ratios;
     for (int i = 0; i < 10; ++i) {
         ratios.push_back(lineRate.sendMilliseconds() / lineMinimum);
@@ -157,7 +73,7 @@ int main(int argc, char *argv[])
                 " worst %.4f (target: at most 1.03)\n",
                 percentile(ratios, 0.5), lineMinimum, *std::max_element(ratios.begin(), ratios.end()));
 
-    Bench silent(ReplyMode::Silent);
+    BenchRig silent(ReplyMode::Silent);
     const double cpuBefore = processorSeconds();
     const double wall = silent.sendMilliseconds() / 1000.0;
     const double cpu = processorSeconds() - cpuBefore;

@@ -1,5 +1,6 @@
 #include "Artwork.h"
 
+#include <QIconEngine>
 #include <QPainter>
 #include <QPainterPath>
 #include <QPixmap>
@@ -138,18 +139,24 @@ void paintLogo(QPainter &painter, const QRectF &bounds)
     painter.restore();
 }
 
+namespace {
+
+// Draws the emblem at whatever size is asked for, when it is asked for.
+class LogoIconEngine final : public QIconEngine
+{
+public:
+    void paint(QPainter *painter, const QRect &rect, QIcon::Mode, QIcon::State) override
+    {
+        paintLogo(*painter, QRectF(rect));
+    }
+    QIconEngine *clone() const override { return new LogoIconEngine; }
+};
+
+} // namespace
+
 QIcon applicationIcon()
 {
-    QIcon icon;
-    for (int size : {16, 24, 32, 48, 64, 128, 256}) {
-        QPixmap pixmap(size, size);
-        pixmap.fill(Qt::transparent);
-        QPainter painter(&pixmap);
-        paintLogo(painter, QRectF(0, 0, size, size));
-        painter.end();
-        icon.addPixmap(pixmap);
-    }
-    return icon;
+    return QIcon(new LogoIconEngine);
 }
 
 void paintConnectionDiagram(QPainter &painter, const QRectF &bounds)

@@ -1,0 +1,58 @@
+// 10,000 Send Data transfers against the simulated gauge in one process, with a bad reply every
+// 100th: every result must be the one the gauge's answer calls for, and the resident memory
+// must not creep.
+//   soakbench [transfers]
+#include "BenchRig.h"
+
+#include <QCoreApplication>
+
+#include <cstdio>
+#include <fstream>
+#include <string>
+
+namespace {
+
+long residentKilobytes()
+{
+    std::ifstream status("/proc/self/status");
+    std::string line;
+    while (std::getline(status, line)) {
+        if (line.rfind("VmRSS:", 0) == 0)
+            return std::stol(line.substr(6));
+    }
+    return -1;
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    QCoreApplication app(argc, argv);
+    const int transfers = argc > 1 ? std::max(1000, std::atoi(argv[1])) : 10000;
+    using gauge::sim::ReplyMode;
+    using gauge::TransferOutcome;
+
+    BenchRig rig(ReplyMode::Correct);
+    int unexpected = 0;
+    int notConfirmed = 0;
+    long residentAt1000 = 0;
+    for (int i = 1; i <= transfers; ++i) {
+        const bool bad = i % 100 == 0;
+        rig.gauge().setMode(bad ? ReplyMode::BadEcho : ReplyMode::Correct);
+        rig.form().cmdTransfer_Click();
+        const TransferOutcome expected = bad ? TransferOutcome::NotConfirmed : TransferOutcome::Sent;
+        if (rig.form().lastTransferOutcome() != expected)
+            ++unexpected;
+        if (rig.form().lastTransferOutcome() == TransferOutcome::NotConfirmed)
+            ++notConfirmed;
+        if (i == 1000)
+            residentAt1000 = residentKilobytes();
+    }
+    const long residentAtEnd = residentKilobytes();
+    std::printf("%d transfers, %d answered badly on purpose: %d unexpected results\n", transfers,
+                notConfirmed, unexpected);
+    std::printf("resident memory: %ld kB after transfer 1000, %ld kB after transfer %d: grew %ld kB"
+                " (target: under 1024 kB)\n",
+                residentAt1000, residentAtEnd, transfers, residentAtEnd - residentAt1000);
+    return unexpected == 0 && residentAtEnd - residentAt1000 < 1024 ? 0 : 1;
+}
