@@ -60,6 +60,15 @@ bool MainForm::stageRecord(Record &record) const
     return true;
 }
 
+// An empty name is a cancelled dialog, which changes nothing but the pointer.
+bool MainForm::dialogCancelled(const std::string &fileName)
+{
+    if (!fileName.empty())
+        return false;
+    m_mousePointer = MousePointer::Default;
+    return true;
+}
+
 void MainForm::SalvaConfigurazione_Click()
 {
     Record record {};
@@ -69,10 +78,8 @@ void MainForm::SalvaConfigurazione_Click()
     }
 
     const std::string fileName = m_platform.fileDialogs.saveFileName(SaveFilter, m_dialogFileName);
-    if (fileName.empty()) {
-        m_mousePointer = MousePointer::Default;
+    if (dialogCancelled(fileName))
         return;
-    }
     m_dialogFileName = fileName;
 
     const FileResult result = writeFileStart(fileName, record);
@@ -85,10 +92,8 @@ void MainForm::ConfFile_Click()
 {
     const std::string fileName =
             m_platform.fileDialogs.openFileName(ConfigurationFileFilter, m_dialogFileName);
-    if (fileName.empty()) {
-        m_mousePointer = MousePointer::Default;
+    if (dialogCancelled(fileName))
         return;
-    }
     const FileResult result = touchFile(fileName);
     if (!result.ok())
         m_platform.messages.error("The configuration file " + quoted(fileName)
@@ -99,10 +104,8 @@ void MainForm::GaugPar_Click()
 {
     const std::string fileName =
             m_platform.fileDialogs.openFileName(GaugeParameterFilter, m_dialogFileName);
-    if (fileName.empty()) {
-        m_mousePointer = MousePointer::Default;
+    if (dialogCancelled(fileName))
         return;
-    }
     m_dialogFileName.clear();
 
     // Everything is read and checked before the screen changes, so a damaged file leaves the

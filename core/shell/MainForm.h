@@ -138,6 +138,7 @@ private:
     void setProgress(int value);
     void changed();
 
+    bool dialogCancelled(const std::string &fileName);
     bool stageRecord(Record &record) const;
     void restoreRecord(const Record &record);
 
