@@ -40,6 +40,8 @@ int main(int argc, char *argv[])
         const bool bad = i % 100 == 0;
         rig.gauge().setMode(bad ? ReplyMode::BadEcho : ReplyMode::Correct);
         rig.form().cmdTransfer_Click();
+        // The simulated gauge keeps what it received until it is taken; only the tool is measured.
+        rig.gauge().takePackets();
         const TransferOutcome expected = bad ? TransferOutcome::NotConfirmed : TransferOutcome::Sent;
         if (rig.form().lastTransferOutcome() != expected)
             ++unexpected;

@@ -71,13 +71,12 @@ int runSimulate(const Arguments &arguments)
                 gauge.devicePath().c_str(), link.empty() ? "" : ", linked as ", link.c_str());
     std::fflush(stdout);
 
-    std::size_t shown = 0;
+    std::size_t received = 0;
     while (!interrupted) {
         std::this_thread::sleep_for(std::chrono::milliseconds(20));
-        const auto packets = gauge.packets();
-        for (; shown < packets.size(); ++shown) {
-            std::printf("packet %zu: %s\n", shown + 1, gauge::hexBytes(packets[shown]).c_str());
-            for (const std::string &line : gauge::describePacket(packets[shown]))
+        for (const auto &packet : gauge.takePackets()) {
+            std::printf("packet %zu: %s\n", ++received, gauge::hexBytes(packet).c_str());
+            for (const std::string &line : gauge::describePacket(packet))
                 std::printf("  %s\n", line.c_str());
         }
         std::fflush(stdout);

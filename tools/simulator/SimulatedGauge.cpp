@@ -9,6 +9,7 @@
 #include <poll.h>
 #include <stdexcept>
 #include <termios.h>
+#include <utility>
 #include <unistd.h>
 
 namespace gauge::sim {
@@ -94,6 +95,12 @@ std::vector<std::vector<std::uint8_t>> SimulatedGauge::packets() const
 {
     std::lock_guard lock(m_mutex);
     return m_packets;
+}
+
+std::vector<std::vector<std::uint8_t>> SimulatedGauge::takePackets()
+{
+    std::lock_guard lock(m_mutex);
+    return std::exchange(m_packets, {});
 }
 
 std::vector<std::uint8_t> SimulatedGauge::replyTo(const std::vector<std::uint8_t> &packet,

@@ -43,6 +43,8 @@ public:
     void setMode(ReplyMode mode);
     // The packets received so far, in order.
     std::vector<std::vector<std::uint8_t>> packets() const;
+    // The same, handing them over: a long run keeps only what it has not taken yet.
+    std::vector<std::vector<std::uint8_t>> takePackets();
 
     // Builds the reply the mode calls for.
     static std::vector<std::uint8_t> replyTo(const std::vector<std::uint8_t> &packet,
