@@ -33,11 +33,12 @@ std::string readText(const std::string &path)
 class Process
 {
 public:
-    Process(const TempDir &dir, const std::string &name, const std::vector<std::string> &arguments)
+    Process(const TempDir &dir, const std::string &name, const std::vector<std::string> &arguments,
+            const std::string &program = GAUGECTL)
         : m_out(dir.path(name + ".out"))
         , m_err(dir.path(name + ".err"))
     {
-        std::vector<std::string> all = {GAUGECTL};
+        std::vector<std::string> all = {program};
         all.insert(all.end(), arguments.begin(), arguments.end());
         std::vector<char *> argv;
         for (std::string &argument : all)
@@ -51,7 +52,7 @@ public:
                                          O_WRONLY | O_CREAT | O_TRUNC, 0644);
         posix_spawn_file_actions_addopen(&actions, STDERR_FILENO, m_err.c_str(),
                                          O_WRONLY | O_CREAT | O_TRUNC, 0644);
-        if (posix_spawn(&m_pid, GAUGECTL, &actions, nullptr, argv.data(), environ) != 0)
+        if (posix_spawnp(&m_pid, program.c_str(), &actions, nullptr, argv.data(), environ) != 0)
             m_pid = -1;
         posix_spawn_file_actions_destroy(&actions);
     }
@@ -260,6 +261,29 @@ TEST_F(Gaugectl, BadUsageExitsWithTwo)
     const Result noDevice = run(dir, {"send", "--port", dir.path("nothing"), record("oil.gag", OilPressure)});
     EXPECT_EQ(noDevice.status, 1);
     EXPECT_NE(noDevice.err.find("Error : 2"), std::string::npos);
+}
+
+TEST_F(Gaugectl, PortsOnAComputerWithoutSerialPorts)
+{
+    // The machine's own ports are hidden in a mount namespace of the test's own.
+    if (::geteuid() != 0)
+        GTEST_SKIP() << "hiding the serial devices needs root";
+    std::filesystem::create_directory(dir.path("no-tty"));
+    Process ports(dir, "ports", {"-m", "sh", "-c",
+                                 "mount --bind " + dir.path("no-tty") + " /sys/class/tty && exec "
+                                         + GAUGECTL + " ports"},
+                  "unshare");
+    const int status = ports.wait();
+    if (status != 0 && ports.out().empty())
+        GTEST_SKIP() << "no mount namespace here: " << ports.err();
+    EXPECT_EQ(status, 0);
+    std::string expected;
+    for (int n = 1; n <= 12; ++n) {
+        std::string com = "COM" + std::to_string(n);
+        com.resize(6, ' ');
+        expected += com + " no device\n";
+    }
+    EXPECT_EQ(ports.out(), expected);
 }
 
 TEST_F(Gaugectl, EveryCommandExplainsItself)

@@ -35,7 +35,7 @@ int runPorts(const Arguments &arguments)
         const std::string com = "COM" + std::to_string(number);
         const auto device = ports.device(number);
         if (!device) {
-            std::printf("%-6s -\n", com.c_str());
+            std::printf("%-6s no device\n", com.c_str());
             continue;
         }
         port.setPortNumber(number);
