@@ -20,6 +20,15 @@ QString qtNameFilter(const std::string &filter)
     return filters.join(QStringLiteral(";;"));
 }
 
+QString defaultSuffix(const std::string &filter)
+{
+    const QStringList parts = QString::fromStdString(filter).split(QLatin1Char('|'));
+    if (parts.size() < 2)
+        return {};
+    const QString pattern = parts[1].trimmed();
+    return pattern.startsWith(QLatin1String("*.")) ? pattern.mid(2) : QString();
+}
+
 std::string QtFileDialogs::openFileName(const std::string &filter, const std::string &fileName)
 {
     return QFileDialog::getOpenFileName(m_window, QString(), QString::fromStdString(fileName),
@@ -29,7 +38,10 @@ std::string QtFileDialogs::openFileName(const std::string &filter, const std::st
 
 std::string QtFileDialogs::saveFileName(const std::string &filter, const std::string &fileName)
 {
-    return QFileDialog::getSaveFileName(m_window, QString(), QString::fromStdString(fileName),
-                                        qtNameFilter(filter))
-            .toStdString();
+    QFileDialog dialog(m_window, QString(), QString::fromStdString(fileName), qtNameFilter(filter));
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setDefaultSuffix(defaultSuffix(filter));
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return {};
+    return dialog.selectedFiles().constFirst().toStdString();
 }

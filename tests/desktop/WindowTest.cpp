@@ -330,5 +330,13 @@ TEST(FileDialogFilter, TakesTheQtForm)
     EXPECT_EQ(qtNameFilter(""), "");
 }
 
+TEST(FileDialogFilter, GivesTheSuffixOfItsFirstPattern)
+{
+    EXPECT_EQ(defaultSuffix("Configuaration GAUGE  (*.gag)|*.gag"), "gag");
+    EXPECT_EQ(defaultSuffix("Configuration GAUGE  (*.gcfg)|*.gcfg"), "gcfg");
+    EXPECT_EQ(defaultSuffix("Anything|*"), "");
+    EXPECT_EQ(defaultSuffix("no pattern"), "");
+}
+
 } // namespace
 } // namespace gauge::test
