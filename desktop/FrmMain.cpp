@@ -18,6 +18,9 @@
 #include <QStatusBar>
 #include <QStyle>
 
+#include <algorithm>
+#include <string_view>
+
 using gauge::GroupId;
 
 namespace {
@@ -29,6 +32,11 @@ const QColor WorkAreaBlue(0, 0, 123);
 // The gauge type menu's shortcuts skip Ctrl+J.
 constexpr Qt::Key GaugeShortcutKeys[] = {Qt::Key_A, Qt::Key_B, Qt::Key_C, Qt::Key_D, Qt::Key_E,
                                          Qt::Key_F, Qt::Key_G, Qt::Key_H, Qt::Key_I, Qt::Key_K};
+
+QString fromView(std::string_view text)
+{
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
 
 QString controlName(const char *name, int index)
 {
@@ -50,9 +58,7 @@ int widestSenderCaption(const QRadioButton *button)
     int widest = 0;
     for (int code = gauge::FirstGaugeType; code <= gauge::LastGaugeType; ++code) {
         for (const gauge::SenderOption &sender : gauge::gaugeTypeInfo(code)->senders) {
-            const QString caption = QString::fromUtf8(sender.caption.data(),
-                                                      static_cast<qsizetype>(sender.caption.size()));
-            widest = qMax(widest, metrics.horizontalAdvance(caption));
+            widest = qMax(widest, metrics.horizontalAdvance(fromView(sender.caption)));
         }
     }
     const QStyle *style = button->style();
@@ -93,6 +99,7 @@ FrmMain::FrmMain(gauge::MainForm &form, const gauge::PortMap &portMap, QWidget *
     m_timer1.setSingleShot(true);
     connect(&m_timer1, &QTimer::timeout, this, [this] { run(&gauge::MainForm::Timer1_Timer); });
     m_form.setChangeListener([this] { syncFromModel(); });
+    // The captions must be in place before the work area can be measured.
     syncFromModel();
     fixWorkAreaSize();
     syncFromModel();
@@ -132,9 +139,7 @@ void FrmMain::buildMenus()
     QMenu *newMenu = setting->addMenu(QStringLiteral("New"));
     newMenu->setObjectName(QStringLiteral("NuovaConfigurazione"));
     for (int code = gauge::FirstGaugeType; code <= gauge::LastGaugeType; ++code) {
-        const gauge::GaugeTypeInfo *info = gauge::gaugeTypeInfo(code);
-        QAction *action = newMenu->addAction(QString::fromUtf8(info->menuCaption.data(),
-                                                               static_cast<int>(info->menuCaption.size())));
+        QAction *action = newMenu->addAction(fromView(gauge::gaugeTypeInfo(code)->menuCaption));
         action->setObjectName(controlName("Gauge", code));
         action->setShortcut(QKeySequence(Qt::CTRL | GaugeShortcutKeys[code - 1]));
         connect(action, &QAction::triggered, this, [this, code] {
@@ -146,7 +151,7 @@ void FrmMain::buildMenus()
 
     QMenu *openMenu = setting->addMenu(QStringLiteral("Open  "));
     openMenu->setObjectName(QStringLiteral("ApriConfigurazione"));
-    // Offered by no gauge yet: the command is in place but greyed, like "Consuption" above.
+    // Unavailable from start-up, like "Consuption" above: the command is in place but greyed.
     QAction *configurationFile = addCommand(openMenu, "ConfFile",
                                             QStringLiteral("Configuration File"),
                                             QKeySequence(Qt::CTRL | Qt::Key_X),
@@ -216,24 +221,22 @@ void FrmMain::run(void (gauge::MainForm::*handler)())
 // The blue work area shows the logo until a gauge type brings up the gauge frame over it.
 QWidget *FrmMain::buildWorkArea()
 {
-    auto *area = new QWidget(this);
-    m_workArea = area;
-    area->setObjectName(QStringLiteral("WorkArea"));
-    area->setAutoFillBackground(true);
-    QPalette blue = area->palette();
+    m_workArea = new QWidget(this);
+    m_workArea->setObjectName(QStringLiteral("WorkArea"));
+    m_workArea->setAutoFillBackground(true);
+    QPalette blue = m_workArea->palette();
     blue.setColor(QPalette::Window, WorkAreaBlue);
-    area->setPalette(blue);
+    m_workArea->setPalette(blue);
 
-    m_picture = new PictureWidget(&Artwork::paintLogo, area);
+    m_picture = new PictureWidget(&Artwork::paintLogo, m_workArea);
     m_picture->setObjectName(QStringLiteral("Picture1"));
     m_picture->setFixedSize(378, 376);
 
-    auto *stack = new QGridLayout(area);
+    auto *stack = new QGridLayout(m_workArea);
     stack->setContentsMargins(4, 2, 4, 2);
     stack->addWidget(m_picture, 0, 0, Qt::AlignCenter);
     stack->addWidget(buildGaugeFrame(), 0, 0);
-
-    return area;
+    return m_workArea;
 }
 
 QWidget *FrmMain::buildGaugeFrame()
