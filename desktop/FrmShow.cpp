@@ -92,9 +92,8 @@ QString FrmShow::defaultStartupFlagPath()
 #ifdef Q_OS_WIN
     return QStringLiteral("c:\\windows\\gag.hlp");
 #else
-    const QString folder = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation);
-    QDir().mkpath(folder);
-    return QDir(folder).filePath(QStringLiteral("gag.hlp"));
+    return QDir(QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation))
+            .filePath(QStringLiteral("gag.hlp"));
 #endif
 }
 
