@@ -11,7 +11,6 @@ DesktopApplication::DesktopApplication()
     , m_window(m_form, m_portMap)
 {
     QApplication::setApplicationName(QStringLiteral("gauge-programmer"));
-    QApplication::setApplicationDisplayName(QStringLiteral("Digital Instrument"));
     QApplication::setWindowIcon(Artwork::applicationIcon());
     m_messages.setWindow(&m_window, [this] { m_window.syncFromModel(); });
     m_fileDialogs.setWindow(&m_window);
