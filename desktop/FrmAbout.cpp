@@ -26,14 +26,17 @@ FrmAbout::FrmAbout(QWidget *parent)
         return label;
     };
     line(QStringLiteral("Digital Settings "), true)->setObjectName(QStringLiteral("lblTitle"));
-    line(QStringLiteral("Quillfen Marine Instruments S.r.l."), true);
-    line(QStringLiteral("Via delle Officine 27, 31020 Villorba (TV)"));
-    line(QStringLiteral("Italy"));
-    line(QStringLiteral("Tel. +39 0422 555 0147 / +39 0422 555 0148"));
-    line(QStringLiteral("Fax +39 0422 555 0149"));
+    // The maker is invented, and so is everything about it: the town does not exist, the numbers
+    // come from the range the United Kingdom keeps for fiction, the web address from a domain
+    // reserved for examples.
+    line(QStringLiteral("Quillfen Marine Instruments Ltd"), true);
+    line(QStringLiteral("27 Foundry Quay, Quillfen Harbour"));
+    line(QStringLiteral("United Kingdom"));
+    line(QStringLiteral("Tel. +44 1632 960147 / +44 1632 960148"));
+    line(QStringLiteral("Fax +44 1632 960149"));
     line(QStringLiteral("www.quillfen-instruments.example"));
     line(QStringLiteral("Release 1.2"))->setObjectName(QStringLiteral("lblRelease"));
-    line(QStringLiteral("© 2026 Quillfen Marine Instruments S.r.l. All rights reserved."));
+    line(QStringLiteral("© 2026 Quillfen Marine Instruments Ltd. All rights reserved."));
 
     auto *ok = new QPushButton(QStringLiteral("OK"), frame);
     ok->setObjectName(QStringLiteral("cmdClose"));
