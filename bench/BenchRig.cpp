@@ -2,29 +2,21 @@
 
 #include <chrono>
 
-std::optional<gauge::PortDevice> BenchRig::OnePort::device(int number) const
-{
-    if (number != 1)
-        return std::nullopt;
-    return gauge::PortDevice {m_path, "simulated gauge"};
-}
-
 BenchRig::BenchRig(gauge::sim::ReplyMode mode)
     : m_gauge(mode)
-    , m_ports(m_gauge.devicePath())
-    , m_port(m_ports)
-    , m_form(gauge::Platform {m_messages, m_dialogs, m_port, m_windows, m_clock})
+    , m_model(gauge::Platform {m_messages, m_dialogs, m_port, m_windows, m_clock})
 {
-    m_form.Form_Load();
-    m_form.SerialPort_Click(1);
-    m_form.Gauge_Click(8);
-    m_form.select(gauge::GroupId::optSender, 0);
+    m_ports.set(1, {m_gauge.devicePath(), "simulated gauge"});
+    m_model.start();
+    m_model.choosePort(1);
+    m_model.chooseGaugeType(gauge::Voltmeter);
+    m_model.chooseOption(gauge::Choice::Sender, 0);
 }
 
 double BenchRig::sendMilliseconds()
 {
     const auto start = std::chrono::steady_clock::now();
-    m_form.cmdTransfer_Click();
+    m_model.sendData();
     return std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start)
             .count();
 }

@@ -4,6 +4,8 @@
 //   soakbench [transfers]
 #include "BenchRig.h"
 
+#include "transfer/Transfer.h"
+
 #include <QCoreApplication>
 
 #include <cstdio>
@@ -31,28 +33,29 @@ int main(int argc, char *argv[])
     const int transfers = argc > 1 ? std::max(1000, std::atoi(argv[1])) : 10000;
     using gauge::sim::ReplyMode;
     using gauge::TransferOutcome;
+    const std::string sent(gauge::outcomeText(TransferOutcome::Sent));
+    const std::string notConfirmed(gauge::outcomeText(TransferOutcome::NotConfirmed));
 
     BenchRig rig(ReplyMode::Correct);
     int unexpected = 0;
-    int notConfirmed = 0;
+    int answeredBadly = 0;
     long residentAt1000 = 0;
     for (int i = 1; i <= transfers; ++i) {
         const bool bad = i % 100 == 0;
         rig.gauge().setMode(bad ? ReplyMode::BadEcho : ReplyMode::Correct);
-        rig.form().cmdTransfer_Click();
+        rig.model().sendData();
         // The simulated gauge keeps what it received until it is taken; only the tool is measured.
         rig.gauge().takePackets();
-        const TransferOutcome expected = bad ? TransferOutcome::NotConfirmed : TransferOutcome::Sent;
-        if (rig.form().lastTransferOutcome() != expected)
+        if (rig.lastMessage() != (bad ? notConfirmed : sent))
             ++unexpected;
-        if (rig.form().lastTransferOutcome() == TransferOutcome::NotConfirmed)
-            ++notConfirmed;
+        if (rig.lastMessage() == notConfirmed)
+            ++answeredBadly;
         if (i == 1000)
             residentAt1000 = residentKilobytes();
     }
     const long residentAtEnd = residentKilobytes();
     std::printf("%d transfers, %d answered badly on purpose: %d unexpected results\n", transfers,
-                notConfirmed, unexpected);
+                answeredBadly, unexpected);
     std::printf("resident memory: %ld kB after transfer 1000, %ld kB after transfer %d: grew %ld kB"
                 " (target: under 1024 kB)\n",
                 residentAt1000, residentAtEnd, transfers, residentAtEnd - residentAt1000);

@@ -1,14 +1,12 @@
 #include "DesktopApplication.h"
 
-#include "FrmShow.h"
 #include "artwork/Artwork.h"
 
 #include <QApplication>
 
 DesktopApplication::DesktopApplication()
-    : m_windows(m_messages, FrmShow::defaultStartupFlagPath())
-    , m_form(gauge::Platform {m_messages, m_fileDialogs, m_serialPort, m_windows, m_clock})
-    , m_window(m_form, m_portMap)
+    : m_model(gauge::Platform {m_messages, m_fileDialogs, m_serialPort, m_windows, m_clock})
+    , m_window(m_model, m_portMap)
 {
     QApplication::setApplicationName(QStringLiteral("gauge-programmer"));
     QApplication::setWindowIcon(Artwork::applicationIcon());

@@ -4,11 +4,11 @@
 #include "HelpWindows.h"
 #include "QtFileDialogs.h"
 #include "QtMessages.h"
-#include "serial/Clock.h"
 #include "serial/QtSerialPort.h"
 #include "serial/SystemPortMap.h"
+#include "transfer/Clock.h"
 
-// The tool put together: the form model on this computer's serial ports, dialogs and message
+// The tool put together: the window model on this computer's serial ports, dialogs and message
 // boxes, and its main window.
 class DesktopApplication
 {
@@ -27,6 +27,6 @@ private:
     QtMessages m_messages;
     QtFileDialogs m_fileDialogs;
     HelpWindows m_windows;
-    gauge::MainForm m_form;
+    gauge::MainWindowModel m_model;
     FrmMain m_window;
 };

@@ -2,8 +2,8 @@
 
 #include "artwork/Artwork.h"
 #include "artwork/PictureWidget.h"
-#include "catalogue/GaugeCatalogue.h"
-#include "serial/PortMap.h"
+#include "gauge/Catalogue.h"
+#include "transfer/PortMap.h"
 
 #include <QAction>
 #include <QApplication>
@@ -21,7 +21,7 @@
 #include <algorithm>
 #include <string_view>
 
-using gauge::GroupId;
+using gauge::Choice;
 
 namespace {
 
@@ -43,6 +43,14 @@ QString controlName(const char *name, int index)
     return QStringLiteral("%1(%2)").arg(QLatin1String(name)).arg(index);
 }
 
+// The option groups keep the names the gauge's documentation gives their controls.
+const char *groupName(Choice choice)
+{
+    static constexpr const char *Names[] = {"optVoltage", "optUnit", "optSender", "optMinAll",
+                                            "optAllMax",  "optBLK",  "optAlLOut", "optNO_NC"};
+    return Names[static_cast<int>(choice)];
+}
+
 QFont boldFont(QFont font, int extraPoints = 0)
 {
     font.setBold(true);
@@ -51,19 +59,32 @@ QFont boldFont(QFont font, int extraPoints = 0)
     return font;
 }
 
-// How wide a sender option must be for the longest caption of any gauge type.
+// How wide a sender option must be for the longest name of any gauge type.
 int widestSenderCaption(const QRadioButton *button)
 {
     const QFontMetrics metrics(button->font());
     int widest = 0;
     for (int code = gauge::FirstGaugeType; code <= gauge::LastGaugeType; ++code) {
-        for (const gauge::SenderOption &sender : gauge::gaugeTypeInfo(code)->senders) {
-            widest = qMax(widest, metrics.horizontalAdvance(fromView(sender.caption)));
-        }
+        for (const gauge::SenderOption &sender : gauge::gaugeTypeInfo(code)->senders)
+            widest = qMax(widest, metrics.horizontalAdvance(fromView(sender.name)));
     }
     const QStyle *style = button->style();
     return widest + style->pixelMetric(QStyle::PM_ExclusiveIndicatorWidth, nullptr, button)
         + style->pixelMetric(QStyle::PM_RadioButtonLabelSpacing, nullptr, button) + 8;
+}
+
+// The longest caption an option of the group can carry, whatever the gauge type.
+QString longestCaption(Choice choice)
+{
+    QString longest;
+    for (int code = gauge::FirstGaugeType; code <= gauge::LastGaugeType; ++code) {
+        for (int i = 0; i < gauge::optionCount(choice); ++i) {
+            const QString caption = fromView(gauge::optionName(code, choice, i));
+            if (caption.size() > longest.size())
+                longest = caption;
+        }
+    }
+    return longest;
 }
 
 QGroupBox *frame(const char *name, const QString &caption, QWidget *parent = nullptr)
@@ -76,9 +97,9 @@ QGroupBox *frame(const char *name, const QString &caption, QWidget *parent = nul
 
 } // namespace
 
-FrmMain::FrmMain(gauge::MainForm &form, const gauge::PortMap &portMap, QWidget *parent)
+FrmMain::FrmMain(gauge::MainWindowModel &model, const gauge::PortMap &portMap, QWidget *parent)
     : QMainWindow(parent)
-    , m_form(form)
+    , m_model(model)
     , m_portMap(portMap)
 {
     setObjectName(QStringLiteral("FrmMain"));
@@ -95,27 +116,32 @@ FrmMain::FrmMain(gauge::MainForm &form, const gauge::PortMap &portMap, QWidget *
     buildStatusBar();
     layout->setSizeConstraint(QLayout::SetFixedSize);
 
-    m_timer1.setObjectName(QStringLiteral("Timer1"));
-    m_timer1.setSingleShot(true);
-    connect(&m_timer1, &QTimer::timeout, this, [this] { run(&gauge::MainForm::Timer1_Timer); });
-    m_form.setChangeListener([this] { syncFromModel(); });
-    // The captions must be in place before the work area can be measured.
-    syncFromModel();
+    // Once per run, shortly after the main window has come up: the connection help.
+    m_connectionHelpTimer.setObjectName(QStringLiteral("Timer1"));
+    m_connectionHelpTimer.setSingleShot(true);
+    connect(&m_connectionHelpTimer, &QTimer::timeout, this,
+            [this] { run([this] { m_model.showConnectionHelp(); }); });
+    m_model.setChangeListener([this] { syncFromModel(); });
     fixWorkAreaSize();
     syncFromModel();
 }
 
-// Sized once, with every option of the first sender column and all unit and voltage options
-// showing, so the window keeps its size whatever the gauge type. No gauge type fills the second
-// sender column, so it takes no room.
+// Sized once, with every option of the first sender column showing and the unit and voltage
+// options carrying the longest caption they can have, so the window keeps its size whatever the
+// gauge type. No gauge type fills the second sender column, so it takes no room.
 void FrmMain::fixWorkAreaSize()
 {
     std::size_t longestList = 0;
     for (int code = gauge::FirstGaugeType; code <= gauge::LastGaugeType; ++code)
         longestList = std::max(longestList, gauge::gaugeTypeInfo(code)->senders.size());
-    const QList<QRadioButton *> &senders = m_optionButtons[static_cast<int>(GroupId::optSender)];
+    const QList<QRadioButton *> &senders = m_optionButtons[static_cast<int>(Choice::Sender)];
     for (qsizetype i = static_cast<qsizetype>(longestList); i < senders.size(); ++i)
         senders[i]->hide();
+    for (const Choice choice : {Choice::Supply, Choice::Unit}) {
+        const QString longest = longestCaption(choice);
+        for (QRadioButton *button : std::as_const(m_optionButtons[static_cast<int>(choice)]))
+            button->setText(longest);
+    }
 
     m_workArea->ensurePolished();
     const QMargins margins = m_workArea->layout()->contentsMargins();
@@ -125,10 +151,9 @@ void FrmMain::fixWorkAreaSize()
 
 void FrmMain::load()
 {
-    m_form.Form_Load();
+    m_model.start();
     syncFromModel();
-    if (m_form.timer1Interval() > 0)
-        m_timer1.start(m_form.timer1Interval());
+    m_connectionHelpTimer.start(gauge::MainWindowModel::ConnectionHelpDelay);
 }
 
 void FrmMain::buildMenus()
@@ -139,35 +164,31 @@ void FrmMain::buildMenus()
     QMenu *newMenu = setting->addMenu(QStringLiteral("New"));
     newMenu->setObjectName(QStringLiteral("NuovaConfigurazione"));
     for (int code = gauge::FirstGaugeType; code <= gauge::LastGaugeType; ++code) {
-        QAction *action = newMenu->addAction(fromView(gauge::gaugeTypeInfo(code)->menuCaption));
+        QAction *action = newMenu->addAction(fromView(gauge::gaugeTypeInfo(code)->menuName));
         action->setObjectName(controlName("Gauge", code));
         action->setShortcut(QKeySequence(Qt::CTRL | GaugeShortcutKeys[code - 1]));
-        connect(action, &QAction::triggered, this, [this, code] {
-            m_form.Gauge_Click(code);
-            syncFromModel();
-        });
+        connect(action, &QAction::triggered, this,
+                [this, code] { run([this, code] { m_model.chooseGaugeType(code); }); });
         m_gaugeActions.append(action);
     }
 
     QMenu *openMenu = setting->addMenu(QStringLiteral("Open  "));
     openMenu->setObjectName(QStringLiteral("ApriConfigurazione"));
-    // Unavailable from start-up, like "Consuption" above: the command is in place but greyed.
-    QAction *configurationFile = addCommand(openMenu, "ConfFile",
-                                            QStringLiteral("Configuration File"),
-                                            QKeySequence(Qt::CTRL | Qt::Key_X),
-                                            &gauge::MainForm::ConfFile_Click);
-    m_commandActions.removeOne(configurationFile);
+    // Unavailable for good, like "Consuption" above: shown greyed, with nothing behind it.
+    QAction *configurationFile = openMenu->addAction(QStringLiteral("Configuration File"));
+    configurationFile->setObjectName(QStringLiteral("ConfFile"));
+    configurationFile->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_X));
     configurationFile->setEnabled(false);
     addCommand(openMenu, "GaugPar", QStringLiteral("Gauge Parameter"),
-               QKeySequence(Qt::CTRL | Qt::Key_Y), &gauge::MainForm::GaugPar_Click);
+               QKeySequence(Qt::CTRL | Qt::Key_Y), [this] { m_model.openRecord(); });
     addCommand(setting, "SalvaConfigurazione", QStringLiteral("Save "),
-               QKeySequence(Qt::CTRL | Qt::Key_S), &gauge::MainForm::SalvaConfigurazione_Click);
+               QKeySequence(Qt::CTRL | Qt::Key_S), [this] { m_model.saveRecord(); });
     addCommand(setting, "Uscita", QStringLiteral("Exit"), QKeySequence(Qt::CTRL | Qt::Key_Q),
-               &gauge::MainForm::Uscita_Click);
+               [this] { m_model.exitProgram(gauge::ExitFrom::Menu); });
 
     QMenu *serial = menuBar()->addMenu(QStringLiteral("Serial Port"));
     serial->setObjectName(QStringLiteral("MenuSeriale"));
-    for (int number = 1; number <= gauge::SerialPortCount; ++number) {
+    for (int number = 1; number <= gauge::PortCount; ++number) {
         QAction *action = serial->addAction(QStringLiteral("COM%1").arg(number));
         action->setObjectName(controlName("SerialPort", number));
         action->setCheckable(true);
@@ -179,21 +200,19 @@ void FrmMain::buildMenus()
         } else {
             action->setStatusTip(tr("No serial device found for this port"));
         }
-        connect(action, &QAction::triggered, this, [this, number] {
-            m_form.SerialPort_Click(number);
-            syncFromModel();
-        });
+        connect(action, &QAction::triggered, this,
+                [this, number] { run([this, number] { m_model.choosePort(number); }); });
         m_serialPortActions.append(action);
     }
 
     QMenu *help = menuBar()->addMenu(QStringLiteral("Help"));
     help->setObjectName(QStringLiteral("Help"));
     addCommand(help, "Aiuto", QStringLiteral("Help on line"), QKeySequence(Qt::Key_F1),
-               &gauge::MainForm::Aiuto_Click);
+               [this] { m_model.enterHelpMode(); });
     addCommand(help, "About", QStringLiteral("About"), QKeySequence(Qt::Key_F2),
-               &gauge::MainForm::About_Click);
+               [this] { m_model.showAbout(); });
     addCommand(help, "HelpConnection", QStringLiteral("ShowConnection"), QKeySequence(Qt::Key_F3),
-               &gauge::MainForm::HelpConnection_Click);
+               [this] { m_model.showConnectionHelp(); });
 
     // Has no commands at all, so it is not shown.
     QAction *setup = menuBar()->addAction(QStringLiteral("Setup"));
@@ -202,19 +221,19 @@ void FrmMain::buildMenus()
 }
 
 QAction *FrmMain::addCommand(QMenu *menu, const char *name, const QString &caption,
-                             const QKeySequence &shortcut, void (gauge::MainForm::*handler)())
+                             const QKeySequence &shortcut, std::function<void()> command)
 {
     QAction *action = menu->addAction(caption);
     action->setObjectName(QLatin1String(name));
     action->setShortcut(shortcut);
-    connect(action, &QAction::triggered, this, [this, handler] { run(handler); });
+    connect(action, &QAction::triggered, this, [this, command] { run(command); });
     m_commandActions.append(action);
     return action;
 }
 
-void FrmMain::run(void (gauge::MainForm::*handler)())
+void FrmMain::run(const std::function<void()> &command)
 {
-    (m_form.*handler)();
+    command();
     syncFromModel();
 }
 
@@ -250,20 +269,19 @@ QWidget *FrmMain::buildGaugeFrame()
 
     auto *grid = new QGridLayout(m_frmGauge);
     grid->addWidget(buildOptionFrame("frmPowerSupply", QStringLiteral("Power Supply"),
-                                     GroupId::optVoltage, {0, 1, 2, 3}),
+                                     Choice::Supply, {0, 1, 2, 3}),
                     0, 0);
-    grid->addWidget(buildOptionFrame("frmUnit", QStringLiteral("Measure Units"), GroupId::optUnit,
+    grid->addWidget(buildOptionFrame("frmUnit", QStringLiteral("Measure Units"), Choice::Unit,
                                      {0, 1, 2, 3}),
                     0, 1);
 
-    QGroupBox *sender = buildOptionFrame("frmSender", QStringLiteral("Sensor"),
-                                         GroupId::optSender, {});
+    QGroupBox *sender = buildOptionFrame("frmSender", QStringLiteral("Sensor"), Choice::Sender, {});
     auto *senderGrid = new QGridLayout(sender);
-    const int senderWidth = widestSenderCaption(m_optionButtons[static_cast<int>(GroupId::optSender)][0]);
-    for (int i = 0; i < 20; ++i) {
-        QRadioButton *button = m_optionButtons[static_cast<int>(GroupId::optSender)][i];
-        button->setMinimumWidth(senderWidth);
-        senderGrid->addWidget(button, i % 10, i / 10);
+    const QList<QRadioButton *> &senders = m_optionButtons[static_cast<int>(Choice::Sender)];
+    const int senderWidth = widestSenderCaption(senders.first());
+    for (int i = 0; i < senders.size(); ++i) {
+        senders[i]->setMinimumWidth(senderWidth);
+        senderGrid->addWidget(senders[i], i % 10, i / 10);
     }
     senderGrid->setRowStretch(10, 1);
     grid->addWidget(sender, 0, 2, 2, 1);
@@ -272,20 +290,20 @@ QWidget *FrmMain::buildGaugeFrame()
     alarms->setFont(boldFont(alarms->font(), 1));
     auto *alarmRow = new QHBoxLayout(alarms);
     QGroupBox *minimum = buildOptionFrame("frmAllMin", QStringLiteral("Minimum Alarm"),
-                                          GroupId::optMinAll, {0, 1, 2, 3, 4});
+                                          Choice::MinimumAlarm, {0, 1, 2, 3, 4});
     minimum->setToolTip(QStringLiteral("Minimum perctly of active alarm"));
     QGroupBox *maximum = buildOptionFrame("frmAllMax", QStringLiteral("Maximum Alarm"),
-                                          GroupId::optAllMax, {4, 3, 2, 1, 0});
+                                          Choice::MaximumAlarm, {4, 3, 2, 1, 0});
     maximum->setToolTip(QStringLiteral("Maximum Percently of active alarm"));
     QGroupBox *blinking = buildOptionFrame("fmrBLK", QStringLiteral("Blinking Alarm"),
-                                           GroupId::optBLK, {0, 1});
+                                           Choice::Blinking, {0, 1});
     blinking->setToolTip(QStringLiteral("Active the arrow blinking on LCD"));
 
     QGroupBox *output = frame("frmAllHw", QStringLiteral("Alarm Output Signal"));
     output->setToolTip(QStringLiteral("Active Output line at the gauge"));
     auto *outputRow = new QHBoxLayout(output);
-    outputRow->addWidget(buildOptionFrame("Frame1", QString(), GroupId::optAlLOut, {0, 1}));
-    outputRow->addWidget(buildOptionFrame("Frame2", QString(), GroupId::optNO_NC, {0, 1}));
+    outputRow->addWidget(buildOptionFrame("Frame1", QString(), Choice::AlarmOutput, {0, 1}));
+    outputRow->addWidget(buildOptionFrame("Frame2", QString(), Choice::Contact, {0, 1}));
 
     auto *rightColumn = new QVBoxLayout;
     rightColumn->addWidget(blinking);
@@ -301,23 +319,20 @@ QWidget *FrmMain::buildGaugeFrame()
 }
 
 // Creates the option buttons of a group; those listed go into the frame top to bottom.
-QGroupBox *FrmMain::buildOptionFrame(const char *name, const QString &caption, GroupId group,
+QGroupBox *FrmMain::buildOptionFrame(const char *name, const QString &caption, Choice choice,
                                      const QList<int> &topToBottom)
 {
     QGroupBox *box = frame(name, caption);
-    const gauge::OptionGroup &model = m_form.group(group);
-    QList<QRadioButton *> &buttons = m_optionButtons[static_cast<int>(group)];
-    for (int i = 0; i < model.count(); ++i) {
+    QList<QRadioButton *> &buttons = m_optionButtons[static_cast<int>(choice)];
+    for (int i = 0; i < gauge::optionCount(choice); ++i) {
         auto *button = new QRadioButton(box);
-        button->setObjectName(controlName(model.name().c_str(), i));
+        button->setObjectName(controlName(groupName(choice), i));
         button->setAutoExclusive(false);
         QFont plain = button->font();
         plain.setBold(false);
         button->setFont(plain);
-        connect(button, &QRadioButton::clicked, this, [this, group, i] {
-            m_form.select(group, i);
-            syncFromModel();
-        });
+        connect(button, &QRadioButton::clicked, this,
+                [this, choice, i] { run([this, choice, i] { m_model.chooseOption(choice, i); }); });
         buttons.append(button);
     }
     if (!topToBottom.isEmpty()) {
@@ -338,25 +353,27 @@ QGroupBox *FrmMain::buildToolBar()
     row->setContentsMargins(8, 2, 8, 4);
 
     const auto button = [this](const char *name, const QString &caption, const QString &toolTip,
-                               void (gauge::MainForm::*handler)()) {
-        auto *command = new QPushButton(caption, m_frmToolBar);
-        command->setObjectName(QLatin1String(name));
-        command->setToolTip(toolTip);
-        command->setFont(boldFont(command->font()));
-        connect(command, &QPushButton::clicked, this, [this, handler] { run(handler); });
-        return command;
+                               std::function<void()> command) {
+        auto *push = new QPushButton(caption, m_frmToolBar);
+        push->setObjectName(QLatin1String(name));
+        push->setToolTip(toolTip);
+        push->setFont(boldFont(push->font()));
+        connect(push, &QPushButton::clicked, this, [this, command] { run(command); });
+        return push;
     };
     m_cmdTransfer = button("cmdTransfer", QStringLiteral("Send Data"),
                            QStringLiteral("Send data to the digital instrument"),
-                           &gauge::MainForm::cmdTransfer_Click);
+                           [this] { m_model.sendData(); });
     row->addWidget(m_cmdTransfer);
     row->addWidget(button("cmdClearCofn", QStringLiteral("Clear"),
                           QStringLiteral("Clear the actual configuration"),
-                          &gauge::MainForm::cmdClearCofn_Click));
+                          [this] { m_model.clearConfiguration(); }));
     row->addWidget(button("cmdClose", QStringLiteral("Close"),
-                          QStringLiteral("Close the Configuration"), &gauge::MainForm::cmdClose_Click));
+                          QStringLiteral("Close the Configuration"),
+                          [this] { m_model.closeGauge(); }));
     row->addStretch();
-    row->addWidget(button("cmdExit", QStringLiteral("Exit"), QString(), &gauge::MainForm::cmdExit_Click));
+    row->addWidget(button("cmdExit", QStringLiteral("Exit"), QString(),
+                          [this] { m_model.exitProgram(gauge::ExitFrom::ToolBar); }));
     return m_frmToolBar;
 }
 
@@ -379,26 +396,26 @@ void FrmMain::buildStatusBar()
 
 void FrmMain::syncFromModel()
 {
-    const bool idle = !m_form.transferInProgress();
+    const bool idle = !m_model.transferInProgress();
 
-    m_frmGauge->setVisible(m_form.gaugeFrameVisible());
-    m_frmGauge->setTitle(QString::fromStdString(m_form.gaugeFrameCaption()));
-    m_picture->setVisible(!m_form.gaugeFrameVisible());
-    for (int g = 0; g < gauge::GroupCount; ++g)
-        syncGroup(static_cast<GroupId>(g));
+    m_frmGauge->setVisible(m_model.gaugeFrameVisible());
+    m_frmGauge->setTitle(fromView(m_model.gaugeFrameCaption()));
+    m_picture->setVisible(!m_model.gaugeFrameVisible());
+    for (int c = 0; c < gauge::ChoiceCount; ++c)
+        syncGroup(static_cast<Choice>(c));
 
-    m_statusText->setText(QString::fromStdString(m_form.statusText()));
-    m_progressBar->setVisible(m_form.progressVisible());
-    m_progressBar->setValue(m_form.progressValue());
-    m_cmdTransfer->setEnabled(m_form.transferButtonEnabled());
+    m_statusText->setText(QString::fromStdString(m_model.statusText()));
+    m_progressBar->setVisible(m_model.progressVisible());
+    m_progressBar->setValue(m_model.progressValue());
+    m_cmdTransfer->setEnabled(m_model.sendDataEnabled());
 
     // While a transfer waits for its reply the window takes no other command.
     m_frmGauge->setEnabled(idle);
     m_frmToolBar->setEnabled(idle);
     for (int code = gauge::FirstGaugeType; code <= gauge::LastGaugeType; ++code)
         m_gaugeActions[code - 1]->setEnabled(idle && gauge::isOfferedInMenu(code));
-    for (int number = 1; number <= gauge::SerialPortCount; ++number) {
-        const gauge::MenuItemState item = m_form.serialPortItem(number);
+    for (int number = 1; number <= gauge::PortCount; ++number) {
+        const gauge::PortMenuItem item = m_model.portMenuItem(number);
         QAction *action = m_serialPortActions[number - 1];
         action->setEnabled(idle && item.enabled);
         action->setChecked(item.checked);
@@ -406,21 +423,20 @@ void FrmMain::syncFromModel()
     for (QAction *action : std::as_const(m_commandActions))
         action->setEnabled(idle);
 
-    if (m_form.mousePointer() == gauge::MousePointer::WhatsThis)
+    if (m_model.mousePointer() == gauge::MousePointer::WhatsThis)
         setCursor(Qt::WhatsThisCursor);
     else
         unsetCursor();
 }
 
-void FrmMain::syncGroup(GroupId group)
+void FrmMain::syncGroup(Choice choice)
 {
-    const gauge::OptionGroup &model = m_form.group(group);
-    const QList<QRadioButton *> &buttons = m_optionButtons[static_cast<int>(group)];
-    for (int i = 0; i < model.count(); ++i) {
-        const gauge::Option &option = model.option(i);
+    const QList<QRadioButton *> &buttons = m_optionButtons[static_cast<int>(choice)];
+    for (int i = 0; i < buttons.size(); ++i) {
+        const gauge::OptionView option = m_model.option(choice, i);
         QRadioButton *button = buttons[i];
-        button->setText(QString::fromStdString(option.caption));
-        button->setToolTip(QString::fromStdString(option.toolTip));
+        button->setText(fromView(option.caption));
+        button->setToolTip(fromView(option.toolTip));
         button->setVisible(option.visible);
         button->setEnabled(option.enabled);
         button->setChecked(option.selected);
@@ -430,7 +446,7 @@ void FrmMain::syncGroup(GroupId group)
 void FrmMain::closeEvent(QCloseEvent *event)
 {
     // Closing in the middle of a transfer would leave its wait running without a window.
-    if (m_form.transferInProgress())
+    if (m_model.transferInProgress())
         event->ignore();
     else
         QMainWindow::closeEvent(event);

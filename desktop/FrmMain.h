@@ -1,12 +1,13 @@
 #pragma once
 
-#include "shell/MainForm.h"
+#include "window/MainWindowModel.h"
 
 #include <QList>
 #include <QMainWindow>
 #include <QTimer>
 
 #include <array>
+#include <functional>
 
 class QAction;
 class QGroupBox;
@@ -19,7 +20,7 @@ namespace gauge {
 class PortMap;
 }
 
-// The main window: draws the form model with real widgets and forwards every click to it. It
+// The main window: draws the window model with real widgets and forwards every click to it. It
 // decides nothing itself; after each click it redraws from the model, so the widgets can never
 // disagree with it.
 class FrmMain final : public QMainWindow
@@ -27,11 +28,10 @@ class FrmMain final : public QMainWindow
     Q_OBJECT
 
 public:
-    explicit FrmMain(gauge::MainForm &form, const gauge::PortMap &portMap,
+    explicit FrmMain(gauge::MainWindowModel &model, const gauge::PortMap &portMap,
                      QWidget *parent = nullptr);
 
-    // The start-up: defaults, curve table, port probe, help texts, and the one-shot timer that
-    // brings up the connection help.
+    // The start-up: the port probe, and the one-shot timer that brings up the connection help.
     void load();
 
     void syncFromModel();
@@ -44,20 +44,20 @@ private:
     QWidget *buildWorkArea();
     void fixWorkAreaSize();
     QWidget *buildGaugeFrame();
-    QGroupBox *buildOptionFrame(const char *name, const QString &caption, gauge::GroupId group,
+    QGroupBox *buildOptionFrame(const char *name, const QString &caption, gauge::Choice choice,
                                 const QList<int> &topToBottom);
     QGroupBox *buildToolBar();
     void buildStatusBar();
 
     QAction *addCommand(QMenu *menu, const char *name, const QString &caption,
-                        const QKeySequence &shortcut, void (gauge::MainForm::*handler)());
-    void run(void (gauge::MainForm::*handler)());
-    void syncGroup(gauge::GroupId group);
+                        const QKeySequence &shortcut, std::function<void()> command);
+    void run(const std::function<void()> &command);
+    void syncGroup(gauge::Choice choice);
 
-    gauge::MainForm &m_form;
+    gauge::MainWindowModel &m_model;
     const gauge::PortMap &m_portMap;
 
-    std::array<QList<QRadioButton *>, gauge::GroupCount> m_optionButtons;
+    std::array<QList<QRadioButton *>, gauge::ChoiceCount> m_optionButtons;
     QList<QAction *> m_gaugeActions;
     QList<QAction *> m_serialPortActions;
     QList<QAction *> m_commandActions;
@@ -69,5 +69,5 @@ private:
     QPushButton *m_cmdTransfer = nullptr;
     QLabel *m_statusText = nullptr;
     QProgressBar *m_progressBar = nullptr;
-    QTimer m_timer1;
+    QTimer m_connectionHelpTimer;
 };

@@ -2,15 +2,11 @@
 
 #include "artwork/Artwork.h"
 #include "artwork/PictureWidget.h"
-#include "help/StartupFlag.h"
-#include "shell/Messages.h"
 
 #include <QCheckBox>
-#include <QDir>
 #include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
-#include <QStandardPaths>
 #include <QVBoxLayout>
 
 namespace {
@@ -25,15 +21,12 @@ QLabel *paragraph(const char *name, const QString &text, QWidget *parent)
 
 } // namespace
 
-FrmShow::FrmShow(gauge::Messages &messages, QString startupFlagPath, QWidget *parent)
+FrmShow::FrmShow(QWidget *parent)
     : QWidget(parent, Qt::Window)
-    , m_messages(messages)
-    , m_startupFlagPath(std::move(startupFlagPath))
 {
     setObjectName(QStringLiteral("frmShow"));
     setWindowTitle(QStringLiteral("Help Connection"));
     setAttribute(Qt::WA_DeleteOnClose);
-    setEnabled(true);
 
     auto *frame = new QGroupBox(this);
     frame->setObjectName(QStringLiteral("Frame1"));
@@ -69,13 +62,13 @@ FrmShow::FrmShow(gauge::Messages &messages, QString startupFlagPath, QWidget *pa
                                                 "tension +12VDC, with the remaining Jack B."),
                                  frame));
 
-    // Kept, but not offered: the help comes up at every start regardless of the flag.
-    m_chkStartup = new QCheckBox(QStringLiteral("Shows to the next startup "), frame);
-    m_chkStartup->setObjectName(QStringLiteral("chkStartup"));
-    m_chkStartup->setToolTip(QStringLiteral("Shows to the next startup "));
-    m_chkStartup->setVisible(false);
-    connect(m_chkStartup, &QCheckBox::clicked, this, &FrmShow::chkStartup_Click);
-    content->addWidget(m_chkStartup);
+    // Part of the window but not offered: the help comes up at every start, so there is nothing
+    // for it to set.
+    auto *startup = new QCheckBox(QStringLiteral("Shows to the next startup "), frame);
+    startup->setObjectName(QStringLiteral("chkStartup"));
+    startup->setToolTip(QStringLiteral("Shows to the next startup "));
+    startup->setVisible(false);
+    content->addWidget(startup);
 
     auto *close = new QPushButton(QStringLiteral("Close"), frame);
     close->setObjectName(QStringLiteral("cmdClose"));
@@ -85,24 +78,4 @@ FrmShow::FrmShow(gauge::Messages &messages, QString startupFlagPath, QWidget *pa
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(frame);
     layout->setSizeConstraint(QLayout::SetFixedSize);
-}
-
-QString FrmShow::defaultStartupFlagPath()
-{
-#ifdef Q_OS_WIN
-    return QStringLiteral("c:\\windows\\gag.hlp");
-#else
-    return QDir(QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation))
-            .filePath(QStringLiteral("gag.hlp"));
-#endif
-}
-
-void FrmShow::chkStartup_Click()
-{
-    const gauge::FileResult result = gauge::writeStartupFlag(m_startupFlagPath.toStdString(),
-                                                             m_chkStartup->isChecked());
-    if (!result.ok())
-        m_messages.error(tr("The start-up setting could not be saved to \"%1\": %2.")
-                                 .arg(m_startupFlagPath, QString::fromStdString(result.reason))
-                                 .toStdString());
 }

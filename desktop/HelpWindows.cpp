@@ -14,12 +14,6 @@ void bringUp(QWidget *window)
 
 } // namespace
 
-HelpWindows::HelpWindows(gauge::Messages &messages, QString startupFlagPath)
-    : m_messages(messages)
-    , m_startupFlagPath(std::move(startupFlagPath))
-{
-}
-
 HelpWindows::~HelpWindows()
 {
     delete m_connectionHelp;
@@ -29,7 +23,7 @@ HelpWindows::~HelpWindows()
 void HelpWindows::showConnectionHelp()
 {
     if (!m_connectionHelp)
-        m_connectionHelp = new FrmShow(m_messages, m_startupFlagPath);
+        m_connectionHelp = new FrmShow;
     bringUp(m_connectionHelp);
 }
 

@@ -1,17 +1,12 @@
 #pragma once
 
-#include "shell/WindowCommands.h"
+#include "window/WindowCommands.h"
 
 #include <QPointer>
-#include <QString>
 
 class FrmAbout;
 class FrmShow;
 class QWidget;
-
-namespace gauge {
-class Messages;
-}
 
 // The secondary windows: modeless, one of each at a time, built afresh after their own close.
 // They have no parent, so closing the main window leaves them open; the program ends with the
@@ -19,7 +14,7 @@ class Messages;
 class HelpWindows final : public gauge::WindowCommands
 {
 public:
-    HelpWindows(gauge::Messages &messages, QString startupFlagPath);
+    HelpWindows() = default;
     ~HelpWindows() override;
 
     void setMainWindow(QWidget *window) { m_mainWindow = window; }
@@ -32,8 +27,6 @@ public:
     FrmAbout *about() const;
 
 private:
-    gauge::Messages &m_messages;
-    QString m_startupFlagPath;
     QPointer<QWidget> m_mainWindow;
     QPointer<FrmShow> m_connectionHelp;
     QPointer<FrmAbout> m_about;

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "shell/FileDialogs.h"
+#include "window/FileDialogs.h"
 
 #include <QPointer>
 #include <QString>

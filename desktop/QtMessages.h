@@ -1,6 +1,6 @@
 #pragma once
 
-#include "shell/Messages.h"
+#include "window/Messages.h"
 
 #include <QPointer>
 #include <QWidget>

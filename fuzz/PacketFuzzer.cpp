@@ -1,9 +1,9 @@
-// Random sequences of a user's actions on the main window. After every step the selection
-// variables hold a valid choice or 255, the configuration counts as complete exactly when the
-// screen shows a full choice, and a complete configuration gives a sound packet.
+// Random sequences of a technician's actions on the main window. After every step each choice
+// holds a valid value or none, the configuration counts as complete exactly when the screen shows
+// a full choice, and a complete configuration gives a sound packet.
 #include "FuzzCheck.h"
-#include "catalogue/GaugeCatalogue.h"
-#include "serial/Packet.h"
+#include "gauge/Catalogue.h"
+#include "gauge/CoefficientTable.h"
 #include "support/Fakes.h"
 
 using namespace gauge;
@@ -11,62 +11,65 @@ using namespace gauge::test;
 
 namespace {
 
-constexpr GroupId ClickableGroups[] = {GroupId::optVoltage, GroupId::optUnit,   GroupId::optSender,
-                                       GroupId::optMinAll,  GroupId::optAllMax, GroupId::optBLK,
-                                       GroupId::optAlLOut,  GroupId::optNO_NC};
-
-// A user can only click an option that is on screen and not greyed.
-void clickIfOffered(FormFixture &f, GroupId group, int index)
+// A technician can only click an option that is on screen and not greyed.
+void clickIfOffered(WindowFixture &f, Choice choice, int index)
 {
-    const OptionGroup &options = f.form.group(group);
-    if (!f.form.gaugeFrameVisible() || !options.contains(index))
+    if (!f.model.gaugeFrameVisible() || index >= optionCount(choice))
         return;
-    const Option &option = options.option(index);
+    const OptionView option = f.option(choice, index);
     if (option.visible && option.enabled)
-        f.click(group, index);
+        f.click(choice, index);
 }
 
-void checkInvariants(const FormFixture &f)
+void checkInvariants(const WindowFixture &f, const CoefficientTable &curves)
 {
     const GaugeConfiguration &c = f.config();
-    FUZZ_CHECK(c.GaugeType == NotChosen || isGaugeType(c.GaugeType));
-    FUZZ_CHECK(c.SupplyVoltage == NotChosen || c.SupplyVoltage <= 1);
-    FUZZ_CHECK(c.UnitIndex == NotChosen || c.UnitIndex < c.UnitCount);
-    FUZZ_CHECK(c.SenderIndex == NotChosen || c.SenderIndex < 20);
-    FUZZ_CHECK(c.MinAlarm == 0 || c.MaxAlarm == 0 || c.MinAlarm <= c.MaxAlarm);
+    FUZZ_CHECK(c.gaugeType == NotChosen || isGaugeType(c.gaugeType));
+    FUZZ_CHECK(c.supplyVoltage == NotChosen || c.supplyVoltage <= 1);
+    FUZZ_CHECK(c.unitIndex == NotChosen || c.unitIndex < c.unitCount);
+    FUZZ_CHECK(c.senderIndex == NotChosen || c.senderIndex < 20);
+    FUZZ_CHECK(c.minimumAlarm == 0 || c.maximumAlarm == 0 || c.minimumAlarm <= c.maximumAlarm);
 
-    if (f.form.gaugeFrameVisible() && c.GaugeType != NotChosen) {
-        const int unit = f.form.group(GroupId::optUnit).selectedIndex();
-        const int sender = f.form.group(GroupId::optSender).selectedIndex();
-        FUZZ_CHECK(unit == (c.UnitIndex == NotChosen ? -1 : c.UnitIndex));
-        FUZZ_CHECK(sender == (c.SenderIndex == NotChosen ? -1 : c.SenderIndex));
-        FUZZ_CHECK(f.form.group(GroupId::optVoltage).selectedIndex() == c.SupplyVoltage);
-        FUZZ_CHECK(ConfigurationComplete(c) == (unit >= 0 && sender >= 0));
+    if (f.model.gaugeFrameVisible()) {
+        const int unit = f.selected(Choice::Unit);
+        const int sender = f.selected(Choice::Sender);
+        FUZZ_CHECK(unit == (c.unitIndex == NotChosen ? -1 : c.unitIndex));
+        FUZZ_CHECK(sender == (c.senderIndex == NotChosen ? -1 : c.senderIndex));
+        FUZZ_CHECK(f.selected(Choice::Supply) == c.supplyVoltage);
+        FUZZ_CHECK(c.complete() == (unit >= 0 && sender >= 0));
+        // Nothing greyed or hidden is ever shown chosen.
+        for (int i = 0; i < optionCount(Choice::Sender); ++i) {
+            const OptionView option = f.option(Choice::Sender, i);
+            FUZZ_CHECK(!option.selected || (option.visible && option.enabled));
+        }
     } else {
-        FUZZ_CHECK(!ConfigurationComplete(c));
+        FUZZ_CHECK(!c.complete());
     }
 
-    if (!ConfigurationComplete(c))
+    if (!c.complete())
         return;
-    const ParameterPacket packet = BuildParameterPacket(c);
-    FUZZ_CHECK(packet.size() == 37);
-    FUZZ_CHECK(packet[36] == ComputeChecksum(packet, 37));
-    FUZZ_CHECK(packet[2] == gaugeCodeFor(c.GaugeType, c.SupplyVoltage));
-    FUZZ_CHECK(packet[35] == c.SenderIndex + 1);
-    const auto words = c.CoefficientTable.entry(c.GaugeType, c.UnitIndex, c.SenderIndex);
-    for (std::size_t w = 0; w < words.size(); ++w) {
-        const int wire = packet[18 + 2 * w] * 256 + packet[19 + 2 * w];
-        FUZZ_CHECK(wire == words[w]);
-    }
+    const wire::Packet packet = c.packet();
+    FUZZ_CHECK(packet[wire::PacketField::Checksum]
+               == wire::checksum(std::span(packet).first(wire::PacketField::Checksum)));
+    FUZZ_CHECK(packet[wire::PacketField::GaugeCode] == wire::gaugeCode(c.gaugeType, c.supplyVoltage != 0));
+    FUZZ_CHECK(packet[wire::PacketField::SenderNumber] == c.senderIndex + 1);
+    const auto words = curves.entry(c.gaugeType, c.unitIndex, c.senderIndex);
+    for (std::size_t w = 0; w < words.size(); ++w)
+        FUZZ_CHECK(wire::wordAt(packet, wire::PacketField::Curve + 2 * w) == words[w]);
 }
 
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
 {
-    FormFixture f({1});
+    static const CoefficientTable curves = [] {
+        CoefficientTable table;
+        buildCoefficientTable(table);
+        return table;
+    }();
+    WindowFixture f({1});
     f.load();
-    f.form.SerialPort_Click(1);
+    f.model.choosePort(1);
     for (std::size_t i = 0; i + 1 < size && i < 400; i += 2) {
         const int action = data[i] % 12;
         const int value = data[i + 1];
@@ -76,19 +79,19 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
                 f.choose(value % 11);
             break;
         case 1:
-            f.form.cmdClearCofn_Click();
+            f.model.clearConfiguration();
             break;
         case 2:
-            f.form.cmdClose_Click();
+            f.model.closeGauge();
             break;
         case 3:
-            f.form.Aiuto_Click();
+            f.model.enterHelpMode();
             break;
         default:
-            clickIfOffered(f, ClickableGroups[action - 4], value % 20);
+            clickIfOffered(f, static_cast<Choice>(action - 4), value % 20);
             break;
         }
-        checkInvariants(f);
+        checkInvariants(f, curves);
     }
     return 0;
 }

@@ -1,8 +1,8 @@
-// Any byte string as a gauge parameter file, opened over a configured form. A refused file leaves
-// the form exactly as it was; an accepted one saves back to the same nine bytes, but for an alarm
-// threshold the option handlers legitimately reject, which is saved as off.
+// Any byte string as a gauge parameter file, opened over a configured window. A refused file
+// leaves the window exactly as it was; an accepted one saves back to the same nine bytes, but for
+// an alarm threshold the setup legitimately rejects, which is saved as off.
 #include "FuzzCheck.h"
-#include "files/Record.h"
+#include "records/Record.h"
 #include "support/Fakes.h"
 #include "support/TempDir.h"
 
@@ -14,10 +14,10 @@ using namespace gauge::test;
 
 namespace {
 
-bool shown(const FakeMessages &messages, const std::string &text)
+bool shown(const FakeMessages &messages, Notice notice)
 {
     const auto texts = messages.texts();
-    return std::find(texts.begin(), texts.end(), text) != texts.end();
+    return std::find(texts.begin(), texts.end(), noticeText(notice)) != texts.end();
 }
 
 } // namespace
@@ -30,38 +30,36 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     const std::vector<unsigned char> bytes(data, data + size);
     writeAll(record, bytes);
 
-    FormFixture f;
+    WindowFixture f;
     f.load();
-    f.choose(1);
-    f.click(GroupId::optSender, 4);
-    f.click(GroupId::optMinAll, 3);
-    f.click(GroupId::optNO_NC, 1);
-    const FormSnapshot before = snapshot(f.form);
+    f.choose(FuelLevel);
+    f.click(Choice::Sender, 4);
+    f.click(Choice::MinimumAlarm, 3);
+    f.click(Choice::Contact, 1);
+    const WindowSnapshot before = snapshot(f.model);
     f.messages.shown.clear();
 
-    f.dialogs.nextFileName = record;
-    f.form.GaugPar_Click();
+    f.model.openRecordFile(record);
 
     const std::string problem = recordProblem(bytes);
     if (!problem.empty()) {
         FUZZ_CHECK(f.messages.shown.size() == 1);
         FUZZ_CHECK(f.messages.shown[0].text.find(problem) != std::string::npos);
-        FUZZ_CHECK(snapshot(f.form) == before);
+        FUZZ_CHECK(snapshot(f.model) == before);
         return 0;
     }
-    FUZZ_CHECK(ConfigurationComplete(f.config()));
-    FUZZ_CHECK(f.form.gaugeFrameVisible());
-    FUZZ_CHECK(!f.config().LoadedFromFile);
+    FUZZ_CHECK(f.config().complete());
+    FUZZ_CHECK(f.model.gaugeFrameVisible());
 
     std::vector<unsigned char> expected(bytes.begin(), bytes.begin() + RecordSize);
-    if (shown(f.messages, "Error: Maximum Alarm is minor than Minimum Alarm"))
-        expected[RecordByte::MaxAlarm] = RecordBase + 4;
-    if (shown(f.messages, "Error: Minimu Alarm is greater than Maximum Alarm"))
-        expected[RecordByte::MinAlarm] = RecordBase;
+    if (shown(f.messages, Notice::MaximumAlarmRejected))
+        expected[RecordByte::MaximumAlarm] = RecordBase + MaximumAlarmOff;
+    if (shown(f.messages, Notice::MinimumAlarmRejected))
+        expected[RecordByte::MinimumAlarm] = RecordBase + MinimumAlarmOff;
 
     std::filesystem::remove(saved);
     f.dialogs.nextFileName = saved;
-    f.form.SalvaConfigurazione_Click();
+    f.model.saveRecord();
     FUZZ_CHECK(readAll(saved) == expected);
     return 0;
 }

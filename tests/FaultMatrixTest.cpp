@@ -5,10 +5,10 @@
 #include "FrmShow.h"
 #include "HelpWindows.h"
 #include "SimulatedGauge.h"
-#include "serial/PortMap.h"
 #include "serial/QtSerialPort.h"
 #include "support/Fakes.h"
 #include "support/TempDir.h"
+#include "transfer/PortMap.h"
 
 #include <QAction>
 #include <QPushButton>
@@ -18,7 +18,6 @@
 
 #include <filesystem>
 #include <functional>
-#include <map>
 #include <memory>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -27,17 +26,6 @@ namespace gauge::test {
 namespace {
 
 using sim::ReplyMode;
-
-class RigPorts final : public PortMap
-{
-public:
-    std::optional<PortDevice> device(int number) const override
-    {
-        const auto found = paths.find(number);
-        return found == paths.end() ? std::nullopt : std::optional(PortDevice {found->second, ""});
-    }
-    std::map<int, std::string> paths;
-};
 
 const std::vector<unsigned char> KeptRecord = {100, 108, 100, 100, 101, 103, 101, 100, 100};
 
@@ -50,18 +38,17 @@ struct Rig
         : gauge(std::make_unique<sim::SimulatedGauge>(mode))
         , spare(std::make_unique<sim::SimulatedGauge>())
         , port(ports)
-        , windows(messages, QString::fromStdString(dir.path("gag.hlp")))
-        , form(Platform {messages, dialogs, port, windows, clock})
+        , model(Platform {messages, dialogs, port, windows, clock})
     {
-        ports.paths[1] = gauge->devicePath();
-        ports.paths[2] = spare->devicePath();
-        window = std::make_unique<FrmMain>(form, ports);
+        ports.set(1, {gauge->devicePath(), ""});
+        ports.set(2, {spare->devicePath(), ""});
+        window = std::make_unique<FrmMain>(model, ports);
         windows.setMainWindow(window.get());
         window->load();
         window->show();
         trigger("SerialPort(1)");
         trigger("Gauge(8)");
-        form.select(GroupId::optSender, 0);
+        model.chooseOption(Choice::Sender, 0);
         window->syncFromModel();
         writeAll(record(), KeptRecord);
         messages.shown.clear();
@@ -74,13 +61,13 @@ struct Rig
     TempDir dir;
     std::unique_ptr<sim::SimulatedGauge> gauge;
     std::unique_ptr<sim::SimulatedGauge> spare;
-    RigPorts ports;
+    FixedPortMap ports;
     QtSerialPort port;
     FakeMessages messages;
     FakeFileDialogs dialogs;
     SteadyClock clock;
     HelpWindows windows;
-    MainForm form;
+    MainWindowModel model;
     std::unique_ptr<FrmMain> window;
 };
 
@@ -129,7 +116,7 @@ const Fault Faults[] = {
     {"ReplyTooLong", ReplyMode::Long, sendData, NoCommunication},
     {"PortBusy", ReplyMode::Correct,
      [](Rig &rig) {
-         QSerialPort other(QString::fromStdString(rig.ports.paths[2]));
+         QSerialPort other(QString::fromStdString(rig.ports.device(2)->path));
          ASSERT_TRUE(other.open(QIODevice::ReadWrite));
          rig.trigger("SerialPort(2)");
      },
@@ -142,7 +129,7 @@ const Fault Faults[] = {
      "Error : 2"},
     {"PermissionDenied", ReplyMode::Correct,
      [](Rig &rig) {
-         ::chmod(rig.ports.paths[2].c_str(), 0);
+         ::chmod(rig.ports.device(2)->path.c_str(), 0);
          rig.trigger("SerialPort(2)");
      },
      "Error : 13", true},
@@ -195,7 +182,7 @@ TEST_P(FaultMatrix, IsReportedAndChangesNothingElse)
     if (fault.needsNonRoot && ::geteuid() == 0)
         GTEST_SKIP() << "permission bits do not stop root";
     Rig rig(fault.mode);
-    const FormSnapshot before = snapshot(rig.form);
+    const WindowSnapshot before = snapshot(rig.model);
 
     fault.act(rig);
 
@@ -206,17 +193,17 @@ TEST_P(FaultMatrix, IsReportedAndChangesNothingElse)
         EXPECT_NE(rig.messages.shown[0].text.find(fault.message), std::string::npos)
                 << rig.messages.shown[0].text;
     }
-    const FormSnapshot after = snapshot(rig.form);
+    const WindowSnapshot after = snapshot(rig.model);
     EXPECT_EQ(after.options, before.options);
     EXPECT_EQ(after.configuration, before.configuration);
     EXPECT_EQ(readAll(rig.record()), KeptRecord);
-    EXPECT_FALSE(rig.form.transferInProgress());
+    EXPECT_FALSE(rig.model.transferInProgress());
 
     // The window still takes commands.
     rig.trigger("Gauge(1)");
-    EXPECT_EQ(rig.form.gaugeFrameCaption(), "Fuel Level");
+    EXPECT_EQ(rig.model.gaugeFrameCaption(), "Fuel Level");
     openFile(rig, rig.record());
-    EXPECT_EQ(rig.form.config().GaugeType, 8);
+    EXPECT_EQ(rig.model.setup().configuration().gaugeType, Voltmeter);
 }
 
 INSTANTIATE_TEST_SUITE_P(EachFault, FaultMatrix, testing::ValuesIn(Faults),

@@ -94,33 +94,33 @@ class GaugeTypeSetup : public testing::TestWithParam<TypeCase>
 TEST_P(GaugeTypeSetup, FillsTheFrameFromTheCatalogue)
 {
     const TypeCase &type = GetParam();
-    FormFixture f;
+    WindowFixture f;
     f.load();
     // A type with many senders first, so that leftovers of it would show.
     f.choose(7);
     f.choose(type.code);
 
-    EXPECT_TRUE(f.form.gaugeFrameVisible());
-    EXPECT_EQ(f.form.gaugeFrameCaption(), type.title);
-    EXPECT_EQ(f.config().GaugeType, type.code);
-    EXPECT_EQ(f.config().GaugeCode, type.code12);
-    EXPECT_EQ(f.config().UnitCount, type.unitCount);
-    EXPECT_EQ(f.config().SenderCount, type.senderCount);
-    EXPECT_EQ(f.config().SupplyVoltage, 0);
+    EXPECT_TRUE(f.model.gaugeFrameVisible());
+    EXPECT_EQ(f.model.gaugeFrameCaption(), type.title);
+    EXPECT_EQ(f.config().gaugeType, type.code);
+    EXPECT_EQ(f.config().gaugeCode, type.code12);
+    EXPECT_EQ(f.config().unitCount, type.unitCount);
+    EXPECT_EQ(f.config().senderCount, type.senderCount);
+    EXPECT_EQ(f.config().supplyVoltage, 0);
 
     for (int i = 0; i < 4; ++i) {
-        const Option &unit = f.option(GroupId::optUnit, i);
+        const OptionView unit = f.option(Choice::Unit, i);
         const bool shown = i < static_cast<int>(type.units.size());
         EXPECT_EQ(unit.visible, shown) << "unit " << i;
         if (shown) {
             EXPECT_EQ(unit.caption, type.units[static_cast<std::size_t>(i)]);
         }
     }
-    EXPECT_EQ(f.selected(GroupId::optUnit), type.unitSelected ? 0 : -1);
-    EXPECT_EQ(f.config().UnitIndex, type.unitSelected ? 0 : NotChosen);
+    EXPECT_EQ(f.selected(Choice::Unit), type.unitSelected ? 0 : -1);
+    EXPECT_EQ(f.config().unitIndex, type.unitSelected ? 0 : NotChosen);
 
     for (int i = 0; i < 20; ++i) {
-        const Option &option = f.option(GroupId::optSender, i);
+        const OptionView option = f.option(Choice::Sender, i);
         SCOPED_TRACE("sender " + std::to_string(i));
         if (i >= static_cast<int>(type.senders.size())) {
             EXPECT_FALSE(option.visible);
@@ -137,46 +137,46 @@ TEST_P(GaugeTypeSetup, FillsTheFrameFromTheCatalogue)
 
     // Only Consumption's setup chooses a sender itself.
     const bool senderChosen = type.code == 2;
-    EXPECT_EQ(f.selected(GroupId::optSender), senderChosen ? 0 : -1);
-    EXPECT_EQ(f.config().SenderIndex, senderChosen ? 0 : NotChosen);
-    EXPECT_EQ(ConfigurationComplete(f.config()), senderChosen);
+    EXPECT_EQ(f.selected(Choice::Sender), senderChosen ? 0 : -1);
+    EXPECT_EQ(f.config().senderIndex, senderChosen ? 0 : NotChosen);
+    EXPECT_EQ(f.config().complete(), senderChosen);
 }
 
 TEST_P(GaugeTypeSetup, DedicatedSupplyAddsFiftyToTheGaugeCode)
 {
     const TypeCase &type = GetParam();
-    FormFixture f;
+    WindowFixture f;
     f.load();
     f.choose(type.code);
-    f.click(GroupId::optVoltage, 1);
-    EXPECT_EQ(f.config().SupplyVoltage, 1);
-    EXPECT_EQ(f.config().GaugeCode, type.code24);
-    EXPECT_EQ(f.form.gaugeFrameCaption(), type.title);
+    f.click(Choice::Supply, 1);
+    EXPECT_EQ(f.config().supplyVoltage, 1);
+    EXPECT_EQ(f.config().gaugeCode, type.code24);
+    EXPECT_EQ(f.model.gaugeFrameCaption(), type.title);
 }
 
 TEST_P(GaugeTypeSetup, AUnitChoiceEnablesTheSendersBelowTheCount)
 {
     const TypeCase &type = GetParam();
-    FormFixture f;
+    WindowFixture f;
     f.load();
     f.choose(type.code);
     const int last = static_cast<int>(type.units.size()) - 1;
-    f.click(GroupId::optUnit, last);
+    f.click(Choice::Unit, last);
     if (type.unitSelected && last == 0) {
         // Already selected: nothing runs, nothing changes.
-        EXPECT_EQ(f.config().UnitIndex, 0);
+        EXPECT_EQ(f.config().unitIndex, 0);
         return;
     }
-    EXPECT_EQ(f.config().UnitIndex, last);
-    EXPECT_EQ(f.config().SenderIndex, NotChosen);
+    EXPECT_EQ(f.config().unitIndex, last);
+    EXPECT_EQ(f.config().senderIndex, NotChosen);
     for (int i = 0; i < static_cast<int>(type.senders.size()); ++i) {
         const Sender &sender = type.senders[static_cast<std::size_t>(i)];
-        EXPECT_EQ(f.option(GroupId::optSender, i).visible, sender.state != Hidden);
+        EXPECT_EQ(f.option(Choice::Sender, i).visible, sender.state != Hidden);
         if (sender.state == Hidden)
             continue;
         const bool expected = sender.state == On
             || (sender.state == AfterUnit && i < type.senderCount);
-        EXPECT_EQ(f.option(GroupId::optSender, i).enabled, expected) << "sender " << i;
+        EXPECT_EQ(f.option(Choice::Sender, i).enabled, expected) << "sender " << i;
     }
 }
 
@@ -185,105 +185,105 @@ INSTANTIATE_TEST_SUITE_P(EveryType, GaugeTypeSetup, testing::ValuesIn(Types),
 
 TEST(GaugeTypeSetup, VoltageOptionsAreCaptionedAndOnlyTwoShown)
 {
-    FormFixture f;
+    WindowFixture f;
     f.load();
     f.choose(1);
-    EXPECT_EQ(f.option(GroupId::optVoltage, 0).caption, "12 Vdc");
-    EXPECT_EQ(f.option(GroupId::optVoltage, 1).caption, "24 Vdc (Dedicated)");
-    EXPECT_TRUE(f.option(GroupId::optVoltage, 1).visible);
-    EXPECT_FALSE(f.option(GroupId::optVoltage, 2).visible);
-    EXPECT_FALSE(f.option(GroupId::optVoltage, 3).visible);
-    EXPECT_EQ(f.selected(GroupId::optVoltage), 0);
+    EXPECT_EQ(f.option(Choice::Supply, 0).caption, "12 Vdc");
+    EXPECT_EQ(f.option(Choice::Supply, 1).caption, "24 Vdc (Dedicated)");
+    EXPECT_TRUE(f.option(Choice::Supply, 1).visible);
+    EXPECT_FALSE(f.option(Choice::Supply, 2).visible);
+    EXPECT_FALSE(f.option(Choice::Supply, 3).visible);
+    EXPECT_EQ(f.selected(Choice::Supply), 0);
 }
 
 TEST(GaugeTypeSetup, DefaultAlarmAndOutputOptionsAreSelected)
 {
-    FormFixture f;
+    WindowFixture f;
     f.load();
     f.choose(3);
-    EXPECT_EQ(f.selected(GroupId::optMinAll), 1);
-    EXPECT_EQ(f.selected(GroupId::optAllMax), 3);
-    EXPECT_EQ(f.selected(GroupId::optBLK), 1);
-    EXPECT_EQ(f.selected(GroupId::optAlLOut), 0);
-    EXPECT_EQ(f.selected(GroupId::optNO_NC), 0);
-    EXPECT_EQ(f.config().MinAlarm, 200);
-    EXPECT_EQ(f.config().MaxAlarm, 800);
-    EXPECT_EQ(f.config().BlkSetting, 1);
-    EXPECT_EQ(f.config().AlarmOutput, 0);
-    EXPECT_EQ(f.config().ContactType, 0);
+    EXPECT_EQ(f.selected(Choice::MinimumAlarm), 1);
+    EXPECT_EQ(f.selected(Choice::MaximumAlarm), 3);
+    EXPECT_EQ(f.selected(Choice::Blinking), 1);
+    EXPECT_EQ(f.selected(Choice::AlarmOutput), 0);
+    EXPECT_EQ(f.selected(Choice::Contact), 0);
+    EXPECT_EQ(f.config().minimumAlarm, 200);
+    EXPECT_EQ(f.config().maximumAlarm, 800);
+    EXPECT_EQ(f.config().blinking, 1);
+    EXPECT_EQ(f.config().alarmOutput, 0);
+    EXPECT_EQ(f.config().contact, 0);
     EXPECT_TRUE(f.messages.shown.empty());
 }
 
 TEST(GaugeTypeSetup, TheFirstChoiceRunsTheSupplyHandlerAndItsNestedSelectionOnce)
 {
-    FormFixture f;
+    WindowFixture f;
     f.load();
-    ASSERT_EQ(f.config().SupplyVoltage, NotChosen);
+    ASSERT_EQ(f.config().supplyVoltage, NotChosen);
     f.choose(3);
     // The nested run for the old type (255) stopped before touching the frame's caption; the
     // outer run finished the setup for Oil Pressure.
-    EXPECT_EQ(f.config().SupplyVoltage, 0);
-    EXPECT_EQ(f.config().GaugeType, 3);
-    EXPECT_EQ(f.form.gaugeFrameCaption(), "Oil pressure");
-    EXPECT_EQ(f.config().GaugeCode, 3);
+    EXPECT_EQ(f.config().supplyVoltage, 0);
+    EXPECT_EQ(f.config().gaugeType, 3);
+    EXPECT_EQ(f.model.gaugeFrameCaption(), "Oil pressure");
+    EXPECT_EQ(f.config().gaugeCode, 3);
     EXPECT_TRUE(f.messages.shown.empty());
 }
 
 TEST(GaugeTypeSetup, SwitchingToTwentyFourVoltsNoticesAndRestoresDefaults)
 {
-    FormFixture f;
+    WindowFixture f;
     f.load();
     f.choose(3);
-    f.click(GroupId::optUnit, 2);
-    f.click(GroupId::optSender, 5);
-    f.click(GroupId::optMinAll, 3);
-    f.click(GroupId::optBLK, 0);
-    f.click(GroupId::optNO_NC, 1);
-    ASSERT_TRUE(ConfigurationComplete(f.config()));
+    f.click(Choice::Unit, 2);
+    f.click(Choice::Sender, 5);
+    f.click(Choice::MinimumAlarm, 3);
+    f.click(Choice::Blinking, 0);
+    f.click(Choice::Contact, 1);
+    ASSERT_TRUE(f.config().complete());
 
-    f.click(GroupId::optVoltage, 1);
+    f.click(Choice::Supply, 1);
     EXPECT_EQ(f.messages.texts(), std::vector<std::string> {"Attention:Only For Dedicated Gauge"});
     EXPECT_EQ(f.messages.shown[0].icon, MessageIcon::Information);
-    EXPECT_EQ(f.config().SupplyVoltage, 1);
-    EXPECT_EQ(f.config().GaugeCode, 53);
-    EXPECT_EQ(f.selected(GroupId::optVoltage), 1);
-    EXPECT_EQ(f.selected(GroupId::optUnit), -1);
-    EXPECT_EQ(f.selected(GroupId::optSender), -1);
-    EXPECT_EQ(f.config().UnitIndex, NotChosen);
-    EXPECT_EQ(f.config().SenderIndex, NotChosen);
-    EXPECT_EQ(f.config().MinAlarm, 200);
-    EXPECT_EQ(f.config().BlkSetting, 1);
-    EXPECT_EQ(f.config().ContactType, 0);
-    EXPECT_FALSE(f.option(GroupId::optSender, 0).enabled);
+    EXPECT_EQ(f.config().supplyVoltage, 1);
+    EXPECT_EQ(f.config().gaugeCode, 53);
+    EXPECT_EQ(f.selected(Choice::Supply), 1);
+    EXPECT_EQ(f.selected(Choice::Unit), -1);
+    EXPECT_EQ(f.selected(Choice::Sender), -1);
+    EXPECT_EQ(f.config().unitIndex, NotChosen);
+    EXPECT_EQ(f.config().senderIndex, NotChosen);
+    EXPECT_EQ(f.config().minimumAlarm, 200);
+    EXPECT_EQ(f.config().blinking, 1);
+    EXPECT_EQ(f.config().contact, 0);
+    EXPECT_FALSE(f.option(Choice::Sender, 0).enabled);
 
-    f.click(GroupId::optVoltage, 0);
+    f.click(Choice::Supply, 0);
     EXPECT_EQ(f.messages.shown.size(), 1u);
-    EXPECT_EQ(f.config().SupplyVoltage, 0);
-    EXPECT_EQ(f.config().GaugeCode, 3);
+    EXPECT_EQ(f.config().supplyVoltage, 0);
+    EXPECT_EQ(f.config().gaugeCode, 3);
 }
 
 TEST(GaugeTypeSetup, TwentyFourVoltsOnFuelLevelReselectsTheUnit)
 {
-    FormFixture f;
+    WindowFixture f;
     f.load();
     f.choose(1);
-    f.click(GroupId::optSender, 4);
-    f.click(GroupId::optVoltage, 1);
-    EXPECT_EQ(f.config().GaugeCode, 51);
-    EXPECT_EQ(f.config().SenderIndex, NotChosen);
-    EXPECT_EQ(f.selected(GroupId::optUnit), 0);
-    EXPECT_EQ(f.config().UnitIndex, 0);
+    f.click(Choice::Sender, 4);
+    f.click(Choice::Supply, 1);
+    EXPECT_EQ(f.config().gaugeCode, 51);
+    EXPECT_EQ(f.config().senderIndex, NotChosen);
+    EXPECT_EQ(f.selected(Choice::Unit), 0);
+    EXPECT_EQ(f.config().unitIndex, 0);
 }
 
 TEST(GaugeTypeSetup, ANewTypeKeepsTheChosenSupplyVoltage)
 {
-    FormFixture f;
+    WindowFixture f;
     f.load();
     f.choose(1);
-    f.click(GroupId::optVoltage, 1);
+    f.click(Choice::Supply, 1);
     f.choose(8);
-    EXPECT_EQ(f.config().GaugeCode, 58);
-    EXPECT_EQ(f.selected(GroupId::optVoltage), 1);
+    EXPECT_EQ(f.config().gaugeCode, 58);
+    EXPECT_EQ(f.selected(Choice::Supply), 1);
     EXPECT_EQ(f.messages.shown.size(), 1u);
 }
 
@@ -299,68 +299,68 @@ TEST(GaugeTypeSetup, UnitCodesFollowTypeAndUnit)
                           {5, 0, 3}, {5, 1, 4},  {6, 0, 3}, {6, 1, 4}, {7, 0, 3}, {7, 1, 4},
                           {8, 0, 1}, {9, 0, 2},  {10, 0, 8}};
     for (const Case &c : cases) {
-        FormFixture f;
+        WindowFixture f;
         f.load();
         f.choose(c.type);
-        f.click(GroupId::optUnit, c.unit);
-        EXPECT_EQ(f.config().UnitCode, c.code) << "type " << c.type << " unit " << c.unit;
+        f.click(Choice::Unit, c.unit);
+        EXPECT_EQ(f.config().unitCode, c.code) << "type " << c.type << " unit " << c.unit;
     }
 }
 
 TEST(GaugeTypeSetup, OilPressureSendersWaitForAUnit)
 {
-    FormFixture f;
+    WindowFixture f;
     f.load();
     f.choose(3);
     for (int i = 0; i < 8; ++i)
-        EXPECT_FALSE(f.option(GroupId::optSender, i).enabled);
-    f.click(GroupId::optUnit, 2);
-    EXPECT_EQ(f.config().UnitCode, 7);
-    EXPECT_EQ(f.config().UnitIndex, 2);
-    EXPECT_EQ(f.selected(GroupId::optSender), -1);
+        EXPECT_FALSE(f.option(Choice::Sender, i).enabled);
+    f.click(Choice::Unit, 2);
+    EXPECT_EQ(f.config().unitCode, 7);
+    EXPECT_EQ(f.config().unitIndex, 2);
+    EXPECT_EQ(f.selected(Choice::Sender), -1);
     for (int i = 0; i < 8; ++i)
-        EXPECT_TRUE(f.option(GroupId::optSender, i).enabled);
+        EXPECT_TRUE(f.option(Choice::Sender, i).enabled);
 }
 
 TEST(GaugeTypeSetup, AnotherUnitClearsTheSenderChoice)
 {
-    FormFixture f;
+    WindowFixture f;
     f.load();
     f.choose(7);
-    f.click(GroupId::optUnit, 0);
-    f.click(GroupId::optSender, 3);
-    ASSERT_TRUE(ConfigurationComplete(f.config()));
-    f.click(GroupId::optUnit, 1);
-    EXPECT_FALSE(ConfigurationComplete(f.config()));
-    EXPECT_EQ(f.selected(GroupId::optSender), -1);
-    EXPECT_FALSE(f.option(GroupId::optSender, 9).enabled);
+    f.click(Choice::Unit, 0);
+    f.click(Choice::Sender, 3);
+    ASSERT_TRUE(f.config().complete());
+    f.click(Choice::Unit, 1);
+    EXPECT_FALSE(f.config().complete());
+    EXPECT_EQ(f.selected(Choice::Sender), -1);
+    EXPECT_FALSE(f.option(Choice::Sender, 9).enabled);
 }
 
 TEST(GaugeTypeSetup, ATooltipFromAnEarlierTypeDoesNotLinger)
 {
-    FormFixture f;
+    WindowFixture f;
     f.load();
     f.choose(1);
-    ASSERT_FALSE(f.option(GroupId::optSender, 0).toolTip.empty());
+    ASSERT_FALSE(f.option(Choice::Sender, 0).toolTip.empty());
     f.choose(9);
-    EXPECT_EQ(f.option(GroupId::optSender, 0).toolTip, "");
-    EXPECT_EQ(f.option(GroupId::optSender, 1).toolTip, "");
+    EXPECT_EQ(f.option(Choice::Sender, 0).toolTip, "");
+    EXPECT_EQ(f.option(Choice::Sender, 1).toolTip, "");
 }
 
 TEST(GaugeTypeSetup, OutputGroupsAreIndependent)
 {
-    FormFixture f;
+    WindowFixture f;
     f.load();
     f.choose(1);
-    f.click(GroupId::optAlLOut, 1);
-    EXPECT_EQ(f.selected(GroupId::optNO_NC), 0);
-    f.click(GroupId::optNO_NC, 1);
-    EXPECT_EQ(f.selected(GroupId::optAlLOut), 1);
-    EXPECT_EQ(f.config().AlarmOutput, 1);
-    EXPECT_EQ(f.config().ContactType, 1);
-    f.click(GroupId::optBLK, 0);
-    EXPECT_EQ(f.config().BlkSetting, 0);
-    EXPECT_EQ(f.config().AlarmOutput, 1);
+    f.click(Choice::AlarmOutput, 1);
+    EXPECT_EQ(f.selected(Choice::Contact), 0);
+    f.click(Choice::Contact, 1);
+    EXPECT_EQ(f.selected(Choice::AlarmOutput), 1);
+    EXPECT_EQ(f.config().alarmOutput, 1);
+    EXPECT_EQ(f.config().contact, 1);
+    f.click(Choice::Blinking, 0);
+    EXPECT_EQ(f.config().blinking, 0);
+    EXPECT_EQ(f.config().alarmOutput, 1);
 }
 
 } // namespace

@@ -1,7 +1,6 @@
-// The parameter packet, its checksum and the reply checks.
-#include "serial/Packet.h"
-#include "serial/PacketDescription.h"
-#include "shell/GaugeConfiguration.h"
+// The parameter packet, its checksum, the reply checks and the packet in words.
+#include "gauge/PacketDescription.h"
+#include "wire/WireFormat.h"
 
 #include <gtest/gtest.h>
 
@@ -10,43 +9,43 @@
 namespace gauge::test {
 namespace {
 
-GaugeConfiguration voltmeterExample()
+using namespace wire;
+
+PacketFields voltmeterExample()
 {
-    GaugeConfiguration config;
-    setStartupDefaults(config);
-    config.GaugeCode = 8;
-    config.UnitCode = 1;
-    config.ScaleLow = 9;
-    config.ScaleHigh = 16;
-    config.MinAlarm = 200;
-    config.MaxAlarm = 800;
-    config.AlarmOutput = 0;
-    config.BlkSetting = 1;
-    // In table order: c1 (0, 0), c2 (0, 0), c3 (5, 990), c4 (0, 0).
-    config.CurveCoefficients = {0, 0, 5, 0, 0, 0, 990, 0};
-    config.ContactType = 0;
-    config.SenderIndex = 0;
-    return config;
+    PacketFields fields;
+    fields.gaugeCode = 8;
+    fields.unitCode = 1;
+    fields.scaleLow = 9;
+    fields.scaleHigh = 16;
+    fields.minimumAlarm = 200;
+    fields.maximumAlarm = 800;
+    fields.alarmOutput = 0;
+    fields.blinking = 1;
+    fields.curve = {0, 0, 0, 0, 5, 990, 0, 0};
+    fields.contact = 0;
+    fields.senderNumber = 1;
+    return fields;
 }
 
-const ParameterPacket ExamplePacket = {170, 170, 8, 1, 0, 9, 0,   16, 0, 0, 0, 200, 0,
-                                       0,   3,   32, 0, 1, 0, 0,  0,  0, 0, 0, 0,   0,
-                                       0,   5,   3,  222, 0, 0, 0, 0, 0, 1, 73};
+const Packet ExamplePacket = {170, 170, 8, 1, 0, 9, 0,   16, 0, 0, 0, 200, 0,
+                              0,   3,   32, 0, 1, 0, 0,  0,  0, 0, 0, 0,   0,
+                              0,   5,   3,  222, 0, 0, 0, 0, 0, 1, 73};
 
 TEST(Packet, MatchesTheDocumentedExample)
 {
-    EXPECT_EQ(BuildParameterPacket(voltmeterExample()), ExamplePacket);
+    EXPECT_EQ(buildPacket(voltmeterExample()), ExamplePacket);
 }
 
 TEST(Packet, SixteenBitFieldsTravelHighByteFirst)
 {
-    GaugeConfiguration config = voltmeterExample();
-    config.ScaleHigh = 362;
-    config.MinAlarm = 0;
-    config.CurveCoefficients[0] = 16911;
-    config.ContactType = 1;
-    config.SenderIndex = 9;
-    const ParameterPacket packet = BuildParameterPacket(config);
+    PacketFields fields = voltmeterExample();
+    fields.scaleHigh = 362;
+    fields.minimumAlarm = 0;
+    fields.curve[0] = 16911;
+    fields.contact = 1;
+    fields.senderNumber = 10;
+    const Packet packet = buildPacket(fields);
     EXPECT_EQ(packet[6], 1);
     EXPECT_EQ(packet[7], 106);
     EXPECT_EQ(packet[10], 0);
@@ -55,17 +54,24 @@ TEST(Packet, SixteenBitFieldsTravelHighByteFirst)
     EXPECT_EQ(packet[19], 15);
     EXPECT_EQ(packet[34], 1);
     EXPECT_EQ(packet[35], 10);
-    EXPECT_EQ(packet[36], ComputeChecksum(packet, 37));
+    EXPECT_EQ(packet[36], checksum(std::span(packet).first(36)));
 }
 
-TEST(Checksum, SumsAllButTheLastByteModulo256)
+TEST(Checksum, SumsTheBytesModulo256)
 {
     const std::vector<std::uint8_t> bytes = {200, 100, 0, 99};
-    EXPECT_EQ(ComputeChecksum(bytes, 4), 44);
-    EXPECT_EQ(ComputeChecksum(bytes, 2), 200);
-    // A count beyond the bytes never reads past them.
-    EXPECT_EQ(ComputeChecksum(bytes, 100), (200 + 100 + 0 + 99) % 256);
-    EXPECT_EQ(ComputeChecksum(bytes, 0), 0);
+    EXPECT_EQ(checksum(std::span(bytes).first(3)), 44);
+    EXPECT_EQ(checksum(bytes), (200 + 100 + 0 + 99) % 256);
+    EXPECT_EQ(checksum({}), 0);
+}
+
+TEST(GaugeCode, AddsFiftyForTheDedicatedSupply)
+{
+    EXPECT_EQ(gaugeCode(3, false), 3);
+    EXPECT_EQ(gaugeCode(3, true), 53);
+    EXPECT_EQ(decodeGaugeCode(60).gaugeType, 10);
+    EXPECT_TRUE(decodeGaugeCode(60).dedicatedSupply);
+    EXPECT_FALSE(decodeGaugeCode(10).dedicatedSupply);
 }
 
 class ReplyChecks : public testing::Test
@@ -73,43 +79,51 @@ class ReplyChecks : public testing::Test
 protected:
     void SetUp() override
     {
-        config = voltmeterExample();
-        std::copy(ExamplePacket.begin(), ExamplePacket.end(), config.TxBuffer.begin());
         const std::uint8_t header[] = {170, 170, 0, 84};
-        std::copy(std::begin(header), std::end(header), config.RxBuffer.begin());
-        std::copy(ExamplePacket.begin(), ExamplePacket.end(), config.RxBuffer.begin() + 4);
-        config.RxBuffer[41] = 0;
+        std::copy(std::begin(header), std::end(header), reply.begin());
+        std::copy(ExamplePacket.begin(), ExamplePacket.end(), reply.begin() + 4);
+        reply[41] = 0;
     }
-    GaugeConfiguration config;
+    Reply reply {};
 };
 
-TEST_F(ReplyChecks, AcceptTheProperReply)
+TEST_F(ReplyChecks, AcceptTheProperReplyWhateverItsHeaderByte)
 {
-    EXPECT_TRUE(ReplyHeaderValid(config));
-    EXPECT_TRUE(ReplyEchoValid(config));
-    config.RxBuffer[2] = 1;
-    config.RxBuffer[3] = 85;
-    EXPECT_TRUE(ReplyHeaderValid(config));
+    EXPECT_TRUE(replyHeaderValid(reply));
+    EXPECT_TRUE(replyEchoValid(reply, ExamplePacket));
+    reply[2] = 1;
+    reply[3] = 85;
+    EXPECT_TRUE(replyHeaderValid(reply));
 }
 
-TEST_F(ReplyChecks, RejectAWrongHeader)
+// Each of the header's bytes counts on its own: a frame byte that is wrong is caught even with
+// a checksum that matches it, and a checksum that is wrong is caught.
+TEST_F(ReplyChecks, RejectAHeaderWrongInAnyByte)
 {
-    config.RxBuffer[3] = 85;
-    EXPECT_FALSE(ReplyHeaderValid(config));
-    EXPECT_TRUE(ReplyEchoValid(config));
-    config.RxBuffer[3] = 84;
-    config.RxBuffer[1] = 171;
-    EXPECT_FALSE(ReplyHeaderValid(config));
+    for (const std::size_t frameByte : {0u, 1u}) {
+        Reply wrong = reply;
+        wrong[frameByte] = 0x55;
+        wrong[3] = checksum(std::span(wrong).first(3));
+        EXPECT_FALSE(replyHeaderValid(wrong)) << "byte " << frameByte;
+        EXPECT_TRUE(replyEchoValid(wrong, ExamplePacket));
+    }
+    Reply wrongSum = reply;
+    wrongSum[3] ^= 0x01;
+    EXPECT_FALSE(replyHeaderValid(wrongSum));
+    // The header byte itself may be anything, but the checksum must cover it.
+    Reply uncovered = reply;
+    uncovered[2] = 7;
+    EXPECT_FALSE(replyHeaderValid(uncovered));
 }
 
 TEST_F(ReplyChecks, RejectAWrongEchoOrTrailer)
 {
-    config.RxBuffer[41] = 1;
-    EXPECT_FALSE(ReplyEchoValid(config));
-    config.RxBuffer[41] = 0;
-    config.RxBuffer[4 + 35] ^= 1;
-    EXPECT_FALSE(ReplyEchoValid(config));
-    EXPECT_TRUE(ReplyHeaderValid(config));
+    for (std::size_t position = 4; position < reply.size(); ++position) {
+        Reply wrong = reply;
+        wrong[position] ^= 0x01;
+        EXPECT_FALSE(replyEchoValid(wrong, ExamplePacket)) << "byte " << position;
+        EXPECT_TRUE(replyHeaderValid(wrong));
+    }
 }
 
 TEST(PacketDescription, ReadsTheFieldsBack)
@@ -126,15 +140,17 @@ TEST(PacketDescription, ReadsTheFieldsBack)
 
 TEST(PacketDescription, PointsOutWhatIsWrong)
 {
-    ParameterPacket packet = ExamplePacket;
+    Packet packet = ExamplePacket;
+    packet[1] = 0xAB;
     packet[2] = 53;
     packet[18] = 0x40; // c1 negative, integer part 0
     packet[21] = 214;
     packet[36] = 0;
     const auto lines = describePacket(packet);
-    EXPECT_EQ(lines[0], "gauge: Oil Pressure, 24 Vdc (Dedicated)");
-    EXPECT_EQ(lines[7], "curve: -0.214 0.000 5.990 0.000");
-    EXPECT_EQ(lines.back(), "checksum: 0 (wrong, should be 140)");
+    EXPECT_EQ(lines[0], "frame start: AA AB (should be AA AA)");
+    EXPECT_EQ(lines[1], "gauge: Oil Pressure, 24 Vdc (Dedicated)");
+    EXPECT_EQ(lines[8], "curve: -0.214 0.000 5.990 0.000");
+    EXPECT_EQ(lines.back(), "checksum: 0 (wrong, should be 141)");
     EXPECT_EQ(describePacket(std::vector<std::uint8_t>(3, 0)).front(),
               "not a parameter packet: 3 bytes instead of 37");
 }

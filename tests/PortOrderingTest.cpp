@@ -1,4 +1,4 @@
-#include "serial/PortOrdering.h"
+#include "transfer/PortOrdering.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
 // Saving and opening the nine-byte configuration record.
-#include "files/Record.h"
+#include "records/Record.h"
 #include "support/Fakes.h"
 #include "support/TempDir.h"
 
@@ -22,24 +22,24 @@ protected:
     void save(const std::string &path)
     {
         f.dialogs.nextFileName = path;
-        f.form.SalvaConfigurazione_Click();
+        f.model.saveRecord();
     }
-    void open(FormFixture &form, const std::string &path)
+    void open(WindowFixture &form, const std::string &path)
     {
         form.dialogs.nextFileName = path;
-        form.form.GaugPar_Click();
+        form.model.openRecord();
     }
 
     TempDir dir;
-    FormFixture f;
+    WindowFixture f;
 };
 
 TEST_F(RecordFiles, SaveWritesTheOptionPositions)
 {
     f.choose(3);
-    f.click(GroupId::optUnit, 1);
-    f.click(GroupId::optSender, 2);
-    f.click(GroupId::optBLK, 0);
+    f.click(Choice::Unit, 1);
+    f.click(Choice::Sender, 2);
+    f.click(Choice::Blinking, 0);
     const std::string path = dir.path("oil.gag");
     save(path);
     EXPECT_EQ(readAll(path), OilPressureRecord);
@@ -58,20 +58,18 @@ TEST_F(RecordFiles, OpeningRestoresTheDocumentedExample)
     open(f, path);
     EXPECT_EQ(f.dialogs.filters.back(), "File GAUGE  (*.gag)|*.gag");
     EXPECT_TRUE(f.messages.shown.empty());
-    EXPECT_EQ(f.form.gaugeFrameCaption(), "Oil pressure");
-    EXPECT_EQ(f.config().GaugeType, 3);
-    EXPECT_EQ(f.config().SupplyVoltage, 0);
-    EXPECT_EQ(f.selected(GroupId::optUnit), 1);
-    EXPECT_EQ(f.selected(GroupId::optSender), 2);
-    EXPECT_EQ(f.selected(GroupId::optMinAll), 1);
-    EXPECT_EQ(f.selected(GroupId::optAllMax), 3);
-    EXPECT_EQ(f.selected(GroupId::optBLK), 0);
-    EXPECT_EQ(f.selected(GroupId::optAlLOut), 0);
-    EXPECT_EQ(f.selected(GroupId::optNO_NC), 0);
-    EXPECT_EQ(f.config().ScaleHigh, 6);
-    EXPECT_TRUE(ConfigurationComplete(f.config()));
-    EXPECT_FALSE(f.config().LoadedFromFile);
-    EXPECT_EQ(f.config().GaugeFileBytes, (Record {100, 103, 102, 101, 101, 103, 100, 100, 100}));
+    EXPECT_EQ(f.model.gaugeFrameCaption(), "Oil pressure");
+    EXPECT_EQ(f.config().gaugeType, 3);
+    EXPECT_EQ(f.config().supplyVoltage, 0);
+    EXPECT_EQ(f.selected(Choice::Unit), 1);
+    EXPECT_EQ(f.selected(Choice::Sender), 2);
+    EXPECT_EQ(f.selected(Choice::MinimumAlarm), 1);
+    EXPECT_EQ(f.selected(Choice::MaximumAlarm), 3);
+    EXPECT_EQ(f.selected(Choice::Blinking), 0);
+    EXPECT_EQ(f.selected(Choice::AlarmOutput), 0);
+    EXPECT_EQ(f.selected(Choice::Contact), 0);
+    EXPECT_EQ(f.config().scale.high, 6);
+    EXPECT_TRUE(f.config().complete());
     // The next dialog opens without a preset name.
     open(f, "");
     EXPECT_EQ(f.dialogs.presets.back(), "");
@@ -91,30 +89,25 @@ TEST_F(RecordFiles, EveryTypeRoundTripsOntoAFreshForm)
                             {9, 0, 0, 1}, {10, 0, 0, 5}};
     for (const Setup &s : setups) {
         SCOPED_TRACE("type " + std::to_string(s.type));
-        FormFixture original;
+        WindowFixture original;
         original.load();
         original.choose(s.type);
-        original.click(GroupId::optVoltage, s.voltage);
-        original.click(GroupId::optUnit, s.unit);
-        original.click(GroupId::optSender, s.sender);
-        original.click(GroupId::optAllMax, 2);
-        original.click(GroupId::optMinAll, 2);
-        original.click(GroupId::optAlLOut, 1);
-        original.click(GroupId::optNO_NC, 1);
+        original.click(Choice::Supply, s.voltage);
+        original.click(Choice::Unit, s.unit);
+        original.click(Choice::Sender, s.sender);
+        original.click(Choice::MaximumAlarm, 2);
+        original.click(Choice::MinimumAlarm, 2);
+        original.click(Choice::AlarmOutput, 1);
+        original.click(Choice::Contact, 1);
         const std::string path = dir.path("type" + std::to_string(s.type) + ".gag");
         original.dialogs.nextFileName = path;
-        original.form.SalvaConfigurazione_Click();
+        original.model.saveRecord();
         ASSERT_EQ(readAll(path).size(), 9u);
 
-        FormFixture restored;
+        WindowFixture restored;
         restored.load();
         open(restored, path);
-        // The original opens its own record as well, so both hold the same last-read bytes; the
-        // screen is unchanged by that.
-        const FormSnapshot saved = snapshot(original.form);
-        open(original, path);
-        EXPECT_EQ(snapshot(original.form).options, saved.options);
-        EXPECT_EQ(snapshot(restored.form), snapshot(original.form));
+        EXPECT_EQ(snapshot(restored.model), snapshot(original.model));
     }
 }
 
@@ -125,24 +118,24 @@ TEST_F(RecordFiles, ATwentyFourVoltRecordShowsTheNotice)
     f.choose(1);
     open(f, path);
     EXPECT_EQ(f.messages.texts(), std::vector<std::string> {"Attention:Only For Dedicated Gauge"});
-    EXPECT_EQ(f.config().GaugeCode, 58);
-    EXPECT_EQ(f.config().ScaleLow, 18);
-    EXPECT_EQ(f.config().ScaleHigh, 30);
+    EXPECT_EQ(f.config().gaugeCode, 58);
+    EXPECT_EQ(f.config().scale.low, 18);
+    EXPECT_EQ(f.config().scale.high, 30);
 }
 
 TEST_F(RecordFiles, AMaximumBelowTheMinimumOnScreenIsRejectedOnTheWay)
 {
     f.choose(1);
-    f.click(GroupId::optMinAll, 3); // 60% on screen
+    f.click(Choice::MinimumAlarm, 3); // 60% on screen
     const std::string path = dir.path("alarms.gag");
     writeAll(path, {100, 101, 100, 100, 101, 101, 101, 100, 100}); // min 20%, max 40%
     open(f, path);
     EXPECT_EQ(f.messages.texts(),
               std::vector<std::string> {"Error: Maximum Alarm is minor than Minimum Alarm"});
-    EXPECT_EQ(f.selected(GroupId::optAllMax), -1);
-    EXPECT_EQ(f.config().MaxAlarm, 0);
-    EXPECT_EQ(f.selected(GroupId::optMinAll), 1);
-    EXPECT_EQ(f.config().MinAlarm, 200);
+    EXPECT_EQ(f.selected(Choice::MaximumAlarm), -1);
+    EXPECT_EQ(f.config().maximumAlarm, 0);
+    EXPECT_EQ(f.selected(Choice::MinimumAlarm), 1);
+    EXPECT_EQ(f.config().minimumAlarm, 200);
 }
 
 TEST_F(RecordFiles, ConsumptionIsReachedThroughARecord)
@@ -150,9 +143,9 @@ TEST_F(RecordFiles, ConsumptionIsReachedThroughARecord)
     const std::string path = dir.path("consumption.gag");
     writeAll(path, {100, 102, 100, 100, 101, 103, 101, 100, 100});
     open(f, path);
-    EXPECT_EQ(f.form.gaugeFrameCaption(), "Consuption");
-    EXPECT_TRUE(ConfigurationComplete(f.config()));
-    EXPECT_EQ(f.config().ScaleHigh, 16);
+    EXPECT_EQ(f.model.gaugeFrameCaption(), "Consuption");
+    EXPECT_TRUE(f.config().complete());
+    EXPECT_EQ(f.config().scale.high, 16);
 }
 
 TEST_F(RecordFiles, HiddenSendersWithACurveKeepLoading)
@@ -161,8 +154,8 @@ TEST_F(RecordFiles, HiddenSendersWithACurveKeepLoading)
     writeAll(path, {100, 109, 103, 100, 101, 103, 101, 100, 100});
     open(f, path);
     EXPECT_TRUE(f.messages.shown.empty());
-    EXPECT_EQ(f.config().SenderIndex, 3);
-    EXPECT_EQ(f.config().ScaleHigh, 15);
+    EXPECT_EQ(f.config().senderIndex, 3);
+    EXPECT_EQ(f.config().scale.high, 15);
 
     // Saved again, the hidden sender is found.
     const std::string again = dir.path("again.gag");
@@ -183,39 +176,31 @@ TEST_F(RecordFiles, SaveOverALongerFileKeepsItsTail)
     EXPECT_EQ(written[19], 7);
 
     // And the reader ignores the tail.
-    FormFixture other;
+    WindowFixture other;
     other.load();
     open(other, path);
     EXPECT_TRUE(other.messages.shown.empty());
-    EXPECT_EQ(other.config().GaugeType, 2);
+    EXPECT_EQ(other.config().gaugeType, 2);
 }
 
 TEST_F(RecordFiles, ARejectedAlarmIsSavedAsOff)
 {
     f.choose(1);
-    f.click(GroupId::optSender, 0);
-    f.click(GroupId::optAllMax, 1); // 40%
-    f.click(GroupId::optMinAll, 3); // 60%: rejected, minimum left unselected
-    f.click(GroupId::optMinAll, 4); // 80%: rejected as well
-    ASSERT_EQ(f.selected(GroupId::optMinAll), -1);
+    f.click(Choice::Sender, 0);
+    f.click(Choice::MaximumAlarm, 1); // 40%
+    f.click(Choice::MinimumAlarm, 3); // 60%: rejected, minimum left unselected
+    f.click(Choice::MinimumAlarm, 4); // 80%: rejected as well
+    ASSERT_EQ(f.selected(Choice::MinimumAlarm), -1);
     const std::string path = dir.path("off.gag");
     save(path);
     EXPECT_EQ(readAll(path)[4], 100);
 
-    f.click(GroupId::optAllMax, 0); // 20%: below... the minimum is off, accepted
-    f.click(GroupId::optMinAll, 2);
-    ASSERT_EQ(f.selected(GroupId::optAllMax), 0);
-    ASSERT_EQ(f.selected(GroupId::optMinAll), -1);
+    f.click(Choice::MaximumAlarm, 0); // 20%: below... the minimum is off, accepted
+    f.click(Choice::MinimumAlarm, 2);
+    ASSERT_EQ(f.selected(Choice::MaximumAlarm), 0);
+    ASSERT_EQ(f.selected(Choice::MinimumAlarm), -1);
     save(path);
     EXPECT_EQ(readAll(path)[4], 100);
-}
-
-TEST_F(RecordFiles, SaveDoesNotTouchThePacketBuffer)
-{
-    f.choose(2);
-    const auto before = f.config().TxBuffer;
-    save(dir.path("c.gag"));
-    EXPECT_EQ(f.config().TxBuffer, before);
 }
 
 TEST_F(RecordFiles, SaveRefusesAnIncompleteConfiguration)
@@ -231,30 +216,15 @@ TEST_F(RecordFiles, SaveRefusesAnIncompleteConfiguration)
 TEST_F(RecordFiles, CancelledDialogsChangeNothing)
 {
     f.choose(2);
-    f.form.Aiuto_Click();
+    f.model.enterHelpMode();
     f.dialogs.nextFileName = "";
-    const FormSnapshot before = snapshot(f.form);
-    f.form.SalvaConfigurazione_Click();
-    EXPECT_EQ(f.form.mousePointer(), MousePointer::Default);
-    f.form.GaugPar_Click();
-    f.form.ConfFile_Click();
-    EXPECT_EQ(snapshot(f.form), before);
+    const WindowSnapshot before = snapshot(f.model);
+    f.model.saveRecord();
+    EXPECT_EQ(f.model.mousePointer(), MousePointer::Default);
+    f.model.openRecord();
+    EXPECT_EQ(snapshot(f.model), before);
     EXPECT_TRUE(f.messages.shown.empty());
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.root()), {}), 0);
-}
-
-TEST_F(RecordFiles, ConfigurationFileAppliesNothing)
-{
-    f.choose(2);
-    const std::string path = dir.path("setup.gcfg");
-    writeAll(path, Bytes(40, 1));
-    const FormSnapshot before = snapshot(f.form);
-    f.dialogs.nextFileName = path;
-    f.form.ConfFile_Click();
-    EXPECT_EQ(f.dialogs.filters.back(), "Configuration GAUGE  (*.gcfg)|*.gcfg");
-    EXPECT_EQ(snapshot(f.form), before);
-    EXPECT_EQ(readAll(path), Bytes(40, 1));
-    EXPECT_TRUE(f.messages.shown.empty());
 }
 
 struct Refusal
@@ -277,25 +247,24 @@ TEST_P(RefusedRecords, LeaveTheFormAsItWas)
 {
     const Refusal &r = GetParam();
     TempDir dir;
-    FormFixture f;
+    WindowFixture f;
     f.load();
     f.choose(1);
-    f.click(GroupId::optSender, 5);
-    f.click(GroupId::optNO_NC, 1);
-    const FormSnapshot before = snapshot(f.form);
+    f.click(Choice::Sender, 5);
+    f.click(Choice::Contact, 1);
+    const WindowSnapshot before = snapshot(f.model);
 
     const std::string path = dir.path("bad.gag");
     writeAll(path, r.bytes);
     f.dialogs.nextFileName = path;
-    f.form.GaugPar_Click();
+    f.model.openRecord();
 
     ASSERT_EQ(f.messages.shown.size(), 1u);
     EXPECT_EQ(f.messages.shown[0].icon, MessageIcon::Error);
     EXPECT_EQ(f.messages.shown[0].text, "The file \"" + path
                                               + "\" is not a valid gauge parameter file: "
                                               + r.reason + ".");
-    EXPECT_EQ(snapshot(f.form), before);
-    EXPECT_EQ(f.config().GaugeFileBytes, Record {});
+    EXPECT_EQ(snapshot(f.model), before);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -336,7 +305,7 @@ INSTANTIATE_TEST_SUITE_P(
 TEST_F(RecordFiles, FileErrorsAreReportedAndChangeNothing)
 {
     f.choose(2);
-    const FormSnapshot before = snapshot(f.form);
+    const WindowSnapshot before = snapshot(f.model);
 
     open(f, dir.path("missing.gag"));
     ASSERT_EQ(f.messages.shown.size(), 1u);
@@ -361,7 +330,7 @@ TEST_F(RecordFiles, FileErrorsAreReportedAndChangeNothing)
         EXPECT_EQ(f.messages.texts().back(),
                   "The configuration could not be saved to \"/dev/full\": No space left on device.");
     }
-    EXPECT_EQ(snapshot(f.form), before);
+    EXPECT_EQ(snapshot(f.model), before);
 }
 
 TEST_F(RecordFiles, UnreadableAndReadOnlyPlacesAreReported)
@@ -374,7 +343,7 @@ TEST_F(RecordFiles, UnreadableAndReadOnlyPlacesAreReported)
     open(f, path);
     EXPECT_EQ(f.messages.texts().back(), "The gauge parameter file \"" + path
                                                  + "\" could not be read: Permission denied.");
-    EXPECT_EQ(f.config().GaugeType, NotChosen);
+    EXPECT_EQ(f.config().gaugeType, NotChosen);
 
     f.choose(2);
     std::filesystem::permissions(dir.root(), std::filesystem::perms::owner_read

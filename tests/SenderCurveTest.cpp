@@ -8,7 +8,7 @@
 namespace gauge::test {
 namespace {
 
-using Words = std::array<std::int16_t, 8>;
+using Words = wire::CurveWords;
 
 struct ScaleCase
 {
@@ -33,15 +33,15 @@ class Scale : public testing::TestWithParam<ScaleCase>
 TEST_P(Scale, FollowsTypeSenderUnitAndSupply)
 {
     const ScaleCase &c = GetParam();
-    FormFixture f;
+    WindowFixture f;
     f.load();
     f.choose(c.type);
-    f.click(GroupId::optVoltage, c.supply);
-    f.click(GroupId::optUnit, c.unit);
-    f.form.optSender_Click(c.sender); // also reaches the senders only a record can choose
-    EXPECT_EQ(f.config().SenderIndex, c.sender);
-    EXPECT_EQ(f.config().ScaleLow, c.low);
-    EXPECT_EQ(f.config().ScaleHigh, c.high);
+    f.click(Choice::Supply, c.supply);
+    f.click(Choice::Unit, c.unit);
+    f.click(Choice::Sender, c.sender); // also reaches the senders only a record can choose
+    EXPECT_EQ(f.config().senderIndex, c.sender);
+    EXPECT_EQ(f.config().scale.low, c.low);
+    EXPECT_EQ(f.config().scale.high, c.high);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -81,88 +81,88 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(SenderCurve, CombinationsWithoutAScaleKeepThePreviousOne)
 {
-    FormFixture f;
+    WindowFixture f;
     f.load();
     f.choose(9);
-    f.click(GroupId::optSender, 1);
-    f.form.optSender_Click(5);
-    EXPECT_EQ(f.config().ScaleLow, 0);
-    EXPECT_EQ(f.config().ScaleHigh, 50);
-    EXPECT_EQ(f.config().CurveCoefficients, Words {});
+    f.click(Choice::Sender, 1);
+    f.click(Choice::Sender, 5);
+    EXPECT_EQ(f.config().scale.low, 0);
+    EXPECT_EQ(f.config().scale.high, 50);
+    EXPECT_EQ(f.config().curve, Words {});
 
     f.choose(3);
-    f.click(GroupId::optUnit, 0);
-    f.click(GroupId::optSender, 6);
-    f.form.optSender_Click(8);
-    EXPECT_EQ(f.config().ScaleHigh, 362);
+    f.click(Choice::Unit, 0);
+    f.click(Choice::Sender, 6);
+    f.click(Choice::Sender, 8);
+    EXPECT_EQ(f.config().scale.high, 362);
 }
 
-TEST(SenderCurve, WordsAreRegroupedIntegerWordsFirst)
+TEST(SenderCurve, LoadsTheSendersTableEntry)
 {
-    FormFixture f;
+    WindowFixture f;
     f.load();
     f.choose(1);
-    f.click(GroupId::optSender, 6);
-    EXPECT_EQ(f.config().CurveCoefficients, (Words {0, 0, 16509, 600, 0, 0, 0, 0}));
-    EXPECT_EQ(f.config().ScaleLow, 0);
-    EXPECT_EQ(f.config().ScaleHigh, 100);
+    f.click(Choice::Sender, 6);
+    EXPECT_EQ(f.config().curve, (Words {0, 0, 0, 0, 16509, 0, 600, 0}));
+    EXPECT_EQ(f.config().scale.low, 0);
+    EXPECT_EQ(f.config().scale.high, 100);
 
     f.choose(8);
-    f.click(GroupId::optSender, 0);
-    EXPECT_EQ(f.config().CurveCoefficients, (Words {0, 0, 5, 0, 0, 0, 990, 0}));
+    f.click(Choice::Sender, 0);
+    EXPECT_EQ(f.config().curve, (Words {0, 0, 0, 0, 5, 990, 0, 0}));
 }
 
 TEST(SenderCurve, ChoosingConsumptionLoadsItsOnlySender)
 {
-    FormFixture f;
+    WindowFixture f;
     f.load();
     f.choose(2);
-    EXPECT_EQ(f.config().SenderIndex, 0);
-    EXPECT_EQ(f.config().CurveCoefficients, (Words {0, 16384, 1, 16384, 54, 214, 534, 32}));
-    EXPECT_EQ(f.config().ScaleLow, 9);
-    EXPECT_EQ(f.config().ScaleHigh, 16);
-    EXPECT_EQ(f.config().UnitCode, 10);
-    EXPECT_TRUE(ConfigurationComplete(f.config()));
+    EXPECT_EQ(f.config().senderIndex, 0);
+    EXPECT_EQ(f.config().curve, (Words {0, 54, 16384, 214, 1, 534, 16384, 32}));
+    EXPECT_EQ(f.config().scale.low, 9);
+    EXPECT_EQ(f.config().scale.high, 16);
+    EXPECT_EQ(f.config().unitCode, 10);
+    EXPECT_TRUE(f.config().complete());
 }
 
 TEST(SenderCurve, AnEmptyEntryLoadsZeroWords)
 {
-    FormFixture f;
+    WindowFixture f;
     f.load();
     f.choose(1);
-    f.click(GroupId::optSender, 0);
-    ASSERT_NE(f.config().CurveCoefficients, Words {});
+    f.click(Choice::Sender, 0);
+    ASSERT_NE(f.config().curve, Words {});
     f.choose(6);
-    f.click(GroupId::optUnit, 0);
-    f.form.optSender_Click(2);
-    EXPECT_EQ(f.config().CurveCoefficients, Words {});
+    f.click(Choice::Unit, 0);
+    f.click(Choice::Sender, 2);
+    EXPECT_EQ(f.config().curve, Words {});
 }
 
 TEST(SenderCurve, ANewUnitKeepsTheOldCurveUntilASenderIsChosen)
 {
-    FormFixture f;
+    WindowFixture f;
     f.load();
     f.choose(3);
-    f.click(GroupId::optUnit, 0);
-    f.click(GroupId::optSender, 5);
-    const Words curve = f.config().CurveCoefficients;
-    f.click(GroupId::optUnit, 2);
-    EXPECT_EQ(f.config().SenderIndex, NotChosen);
-    EXPECT_EQ(f.config().CurveCoefficients, curve);
-    EXPECT_EQ(f.config().ScaleHigh, 145);
-    f.click(GroupId::optSender, 5);
-    EXPECT_EQ(f.config().ScaleHigh, 10);
-    EXPECT_EQ(f.config().CurveCoefficients, curve);
+    f.click(Choice::Unit, 0);
+    f.click(Choice::Sender, 5);
+    const Words curve = f.config().curve;
+    f.click(Choice::Unit, 2);
+    EXPECT_EQ(f.config().senderIndex, NotChosen);
+    EXPECT_EQ(f.config().curve, curve);
+    EXPECT_EQ(f.config().scale.high, 145);
+    f.click(Choice::Sender, 5);
+    EXPECT_EQ(f.config().scale.high, 10);
+    EXPECT_EQ(f.config().curve, curve);
 }
 
 TEST(SenderCurve, WithoutAGaugeTypeNothingIsReadOutOfRange)
 {
-    FormFixture f;
+    WindowFixture f;
     f.load();
-    f.form.optSender_Click(19);
-    EXPECT_EQ(f.config().CurveCoefficients, Words {});
-    EXPECT_EQ(f.config().ScaleLow, 0);
-    EXPECT_EQ(f.config().ScaleHigh, 0);
+    f.click(Choice::Sender, 19);
+    EXPECT_EQ(f.config().curve, Words {});
+    EXPECT_EQ(f.config().scale.low, 0);
+    EXPECT_EQ(f.config().scale.high, 0);
 }
 
 } // namespace

@@ -1,5 +1,4 @@
 // Send Data and the port menu, against a serial port in memory.
-#include "serial/Packet.h"
 #include "support/Fakes.h"
 
 #include <gtest/gtest.h>
@@ -14,37 +13,36 @@ protected:
     {
         f.port.openable = {1, 2, 3, 12};
         f.load();
-        f.form.SerialPort_Click(3);
+        f.model.choosePort(3);
     }
 
     void configureVoltmeter()
     {
         f.choose(8);
-        f.click(GroupId::optSender, 0);
+        f.click(Choice::Sender, 0);
     }
 
-    FormFixture f;
+    WindowFixture f;
 };
 
 TEST_F(Transfer, SendsThePacketAndReportsSuccess)
 {
     configureVoltmeter();
     std::vector<int> progress;
-    f.form.setChangeListener([&] { progress.push_back(f.form.progressValue()); });
-    f.form.cmdTransfer_Click();
+    f.model.setChangeListener([&] { progress.push_back(f.model.progressValue()); });
+    f.model.sendData();
 
-    const ParameterPacket expected = BuildParameterPacket(f.config());
+    const wire::Packet expected = f.config().packet();
     ASSERT_EQ(f.port.written.size(), 37u);
     EXPECT_TRUE(std::equal(expected.begin(), expected.end(), f.port.written.begin()));
     EXPECT_EQ(f.port.written[2], 8);
     EXPECT_EQ(f.messages.texts(), std::vector<std::string> {"Data has been sent successfully "});
     EXPECT_EQ(f.messages.shown[0].icon, MessageIcon::Information);
-    EXPECT_EQ(f.form.statusText(), "Data has been sent successfully ");
+    EXPECT_EQ(f.model.statusText(), "Data has been sent successfully ");
     EXPECT_TRUE(f.messages.questions.empty());
-    EXPECT_TRUE(f.form.progressVisible());
-    EXPECT_EQ(f.form.progressValue(), 100);
-    EXPECT_FALSE(f.form.transferInProgress());
-    EXPECT_EQ(f.form.lastTransferOutcome(), TransferOutcome::Sent);
+    EXPECT_TRUE(f.model.progressVisible());
+    EXPECT_EQ(f.model.progressValue(), 100);
+    EXPECT_FALSE(f.model.transferInProgress());
 
     // 0, 1, 3, 4 ... while sending, 49 after the last byte, back to 47 at the first reply byte.
     std::vector<int> steps;
@@ -62,146 +60,137 @@ TEST_F(Transfer, SendsThePacketAndReportsSuccess)
 
 TEST_F(Transfer, RefusesWithoutAPortBeforeLookingAtTheConfiguration)
 {
-    FormFixture g;
+    WindowFixture g;
     g.load();
-    g.form.cmdTransfer_Click();
+    g.model.sendData();
     EXPECT_EQ(g.messages.texts(),
               std::vector<std::string> {"Serial Port not chosen yet or not available"});
-    EXPECT_EQ(g.form.statusText(), "Serial Port not chosen yet or not available");
+    EXPECT_EQ(g.model.statusText(), "Serial Port not chosen yet or not available");
     EXPECT_TRUE(g.port.written.empty());
-    EXPECT_EQ(g.form.lastTransferOutcome(), TransferOutcome::Refused);
 }
 
 TEST_F(Transfer, RefusesAnIncompleteConfigurationLeavingTheStatus)
 {
     f.choose(3);
-    f.form.cmdTransfer_Click();
+    f.model.sendData();
     EXPECT_EQ(f.messages.texts(),
               std::vector<std::string> {"Attention: Setting Parameters not complete"});
-    EXPECT_EQ(f.form.statusText(), "COM3 Active");
+    EXPECT_EQ(f.model.statusText(), "COM3 Active");
     EXPECT_TRUE(f.port.written.empty());
 }
 
 TEST_F(Transfer, AsksWhenAnAlarmIsOff)
 {
     configureVoltmeter();
-    f.click(GroupId::optMinAll, 0);
+    f.click(Choice::MinimumAlarm, 0);
     f.messages.answer = false;
-    f.form.cmdTransfer_Click();
+    f.model.sendData();
     EXPECT_EQ(f.messages.questions,
               std::vector<std::string> {
                       "Minimum or/and Maximum Alarm are OFF, do you want continue?"});
     EXPECT_TRUE(f.port.written.empty());
     EXPECT_TRUE(f.messages.shown.empty());
-    EXPECT_EQ(f.form.statusText(), "COM3 Active");
-    EXPECT_EQ(f.form.lastTransferOutcome(), TransferOutcome::Cancelled);
+    EXPECT_EQ(f.model.statusText(), "COM3 Active");
 
     f.messages.answer = true;
-    f.form.cmdTransfer_Click();
+    f.model.sendData();
     ASSERT_EQ(f.port.written.size(), 37u);
     EXPECT_EQ(f.port.written[10], 0);
     EXPECT_EQ(f.port.written[11], 0);
-    EXPECT_EQ(f.form.statusText(), "Data has been sent successfully ");
+    EXPECT_EQ(f.model.statusText(), "Data has been sent successfully ");
 }
 
 TEST_F(Transfer, SilenceIsNoCommunicationAfterTwoSeconds)
 {
     configureVoltmeter();
-    f.port.echoPacket = false;
+    f.port.answers = false;
     const auto start = f.clock.current;
-    f.form.cmdTransfer_Click();
+    f.model.sendData();
     EXPECT_GT(f.clock.current - start, std::chrono::seconds(2));
     EXPECT_EQ(f.messages.texts(),
               std::vector<std::string> {"Error: No Comunication with Digital Gauge "});
     EXPECT_EQ(f.messages.shown[0].icon, MessageIcon::Error);
-    EXPECT_EQ(f.form.statusText(), "No Communication with Digital Gauge");
-    EXPECT_EQ(f.form.progressValue(), 49);
-    EXPECT_EQ(f.form.lastTransferOutcome(), TransferOutcome::NoCommunication);
+    EXPECT_EQ(f.model.statusText(), "No Communication with Digital Gauge");
+    EXPECT_EQ(f.model.progressValue(), 49);
 }
 
 TEST_F(Transfer, ReplyLengthMustBeExact)
 {
     configureVoltmeter();
-    const auto proper = replyFor(BuildParameterPacket(f.config()));
+    const auto proper = properReply(f.config().packet());
     for (std::size_t length : {41u, 43u}) {
         f.messages.shown.clear();
-        f.port.echoPacket = false;
-        f.port.reply = proper;
-        f.port.reply.resize(length, 0);
-        f.form.cmdTransfer_Click();
-        EXPECT_EQ(f.form.statusText(), "No Communication with Digital Gauge") << length;
+        f.port.replyChunks = {proper};
+        f.port.replyChunks.front().resize(length, 0);
+        f.model.sendData();
+        EXPECT_EQ(f.model.statusText(), "No Communication with Digital Gauge") << length;
     }
 }
 
 TEST_F(Transfer, AWrongHeaderOrEchoIsDataNotSent)
 {
     configureVoltmeter();
-    const auto proper = replyFor(BuildParameterPacket(f.config()));
+    const auto proper = properReply(f.config().packet());
     for (std::size_t corrupt : {3u, 20u, 41u}) {
         f.messages.shown.clear();
-        f.port.echoPacket = false;
-        f.port.reply = proper;
-        f.port.reply[corrupt] ^= 0x01;
-        f.form.cmdTransfer_Click();
+        f.port.replyChunks = {proper};
+        f.port.replyChunks.front()[corrupt] ^= 0x01;
+        f.model.sendData();
         EXPECT_EQ(f.messages.texts(), std::vector<std::string> {"Error: Data not sent"}) << corrupt;
-        EXPECT_EQ(f.form.statusText(), "Data not sent!!!");
-        EXPECT_EQ(f.form.lastTransferOutcome(), TransferOutcome::NotConfirmed);
+        EXPECT_EQ(f.model.statusText(), "Data not sent!!!");
     }
 }
 
 TEST_F(Transfer, HelpModeExplainsInsteadOfSending)
 {
-    f.form.Aiuto_Click();
-    f.form.cmdTransfer_Click();
-    EXPECT_EQ(f.form.statusText(), "Transfer the data on Digital Instrument ");
+    f.model.enterHelpMode();
+    f.model.sendData();
+    EXPECT_EQ(f.model.statusText(), "Transfer the data on Digital Instrument ");
     EXPECT_TRUE(f.messages.shown.empty());
     EXPECT_TRUE(f.port.written.empty());
-    EXPECT_FALSE(f.config().HelpMode);
-    EXPECT_EQ(f.form.mousePointer(), MousePointer::Default);
-    EXPECT_EQ(f.form.lastTransferOutcome(), TransferOutcome::NotRun);
+    EXPECT_FALSE(f.model.helpMode());
+    EXPECT_EQ(f.model.mousePointer(), MousePointer::Default);
 
     configureVoltmeter();
-    f.form.cmdTransfer_Click();
+    f.model.sendData();
     EXPECT_EQ(f.port.written.size(), 37u);
 }
 
 TEST_F(Transfer, PortChoiceOpensTheLinkAndMarksTheItem)
 {
-    EXPECT_EQ(f.form.statusText(), "COM3 Active");
-    EXPECT_TRUE(f.config().PortReady);
-    EXPECT_TRUE(f.form.serialPortItem(3).checked);
+    EXPECT_EQ(f.model.statusText(), "COM3 Active");
+    EXPECT_TRUE(f.model.portMenuItem(3).checked);
     EXPECT_EQ(f.port.lineSettings, LinkLineSettings);
     EXPECT_EQ(f.port.receiveSettings, ReceiveSettings {});
 
-    f.form.SerialPort_Click(12);
-    EXPECT_EQ(f.form.statusText(), "COM12 Active");
-    EXPECT_FALSE(f.form.serialPortItem(3).checked);
-    EXPECT_TRUE(f.form.serialPortItem(12).checked);
+    f.model.choosePort(12);
+    EXPECT_EQ(f.model.statusText(), "COM12 Active");
+    EXPECT_FALSE(f.model.portMenuItem(3).checked);
+    EXPECT_TRUE(f.model.portMenuItem(12).checked);
 
     const int opens = f.port.opens;
-    f.form.SerialPort_Click(12);
+    f.model.choosePort(12);
     EXPECT_EQ(f.port.opens, opens + 1);
-    EXPECT_TRUE(f.form.serialPortItem(12).checked);
-    EXPECT_EQ(f.form.statusText(), "COM12 Active");
+    EXPECT_TRUE(f.model.portMenuItem(12).checked);
+    EXPECT_EQ(f.model.statusText(), "COM12 Active");
 }
 
 TEST_F(Transfer, ABusyPortIsReportedAndDisabled)
 {
     f.port.busy = {2};
-    f.form.SerialPort_Click(2);
+    f.model.choosePort(2);
     ASSERT_EQ(f.messages.shown.size(), 1u);
     EXPECT_EQ(f.messages.shown[0].text, "Error : Port is busy");
     EXPECT_EQ(f.messages.shown[0].icon, MessageIcon::Information);
-    EXPECT_FALSE(f.form.serialPortItem(2).enabled);
+    EXPECT_FALSE(f.model.portMenuItem(2).enabled);
     for (int n = 1; n <= 12; ++n)
-        EXPECT_FALSE(f.form.serialPortItem(n).checked) << n;
-    EXPECT_EQ(f.form.statusText(), "COM3 Active");
-    EXPECT_TRUE(f.config().PortReady);
+        EXPECT_FALSE(f.model.portMenuItem(n).checked) << n;
+    EXPECT_EQ(f.model.statusText(), "COM3 Active");
 }
 
 TEST_F(Transfer, OtherOpeningFailuresShowTheErrorNumber)
 {
-    f.form.SerialPort_Click(5);
+    f.model.choosePort(5);
     ASSERT_EQ(f.messages.shown.size(), 1u);
     EXPECT_EQ(f.messages.shown[0].text, "Error : 2");
     EXPECT_EQ(f.messages.shown[0].detail, "detail for 2");
@@ -211,21 +200,21 @@ TEST_F(Transfer, AfterAFailedChoiceSendDataFindsNoGauge)
 {
     configureVoltmeter();
     f.port.busy = {2};
-    f.form.SerialPort_Click(2);
+    f.model.choosePort(2);
     f.messages.shown.clear();
-    f.form.cmdTransfer_Click();
+    f.model.sendData();
     EXPECT_EQ(f.messages.texts(),
               std::vector<std::string> {"Error: No Comunication with Digital Gauge "});
-    EXPECT_EQ(f.form.statusText(), "No Communication with Digital Gauge");
+    EXPECT_EQ(f.model.statusText(), "No Communication with Digital Gauge");
 }
 
 TEST_F(Transfer, ProbeEnablesOnlyThePortsThatOpen)
 {
     for (int n = 1; n <= 12; ++n) {
         const bool opens = n == 1 || n == 2 || n == 3 || n == 12;
-        EXPECT_EQ(f.form.serialPortItem(n).enabled, opens) << n;
+        EXPECT_EQ(f.model.portMenuItem(n).enabled, opens) << n;
     }
-    FormFixture probe({4});
+    WindowFixture probe({4});
     probe.load();
     EXPECT_FALSE(probe.port.isOpen());
     EXPECT_EQ(probe.port.lineSettings, ProbeLineSettings);

@@ -1,6 +1,6 @@
 #include "QtSerialPort.h"
 
-#include "serial/PortMap.h"
+#include "transfer/PortMap.h"
 
 #include <QEventLoop>
 #include <QFile>

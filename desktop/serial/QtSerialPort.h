@@ -1,6 +1,6 @@
 #pragma once
 
-#include "serial/SerialPort.h"
+#include "transfer/SerialPort.h"
 
 #include <QObject>
 #include <QSerialPort>

@@ -1,6 +1,6 @@
 #include "SystemPortMap.h"
 
-#include "serial/PortOrdering.h"
+#include "transfer/PortOrdering.h"
 
 #include <QtGlobal>
 

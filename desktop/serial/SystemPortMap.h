@@ -1,6 +1,6 @@
 #pragma once
 
-#include "serial/PortMap.h"
+#include "transfer/PortMap.h"
 
 #include <vector>
 

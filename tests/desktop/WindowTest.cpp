@@ -4,9 +4,8 @@
 #include "FrmShow.h"
 #include "HelpWindows.h"
 #include "QtFileDialogs.h"
-#include "serial/PortMap.h"
+#include "transfer/PortMap.h"
 #include "support/Fakes.h"
-#include "support/TempDir.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -25,24 +24,21 @@
 namespace gauge::test {
 namespace {
 
-class TwoPorts final : public PortMap
+FixedPortMap twoPorts()
 {
-public:
-    std::optional<PortDevice> device(int number) const override
-    {
-        if (number > 2)
-            return std::nullopt;
-        return PortDevice {"/dev/ttyUSB" + std::to_string(number - 1), "USB-Serial Controller"};
-    }
-};
+    FixedPortMap ports;
+    ports.set(1, {"/dev/ttyUSB0", "USB-Serial Controller"});
+    ports.set(2, {"/dev/ttyUSB1", "USB-Serial Controller"});
+    return ports;
+}
 
 class Window : public testing::Test
 {
 protected:
     Window()
-        : windows(messages, QString::fromStdString(dir.path("gag.hlp")))
-        , form(Platform {messages, dialogs, port, windows, clock})
-        , window(form, ports)
+        : ports(twoPorts())
+        , model(Platform {messages, dialogs, port, windows, clock})
+        , window(model, ports)
     {
         port.openable = {1};
         windows.setMainWindow(&window);
@@ -63,14 +59,13 @@ protected:
     }
     QString statusText() const { return find<QLabel>(QStringLiteral("StatusText"))->text(); }
 
-    TempDir dir;
     FakeMessages messages;
     FakeFileDialogs dialogs;
     FakeClock clock;
     FakeSerialPort port {clock};
-    TwoPorts ports;
+    FixedPortMap ports;
     HelpWindows windows;
-    MainForm form;
+    MainWindowModel model;
     FrmMain window;
 };
 
@@ -80,7 +75,7 @@ TEST_F(Window, StartsWithTheLogoAndTheLayoutsTexts)
     EXPECT_FALSE(find<QGroupBox>("frmGauge")->isVisible());
     EXPECT_TRUE(find<QWidget>("Picture1")->isVisible());
     EXPECT_EQ(find<QGroupBox>("frmToolBar")->title(), "ToolBar");
-    EXPECT_EQ(find<QStatusBar>("StatusBar1")->objectName(), "StatusBar1");
+    EXPECT_EQ(find<QStatusBar>("StatusBar1"), window.statusBar());
     EXPECT_EQ(statusText(), "Serial Port Not Chosen yet or not available");
     EXPECT_FALSE(find<QProgressBar>("ProgressBar2")->isVisible());
     EXPECT_EQ(find<QProgressBar>("ProgressBar2")->toolTip(), "Serial Prograss Bar ");
@@ -178,7 +173,7 @@ TEST_F(Window, AGaugeTypeBringsUpItsFrame)
     EXPECT_EQ(option("optVoltage", 1)->text(), "24 Vdc (Dedicated)");
 
     option("optUnit", 2)->click();
-    EXPECT_EQ(form.config().UnitIndex, 2);
+    EXPECT_EQ(model.setup().configuration().unitIndex, 2);
     EXPECT_TRUE(option("optSender", 2)->isEnabled());
 
     find<QPushButton>("cmdClose")->click();
@@ -191,13 +186,13 @@ TEST_F(Window, ClicksReachTheModelAndTheViewFollowsIt)
     find<QAction>("Gauge(1)")->trigger();
     QRadioButton *sender = option("optSender", 4);
     sender->click();
-    EXPECT_EQ(form.config().SenderIndex, 4);
+    EXPECT_EQ(model.setup().configuration().senderIndex, 4);
     EXPECT_TRUE(sender->isChecked());
     // A second click on a selected option would untick a free-standing button; the model keeps
     // it selected and the view shows that.
     sender->click();
     EXPECT_TRUE(sender->isChecked());
-    EXPECT_EQ(form.config().SenderIndex, 4);
+    EXPECT_EQ(model.setup().configuration().senderIndex, 4);
 
     option("optSender", 0)->click();
     EXPECT_FALSE(sender->isChecked());
@@ -241,9 +236,8 @@ TEST_F(Window, TheTransferShowsItsProgress)
 TEST_F(Window, ConnectionHelpComesUpOnceAfterStartAndIsRaisedNotDuplicated)
 {
     EXPECT_EQ(windows.connectionHelp(), nullptr);
-    QTest::qWait(250);
+    ASSERT_TRUE(QTest::qWaitFor([this] { return windows.connectionHelp() != nullptr; }));
     FrmShow *help = windows.connectionHelp();
-    ASSERT_NE(help, nullptr);
     EXPECT_TRUE(help->isVisible());
     EXPECT_EQ(help->windowTitle(), "Help Connection");
 
@@ -252,9 +246,7 @@ TEST_F(Window, ConnectionHelpComesUpOnceAfterStartAndIsRaisedNotDuplicated)
     EXPECT_EQ(QApplication::topLevelWidgets().count(help), 1);
 
     help->findChild<QPushButton *>("cmdClose")->click();
-    QTest::qWait(0);
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    EXPECT_EQ(windows.connectionHelp(), nullptr);
+    ASSERT_TRUE(QTest::qWaitFor([this] { return windows.connectionHelp() == nullptr; }));
     find<QAction>("HelpConnection")->trigger();
     ASSERT_NE(windows.connectionHelp(), nullptr);
     EXPECT_TRUE(windows.connectionHelp()->isVisible());
@@ -278,19 +270,6 @@ TEST_F(Window, ConnectionHelpTexts)
     EXPECT_EQ(check->text(), "Shows to the next startup ");
 }
 
-TEST_F(Window, TheStartupFlagIsWrittenInPlace)
-{
-    find<QAction>("HelpConnection")->trigger();
-    auto *check = windows.connectionHelp()->findChild<QCheckBox *>("chkStartup");
-    const std::string flag = dir.path("gag.hlp");
-    writeAll(flag, {1, 2, 3});
-    check->click();
-    EXPECT_EQ(readAll(flag), (std::vector<unsigned char> {100, 2, 3}));
-    check->click();
-    EXPECT_EQ(readAll(flag), (std::vector<unsigned char> {50, 2, 3}));
-    EXPECT_TRUE(messages.shown.empty());
-}
-
 TEST_F(Window, AboutIsRaisedNotDuplicated)
 {
     find<QAction>("About")->trigger();
@@ -310,16 +289,6 @@ TEST_F(Window, ExitClosesTheMainWindowOnly)
     EXPECT_FALSE(window.isVisible());
     ASSERT_NE(windows.connectionHelp(), nullptr);
     EXPECT_TRUE(windows.connectionHelp()->isVisible());
-}
-
-TEST(StartupFlagFailure, IsReportedInABox)
-{
-    TempDir dir;
-    FakeMessages messages;
-    FrmShow help(messages, QString::fromStdString(dir.path("missing/folder/gag.hlp")));
-    help.findChild<QCheckBox *>("chkStartup")->click();
-    ASSERT_EQ(messages.shown.size(), 1u);
-    EXPECT_EQ(messages.shown[0].icon, MessageIcon::Error);
 }
 
 TEST(FileDialogFilter, TakesTheQtForm)

@@ -1,9 +1,8 @@
 // The real Qt serial port adapter against a simulated gauge on a pseudo-terminal.
 #include "SimulatedGauge.h"
-#include "serial/Packet.h"
-#include "serial/PortMap.h"
 #include "serial/QtSerialPort.h"
 #include "support/Fakes.h"
+#include "transfer/PortMap.h"
 
 #include <QSerialPort>
 
@@ -13,7 +12,6 @@
 #include <sys/ioctl.h>
 #include <unistd.h>
 
-#include <map>
 
 namespace gauge::test {
 namespace {
@@ -21,44 +19,31 @@ namespace {
 using sim::ReplyMode;
 using sim::SimulatedGauge;
 
-// The machine's own serial ports are never touched: COM numbers point at test devices only.
-class TestPorts final : public PortMap
-{
-public:
-    std::optional<PortDevice> device(int number) const override
-    {
-        const auto found = paths.find(number);
-        if (found == paths.end())
-            return std::nullopt;
-        return PortDevice {found->second, "simulated gauge"};
-    }
-    std::map<int, std::string> paths;
-};
-
 class SerialLink : public testing::Test
 {
 protected:
     explicit SerialLink(ReplyMode mode = ReplyMode::Correct)
         : gauge(mode)
         , port(ports)
-        , form(Platform {messages, dialogs, port, windows, clock})
+        , model(Platform {messages, dialogs, port, windows, clock})
     {
-        ports.paths[3] = gauge.devicePath();
-        ports.paths[12] = gauge.devicePath();
-        ports.paths[5] = "/dev/no-such-serial-device";
-        form.Form_Load();
+        // The machine's own serial ports are never touched: COM numbers point at test devices.
+        ports.set(3, {gauge.devicePath(), "simulated gauge"});
+        ports.set(12, {gauge.devicePath(), "simulated gauge"});
+        ports.set(5, {"/dev/no-such-serial-device", ""});
+        model.start();
     }
 
     void chooseVoltmeter()
     {
-        form.Gauge_Click(8);
-        form.select(GroupId::optSender, 0);
+        model.chooseGaugeType(Voltmeter);
+        model.chooseOption(Choice::Sender, 0);
     }
 
     void send()
     {
         messages.shown.clear();
-        form.cmdTransfer_Click();
+        model.sendData();
     }
 
     std::string lastMessage() const
@@ -67,53 +52,53 @@ protected:
     }
 
     SimulatedGauge gauge;
-    TestPorts ports;
+    FixedPortMap ports;
     QtSerialPort port;
     FakeMessages messages;
     FakeFileDialogs dialogs;
     FakeWindows windows;
     SteadyClock clock;
-    MainForm form;
+    MainWindowModel model;
 };
 
 TEST_F(SerialLink, TheProbeEnablesOnlyPortsThatOpenAndLeavesThemClosed)
 {
-    EXPECT_TRUE(form.serialPortItem(3).enabled);
-    EXPECT_TRUE(form.serialPortItem(12).enabled);
-    EXPECT_FALSE(form.serialPortItem(5).enabled);
-    EXPECT_FALSE(form.serialPortItem(1).enabled);
+    EXPECT_TRUE(model.portMenuItem(3).enabled);
+    EXPECT_TRUE(model.portMenuItem(12).enabled);
+    EXPECT_FALSE(model.portMenuItem(5).enabled);
+    EXPECT_FALSE(model.portMenuItem(1).enabled);
     EXPECT_FALSE(port.isOpen());
-    EXPECT_EQ(form.statusText(), "Serial Port Not Chosen yet or not available");
+    EXPECT_EQ(model.statusText(), "Serial Port Not Chosen yet or not available");
 }
 
 TEST_F(SerialLink, ChoosingAPortOpensItAtTheLinkSettings)
 {
-    form.SerialPort_Click(3);
-    EXPECT_EQ(form.statusText(), "COM3 Active");
-    EXPECT_TRUE(form.serialPortItem(3).checked);
+    model.choosePort(3);
+    EXPECT_EQ(model.statusText(), "COM3 Active");
+    EXPECT_TRUE(model.portMenuItem(3).checked);
     EXPECT_TRUE(port.isOpen());
 
-    form.SerialPort_Click(12);
-    EXPECT_EQ(form.statusText(), "COM12 Active");
-    EXPECT_FALSE(form.serialPortItem(3).checked);
-    form.SerialPort_Click(12);
-    EXPECT_EQ(form.statusText(), "COM12 Active");
-    EXPECT_TRUE(form.serialPortItem(12).checked);
+    model.choosePort(12);
+    EXPECT_EQ(model.statusText(), "COM12 Active");
+    EXPECT_FALSE(model.portMenuItem(3).checked);
+    model.choosePort(12);
+    EXPECT_EQ(model.statusText(), "COM12 Active");
+    EXPECT_TRUE(model.portMenuItem(12).checked);
     EXPECT_TRUE(messages.shown.empty());
 }
 
 TEST_F(SerialLink, SendDataProgramsTheGauge)
 {
-    form.SerialPort_Click(3);
+    model.choosePort(3);
     chooseVoltmeter();
     send();
     EXPECT_EQ(lastMessage(), "Data has been sent successfully ");
-    EXPECT_EQ(form.statusText(), "Data has been sent successfully ");
-    EXPECT_EQ(form.progressValue(), 100);
+    EXPECT_EQ(model.statusText(), "Data has been sent successfully ");
+    EXPECT_EQ(model.progressValue(), 100);
 
     const auto packets = gauge.packets();
     ASSERT_EQ(packets.size(), 1u);
-    const ParameterPacket expected = BuildParameterPacket(form.config());
+    const wire::Packet expected = model.setup().configuration().packet();
     EXPECT_TRUE(std::equal(expected.begin(), expected.end(), packets[0].begin()));
     EXPECT_EQ(packets[0][2], 8);
     EXPECT_EQ(packets[0][5], 9);
@@ -145,26 +130,26 @@ TEST_P(GaugeFaults, EndWithTheirOwnMessage)
 {
     const FaultCase &c = GetParam();
     SimulatedGauge gauge(c.mode);
-    TestPorts ports;
-    ports.paths[1] = gauge.devicePath();
+    FixedPortMap ports;
+    ports.set(1, {gauge.devicePath(), "simulated gauge"});
     QtSerialPort port(ports);
     FakeMessages messages;
     FakeFileDialogs dialogs;
     FakeWindows windows;
     SteadyClock clock;
-    MainForm form(Platform {messages, dialogs, port, windows, clock});
-    form.Form_Load();
-    form.SerialPort_Click(1);
-    form.Gauge_Click(8);
-    form.select(GroupId::optSender, 0);
+    MainWindowModel model(Platform {messages, dialogs, port, windows, clock});
+    model.start();
+    model.choosePort(1);
+    model.chooseGaugeType(Voltmeter);
+    model.chooseOption(Choice::Sender, 0);
 
-    form.cmdTransfer_Click();
+    model.sendData();
     ASSERT_EQ(messages.shown.size(), 1u);
     EXPECT_EQ(messages.shown[0].text, c.message);
     EXPECT_EQ(messages.shown[0].icon, MessageIcon::Error);
-    EXPECT_EQ(form.statusText(), c.status);
-    EXPECT_EQ(form.progressValue(), c.progress);
-    EXPECT_FALSE(form.transferInProgress());
+    EXPECT_EQ(model.statusText(), c.status);
+    EXPECT_EQ(model.progressValue(), c.progress);
+    EXPECT_FALSE(model.transferInProgress());
 }
 
 const std::string NoCommunication = "Error: No Comunication with Digital Gauge ";
@@ -188,7 +173,7 @@ INSTANTIATE_TEST_SUITE_P(
 TEST_F(SerialLink, ARealLineRateReplyIsReceived)
 {
     gauge.setMode(ReplyMode::LineRate);
-    form.SerialPort_Click(3);
+    model.choosePort(3);
     chooseVoltmeter();
     send();
     EXPECT_EQ(lastMessage(), "Data has been sent successfully ");
@@ -196,9 +181,9 @@ TEST_F(SerialLink, ARealLineRateReplyIsReceived)
 
 TEST_F(SerialLink, AlarmOffAnsweredNoSendsNothing)
 {
-    form.SerialPort_Click(3);
+    model.choosePort(3);
     chooseVoltmeter();
-    form.select(GroupId::optAllMax, 4);
+    model.chooseOption(Choice::MaximumAlarm, 4);
     messages.answer = false;
     send();
     EXPECT_EQ(messages.questions.size(), 1u);
@@ -215,15 +200,16 @@ TEST_F(SerialLink, APortHeldByAnotherProgramIsBusy)
 {
     QSerialPort other(QString::fromStdString(gauge.devicePath()));
     ASSERT_TRUE(other.open(QIODevice::ReadWrite)) << other.errorString().toStdString();
-    form.SerialPort_Click(3);
+    model.choosePort(3);
     ASSERT_EQ(messages.shown.size(), 1u);
     EXPECT_EQ(messages.shown[0].text, "Error : Port is busy");
     EXPECT_EQ(messages.shown[0].icon, MessageIcon::Information);
     EXPECT_NE(messages.shown[0].detail.find("another program"), std::string::npos);
-    EXPECT_FALSE(form.serialPortItem(3).enabled);
+    EXPECT_FALSE(model.portMenuItem(3).enabled);
     for (int n = 1; n <= 12; ++n)
-        EXPECT_FALSE(form.serialPortItem(n).checked);
-    EXPECT_FALSE(form.config().PortReady);
+        EXPECT_FALSE(model.portMenuItem(n).checked);
+    send();
+    EXPECT_EQ(lastMessage(), "Serial Port not chosen yet or not available");
 }
 
 TEST_F(SerialLink, AnExclusiveHoldIsBusyToo)
@@ -233,7 +219,7 @@ TEST_F(SerialLink, AnExclusiveHoldIsBusyToo)
     const int fd = ::open(gauge.devicePath().c_str(), O_RDWR | O_NOCTTY);
     ASSERT_GE(fd, 0);
     ASSERT_EQ(::ioctl(fd, TIOCEXCL), 0);
-    form.SerialPort_Click(3);
+    model.choosePort(3);
     ::close(fd);
     ASSERT_EQ(messages.shown.size(), 1u);
     EXPECT_EQ(messages.shown[0].text, "Error : Port is busy");
@@ -242,28 +228,28 @@ TEST_F(SerialLink, AnExclusiveHoldIsBusyToo)
 TEST_F(SerialLink, AMissingDeviceShowsTheSystemErrorNumber)
 {
     // The device was there at start-up and is gone when chosen.
-    form.SerialPort_Click(5);
+    model.choosePort(5);
     ASSERT_EQ(messages.shown.size(), 1u);
     EXPECT_EQ(messages.shown[0].text, "Error : 2");
     EXPECT_NE(messages.shown[0].detail.find("COM5 (/dev/no-such-serial-device)"), std::string::npos);
-    EXPECT_FALSE(form.serialPortItem(5).enabled);
+    EXPECT_FALSE(model.portMenuItem(5).enabled);
 }
 
 TEST_F(SerialLink, AfterAFailedChoiceSendDataFindsNoGauge)
 {
-    form.SerialPort_Click(3);
+    model.choosePort(3);
     chooseVoltmeter();
-    form.SerialPort_Click(5);
+    model.choosePort(5);
     send();
     EXPECT_EQ(lastMessage(), NoCommunication);
-    EXPECT_EQ(form.statusText(), NoCommunicationStatus);
+    EXPECT_EQ(model.statusText(), NoCommunicationStatus);
     EXPECT_TRUE(gauge.packets().empty());
 }
 
 TEST_F(SerialLink, AVanishedPortIsClosedAndTheToolCarriesOn)
 {
     gauge.setMode(ReplyMode::HangUp);
-    form.SerialPort_Click(3);
+    model.choosePort(3);
     chooseVoltmeter();
     send();
     EXPECT_EQ(lastMessage(), NoCommunication);
@@ -274,23 +260,25 @@ TEST_F(SerialLink, AVanishedPortIsClosedAndTheToolCarriesOn)
     send();
     EXPECT_EQ(lastMessage(), NoCommunication);
     EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::milliseconds(500));
-    form.Gauge_Click(1);
-    EXPECT_EQ(form.config().GaugeType, 1);
+    model.chooseGaugeType(FuelLevel);
+    EXPECT_EQ(model.setup().configuration().gaugeType, FuelLevel);
 }
 
 TEST(SimulatedGaugeReplies, FollowTheirMode)
 {
     const std::vector<std::uint8_t> packet(37, 7);
-    const auto correct = SimulatedGauge::replyTo(packet, ReplyMode::Correct);
+    const auto correct = sim::replyTo(packet, ReplyMode::Correct);
     ASSERT_EQ(correct.size(), 42u);
     EXPECT_EQ(correct[0], 170);
+    EXPECT_EQ(correct[1], 170);
     EXPECT_EQ(correct[3], 84);
     EXPECT_EQ(correct[4], 7);
     EXPECT_EQ(correct[41], 0);
-    EXPECT_EQ(SimulatedGauge::replyTo(packet, ReplyMode::Short).size(), 41u);
-    EXPECT_EQ(SimulatedGauge::replyTo(packet, ReplyMode::Long).size(), 43u);
-    EXPECT_TRUE(SimulatedGauge::replyTo(packet, ReplyMode::Silent).empty());
-    EXPECT_EQ(SimulatedGauge::replyTo(packet, ReplyMode::BadTrailer)[41], 1);
+    EXPECT_EQ(sim::replyTo(packet, ReplyMode::Correct, 1)[3], 85);
+    EXPECT_EQ(sim::replyTo(packet, ReplyMode::Short).size(), 41u);
+    EXPECT_EQ(sim::replyTo(packet, ReplyMode::Long).size(), 43u);
+    EXPECT_TRUE(sim::replyTo(packet, ReplyMode::Silent).empty());
+    EXPECT_EQ(sim::replyTo(packet, ReplyMode::BadTrailer)[41], 1);
     ReplyMode mode = ReplyMode::Correct;
     EXPECT_TRUE(sim::modeFromName("line-rate", mode));
     EXPECT_EQ(mode, ReplyMode::LineRate);

@@ -1,6 +1,6 @@
 #include "support/Fakes.h"
 
-#include "serial/Packet.h"
+#include "GaugeReply.h"
 
 #include <algorithm>
 
@@ -105,10 +105,10 @@ void FakeSerialPort::waitForBytes(int count, std::chrono::milliseconds timeout)
         replyChunks.pop_front();
         return;
     }
-    if (m_open && written.size() >= PacketSize && m_input.empty() && replyChunks.empty()) {
-        const std::span<const std::uint8_t> packet(written.end() - PacketSize, written.end());
-        const std::vector<std::uint8_t> answer = echoPacket ? replyFor(packet) : reply;
-        m_input.assign(answer.begin(), answer.end());
+    if (m_open && answers && written.size() >= wire::PacketSize && m_input.empty()) {
+        const std::span<const std::uint8_t> packet(written.end() - wire::PacketSize, written.end());
+        const std::vector<std::uint8_t> reply = properReply(packet);
+        m_input.assign(reply.begin(), reply.end());
     }
     if (static_cast<int>(m_input.size()) < count)
         m_clock.current += timeout;
@@ -119,54 +119,45 @@ std::string FakeSerialPort::errorDetail(int errorNumber) const
     return "detail for " + std::to_string(errorNumber);
 }
 
-FormFixture::FormFixture(std::set<int> ports)
-    : form(Platform {messages, dialogs, port, windows, clock})
+WindowFixture::WindowFixture(std::set<int> ports)
+    : model(Platform {messages, dialogs, port, windows, clock})
 {
     port.openable = std::move(ports);
 }
 
-MainForm &FormFixture::load()
+MainWindowModel &WindowFixture::load()
 {
-    form.Form_Load();
-    return form;
+    model.start();
+    return model;
 }
 
-FormSnapshot snapshot(const MainForm &form)
+WindowSnapshot snapshot(const MainWindowModel &model)
 {
-    FormSnapshot result;
-    result.frameVisible = form.gaugeFrameVisible();
-    result.caption = form.gaugeFrameCaption();
-    result.statusText = form.statusText();
-    for (int g = 0; g < GroupCount; ++g) {
-        const OptionGroup &group = form.group(static_cast<GroupId>(g));
-        for (int i = 0; i < group.count(); ++i) {
-            const Option &o = group.option(i);
-            result.options.push_back(o.caption + "|" + o.toolTip + "|" + std::to_string(o.visible)
-                                     + std::to_string(o.enabled) + std::to_string(o.selected));
+    WindowSnapshot result;
+    result.frameVisible = model.gaugeFrameVisible();
+    result.caption = model.gaugeFrameCaption();
+    result.statusText = model.statusText();
+    for (int c = 0; c < ChoiceCount; ++c) {
+        const auto choice = static_cast<Choice>(c);
+        for (int i = 0; i < optionCount(choice); ++i) {
+            const OptionView o = model.option(choice, i);
+            result.options.push_back(std::string(o.caption) + "|" + std::string(o.toolTip) + "|"
+                                     + std::to_string(o.visible) + std::to_string(o.enabled)
+                                     + std::to_string(o.selected));
         }
     }
-    const GaugeConfiguration &c = form.config();
-    result.configuration = {c.GaugeType,   c.SupplyVoltage,       c.UnitIndex,           c.SenderIndex,
-                     c.UnitCount,   c.SenderCount,         c.GaugeCode,           c.UnitCode,
-                     c.ScaleLow,    c.ScaleHigh,           static_cast<int>(c.MinAlarm),
-                     static_cast<int>(c.MaxAlarm), c.AlarmOutput, c.BlkSetting, c.ContactType,
-                     c.HelpMode,    c.PortReady};
-    result.configuration.insert(result.configuration.end(), c.CurveCoefficients.begin(),
-                                c.CurveCoefficients.end());
-    result.buffers.assign(c.GaugeFileBytes.begin(), c.GaugeFileBytes.end());
-    result.buffers.insert(result.buffers.end(), c.TxBuffer.begin(), c.TxBuffer.end());
+    const GaugeConfiguration &c = model.setup().configuration();
+    result.configuration = {c.gaugeType,    c.supplyVoltage, c.unitIndex,    c.senderIndex,
+                            c.unitCount,    c.senderCount,   c.gaugeCode,    c.unitCode,
+                            c.scale.low,    c.scale.high,    c.minimumAlarm, c.maximumAlarm,
+                            c.alarmOutput,  c.blinking,      c.contact,      model.helpMode()};
+    result.configuration.insert(result.configuration.end(), c.curve.begin(), c.curve.end());
     return result;
 }
 
-std::vector<std::uint8_t> replyFor(std::span<const std::uint8_t> packet, std::uint8_t headerByte)
+std::vector<std::uint8_t> properReply(std::span<const std::uint8_t> packet, std::uint8_t headerByte)
 {
-    std::vector<std::uint8_t> reply(ReplyHeaderSize + packet.size() + 1, 0);
-    reply[0] = 170;
-    reply[1] = 170;
-    reply[2] = headerByte;
-    reply[3] = static_cast<std::uint8_t>((170 + 170 + headerByte) % 256);
-    std::copy(packet.begin(), packet.end(), reply.begin() + ReplyHeaderSize);
-    return reply;
+    return sim::replyTo({packet.begin(), packet.end()}, sim::ReplyMode::Correct, headerByte);
 }
 
 } // namespace gauge::test

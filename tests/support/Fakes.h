@@ -1,11 +1,12 @@
 #pragma once
 
-#include "serial/Clock.h"
-#include "serial/SerialPort.h"
-#include "shell/FileDialogs.h"
-#include "shell/MainForm.h"
-#include "shell/Messages.h"
-#include "shell/WindowCommands.h"
+#include "gauge/Catalogue.h"
+#include "transfer/Clock.h"
+#include "transfer/SerialPort.h"
+#include "window/FileDialogs.h"
+#include "window/MainWindowModel.h"
+#include "window/Messages.h"
+#include "window/WindowCommands.h"
 
 #include <deque>
 #include <set>
@@ -47,7 +48,7 @@ public:
     std::string openFileName(const std::string &filter, const std::string &fileName) override;
     std::string saveFileName(const std::string &filter, const std::string &fileName) override;
 
-    std::string nextFileName; // what the user picks; empty cancels
+    std::string nextFileName; // what the technician picks; empty cancels
     std::vector<std::string> filters;
     std::vector<std::string> presets;
 };
@@ -71,8 +72,8 @@ public:
     std::chrono::steady_clock::time_point current {};
 };
 
-// A serial port in memory: ports that open are listed, and a written packet is answered at once
-// with whatever reply the test sets up.
+// A serial port in memory: the ports listed open, and a written packet is answered, during the
+// wait that follows, the way the simulated gauge answers it.
 class FakeSerialPort final : public SerialPort
 {
 public:
@@ -96,11 +97,10 @@ public:
 
     std::set<int> openable;
     std::set<int> busy;
-    // Answered once 37 bytes have been written; an empty reply is silence.
-    std::vector<std::uint8_t> reply;
-    bool echoPacket = true; // answer with the proper 42-byte reply
-    // When set, the reply arrives in these pieces instead, one piece a wait.
+    // When set, the reply arrives in these pieces instead, one piece a wait; an empty list and
+    // answering switched off is silence.
     std::deque<std::vector<std::uint8_t>> replyChunks;
+    bool answers = true;
     std::vector<std::uint8_t> written;
     LineSettings lineSettings {};
     ReceiveSettings receiveSettings {};
@@ -113,46 +113,43 @@ private:
     std::deque<std::uint8_t> m_input;
 };
 
-// A main window model after start-up, with every platform service faked.
-struct FormFixture
+// The main window model after start-up, with every platform service faked.
+struct WindowFixture
 {
-    explicit FormFixture(std::set<int> ports = {1});
+    explicit WindowFixture(std::set<int> ports = {1});
 
-    MainForm &load();
-    void choose(int gaugeType) { form.Gauge_Click(gaugeType); }
-    void click(GroupId group, int index) { form.select(group, index); }
-    int selected(GroupId group) const { return form.group(group).selectedIndex(); }
-    const Option &option(GroupId group, int index) const
-    {
-        return form.group(group).option(index);
-    }
-    const GaugeConfiguration &config() const { return form.config(); }
+    MainWindowModel &load();
+    void choose(int gaugeType) { model.chooseGaugeType(gaugeType); }
+    void click(Choice choice, int index) { model.chooseOption(choice, index); }
+    int selected(Choice choice) const { return model.setup().selected(choice); }
+    OptionView option(Choice choice, int index) const { return model.option(choice, index); }
+    const GaugeConfiguration &config() const { return model.setup().configuration(); }
 
     FakeMessages messages;
     FakeFileDialogs dialogs;
     FakeClock clock;
     FakeSerialPort port {clock};
     FakeWindows windows;
-    MainForm form;
+    MainWindowModel model;
 };
 
-// Everything the screen shows and the configuration holds; two forms with equal snapshots are in
-// the same state.
-struct FormSnapshot
+// Everything the screen shows and the configuration holds; two models with equal snapshots are
+// in the same state.
+struct WindowSnapshot
 {
     bool frameVisible = false;
     std::string caption;
     std::string statusText;
     std::vector<std::string> options;
     std::vector<int> configuration; // the choices and what follows from them, with the curve
-    std::vector<int> buffers;       // the last record read and the last packet built
 
-    friend bool operator==(const FormSnapshot &, const FormSnapshot &) = default;
+    friend bool operator==(const WindowSnapshot &, const WindowSnapshot &) = default;
 };
 
-FormSnapshot snapshot(const MainForm &form);
+WindowSnapshot snapshot(const MainWindowModel &model);
 
-// The proper reply to a packet: header with its checksum, the echo, the trailing zero.
-std::vector<std::uint8_t> replyFor(std::span<const std::uint8_t> packet, std::uint8_t headerByte = 0);
+// The reply the simulated gauge gives to a packet when it takes it.
+std::vector<std::uint8_t> properReply(std::span<const std::uint8_t> packet,
+                                      std::uint8_t headerByte = 0);
 
 } // namespace gauge::test

@@ -1,9 +1,8 @@
 #include "Commands.h"
 
 #include "serial/QtSerialPort.h"
-#include "serial/SerialPort.h"
-#include "shell/MainForm.h"
 #include "serial/SystemPortMap.h"
+#include "transfer/SerialPort.h"
 
 #include <cstdio>
 
@@ -31,7 +30,7 @@ int runPorts(const Arguments &arguments)
     const SystemPortMap ports;
     QtSerialPort port(ports);
     port.setLineSettings(gauge::ProbeLineSettings);
-    for (int number = 1; number <= gauge::SerialPortCount; ++number) {
+    for (int number = 1; number <= gauge::PortCount; ++number) {
         const std::string com = "COM" + std::to_string(number);
         const auto device = ports.device(number);
         if (!device) {

@@ -1,7 +1,13 @@
 #include "Commands.h"
-#include "Session.h"
+#include "Console.h"
+#include "RecordLoading.h"
 
+#include "gauge/GaugeSetup.h"
+#include "serial/QtSerialPort.h"
 #include "serial/SystemPortMap.h"
+#include "transfer/Clock.h"
+#include "transfer/Link.h"
+#include "transfer/Transfer.h"
 
 #include <cstdio>
 #include <iostream>
@@ -65,7 +71,7 @@ std::optional<int> comNumber(const std::string &port)
     try {
         std::size_t used = 0;
         const int number = std::stoi(port.substr(3), &used);
-        if (used == port.size() - 3 && number >= 1 && number <= gauge::SerialPortCount)
+        if (used == port.size() - 3 && number >= 1 && number <= gauge::PortCount)
             return number;
     } catch (const std::exception &) {
     }
@@ -75,6 +81,12 @@ std::optional<int> comNumber(const std::string &port)
 const char *outcomeWord(gauge::TransferOutcome outcome)
 {
     return outcome == gauge::TransferOutcome::Sent ? "sent" : "failed";
+}
+
+void printLine(std::FILE *stream, std::string_view text)
+{
+    std::fprintf(stream, "%s\n", std::string(text).c_str());
+    std::fflush(stream);
 }
 
 } // namespace
@@ -90,7 +102,7 @@ int runSend(const Arguments &arguments)
     if (!options)
         return usageError(problem, Usage);
 
-    SinglePortMap port;
+    gauge::FixedPortMap ports;
     int number = 1;
     if (const auto com = comNumber(options->port)) {
         number = *com;
@@ -101,36 +113,39 @@ int runSend(const Arguments &arguments)
                          options->port.c_str());
             return ExitNotConfirmed;
         }
-        port = SinglePortMap(number, *device);
+        ports.set(number, *device);
     } else {
-        port = SinglePortMap(number, {options->port, ""});
+        ports.set(number, {options->port, ""});
     }
 
-    ConsoleMessages messages(options->yes ? ConsoleMessages::Answer::Yes
-                                          : ConsoleMessages::Answer::Ask);
+    Question question(options->yes ? Question::Answer::Yes : Question::Answer::Ask);
     if (options->each)
-        messages.rememberYes();
-    Session session(port, messages);
-    if (!session.openRecord(options->record))
+        question.rememberYes();
+    gauge::GaugeSetup setup;
+    if (!loadRecord(options->record, setup))
         return ExitUsage;
+    const gauge::GaugeConfiguration &configuration = setup.configuration();
 
-    gauge::MainForm &form = session.form();
-    form.SerialPort_Click(number);
-    if (!form.serialPortItem(number).checked)
+    QtSerialPort port(ports);
+    const gauge::SteadyClock clock;
+    if (const int error = gauge::openLink(port, number); error != 0) {
+        printLine(stderr, gauge::openingErrorText(error));
+        printLine(stderr, "  " + port.errorDetail(error));
         return ExitNotConfirmed;
+    }
 
-    messages.setStream(stdout);
     int sent = 0;
     int failed = 0;
     for (;;) {
-        form.cmdTransfer_Click();
-        const gauge::TransferOutcome outcome = form.lastTransferOutcome();
-        if (outcome == gauge::TransferOutcome::Cancelled) {
-            if (messages.questionRefused())
+        if (configuration.alarmOff() && !question.ask(gauge::AlarmOffQuestion)) {
+            if (question.refused())
                 std::fprintf(stderr, "gaugectl: an alarm of this record is off; run on a terminal "
                                      "to answer the question, or pass --yes\n");
-            return messages.questionRefused() ? ExitUsage : ExitNotConfirmed;
+            return question.refused() ? ExitUsage : ExitNotConfirmed;
         }
+        const gauge::TransferOutcome outcome =
+                gauge::sendPacket(port, clock, configuration.packet(), {});
+        printLine(stdout, gauge::outcomeText(outcome));
         (outcome == gauge::TransferOutcome::Sent ? sent : failed) += 1;
         if (!options->each)
             return outcome == gauge::TransferOutcome::Sent ? ExitSuccess : ExitNotConfirmed;

@@ -1,9 +1,8 @@
 #include "Commands.h"
-#include "Session.h"
+#include "RecordLoading.h"
 
-#include "catalogue/GaugeCatalogue.h"
-#include "serial/Packet.h"
-#include "serial/PacketDescription.h"
+#include "gauge/Catalogue.h"
+#include "gauge/GaugeSetup.h"
 
 #include <cstdio>
 
@@ -18,12 +17,17 @@ record goes through the same restore as "Open > Gauge Parameter" in the window; 
 Exit status: 0 shown, 2 bad usage or a refused record.
 )";
 
-std::string selectedCaption(const gauge::MainForm &form, gauge::GroupId group,
-                            const char *whenNone)
+// The option's name as the window shows it. A record can choose a sender that has a curve but
+// no place in the window; it goes by the number the packet gives it.
+std::string chosen(const gauge::GaugeSetup &setup, gauge::Choice choice, const char *whenNone)
 {
-    const gauge::OptionGroup &options = form.group(group);
-    const int selected = options.selectedIndex();
-    return selected < 0 ? whenNone : options.option(selected).caption;
+    const int index = setup.selected(choice);
+    if (index < 0)
+        return whenNone;
+    const std::string_view name = gauge::optionName(setup.configuration().gaugeType, choice, index);
+    if (name.empty())
+        return "number " + std::to_string(index + 1) + ", not offered in the window";
+    return std::string(name);
 }
 
 } // namespace
@@ -37,29 +41,25 @@ int runShow(const Arguments &arguments)
     if (arguments.size() != 1 || arguments[0].starts_with('-'))
         return usageError("show takes one record file", Usage);
 
-    ConsoleMessages messages;
-    const SinglePortMap noPorts;
-    Session session(noPorts, messages);
-    if (!session.openRecord(arguments[0]))
+    gauge::GaugeSetup setup;
+    if (!loadRecord(arguments[0], setup))
         return ExitUsage;
 
-    using gauge::GroupId;
-    const gauge::MainForm &form = session.form();
-    const gauge::GaugeTypeInfo *type = gauge::gaugeTypeInfo(form.config().GaugeType);
+    using gauge::Choice;
+    const gauge::GaugeConfiguration &configuration = setup.configuration();
     const std::pair<const char *, std::string> fields[] = {
-        {"Gauge type", std::string(type->menuCaption)},
-        {"Supply voltage", selectedCaption(form, GroupId::optVoltage, "none")},
-        {"Unit", selectedCaption(form, GroupId::optUnit, "none")},
-        {"Sender", selectedCaption(form, GroupId::optSender, "none")},
-        {"Minimum alarm", selectedCaption(form, GroupId::optMinAll, "off")},
-        {"Maximum alarm", selectedCaption(form, GroupId::optAllMax, "off")},
-        {"Blinking alarm", selectedCaption(form, GroupId::optBLK, "none")},
-        {"Alarm output", selectedCaption(form, GroupId::optAlLOut, "none")},
-        {"Contact", selectedCaption(form, GroupId::optNO_NC, "none")},
+        {"Gauge type", std::string(gauge::gaugeTypeInfo(configuration.gaugeType)->menuName)},
+        {"Supply voltage", chosen(setup, Choice::Supply, "none")},
+        {"Unit", chosen(setup, Choice::Unit, "none")},
+        {"Sender", chosen(setup, Choice::Sender, "none")},
+        {"Minimum alarm", chosen(setup, Choice::MinimumAlarm, "off")},
+        {"Maximum alarm", chosen(setup, Choice::MaximumAlarm, "off")},
+        {"Blinking alarm", chosen(setup, Choice::Blinking, "none")},
+        {"Alarm output", chosen(setup, Choice::AlarmOutput, "none")},
+        {"Contact", chosen(setup, Choice::Contact, "none")},
     };
     for (const auto &[name, value] : fields)
         std::printf("%-15s %s\n", (std::string(name) + ":").c_str(), value.c_str());
-    const gauge::ParameterPacket packet = gauge::BuildParameterPacket(form.config());
-    std::printf("%-15s %s\n", "Packet:", gauge::hexBytes(packet).c_str());
+    std::printf("%-15s %s\n", "Packet:", gauge::wire::hexBytes(configuration.packet()).c_str());
     return ExitSuccess;
 }

@@ -1,7 +1,8 @@
 #include "Commands.h"
 
 #include "SimulatedGauge.h"
-#include "serial/PacketDescription.h"
+#include "gauge/PacketDescription.h"
+#include "wire/WireFormat.h"
 
 #include <atomic>
 #include <chrono>
@@ -75,7 +76,7 @@ int runSimulate(const Arguments &arguments)
     while (!interrupted) {
         std::this_thread::sleep_for(std::chrono::milliseconds(20));
         for (const auto &packet : gauge.takePackets()) {
-            std::printf("packet %zu: %s\n", ++received, gauge::hexBytes(packet).c_str());
+            std::printf("packet %zu: %s\n", ++received, gauge::wire::hexBytes(packet).c_str());
             for (const std::string &line : gauge::describePacket(packet))
                 std::printf("  %s\n", line.c_str());
         }

@@ -1,5 +1,7 @@
 #include "SimulatedGauge.h"
 
+#include "wire/WireFormat.h"
+
 #include <algorithm>
 #include <array>
 #include <cerrno>
@@ -21,39 +23,7 @@ using namespace std::chrono_literals;
 // One byte at 4800 baud with a start and a stop bit.
 constexpr auto ByteTime = std::chrono::microseconds(1'000'000 * 10 / 4800);
 
-constexpr std::array<std::pair<ReplyMode, std::string_view>, 9> ModeNames = {{
-    {ReplyMode::Correct, "correct"},
-    {ReplyMode::BadHeader, "bad-header"},
-    {ReplyMode::BadEcho, "bad-echo"},
-    {ReplyMode::BadTrailer, "bad-trailer"},
-    {ReplyMode::Short, "short"},
-    {ReplyMode::Long, "long"},
-    {ReplyMode::Silent, "silent"},
-    {ReplyMode::LineRate, "line-rate"},
-    {ReplyMode::HangUp, "hang-up"},
-}};
-
 } // namespace
-
-std::string_view modeName(ReplyMode mode)
-{
-    for (const auto &[value, name] : ModeNames) {
-        if (value == mode)
-            return name;
-    }
-    return "correct";
-}
-
-bool modeFromName(std::string_view name, ReplyMode &mode)
-{
-    for (const auto &[value, text] : ModeNames) {
-        if (text == name) {
-            mode = value;
-            return true;
-        }
-    }
-    return false;
-}
 
 SimulatedGauge::SimulatedGauge(ReplyMode mode)
     : m_mode(mode)
@@ -103,45 +73,6 @@ std::vector<std::vector<std::uint8_t>> SimulatedGauge::takePackets()
     return std::exchange(m_packets, {});
 }
 
-std::vector<std::uint8_t> SimulatedGauge::replyTo(const std::vector<std::uint8_t> &packet,
-                                                  ReplyMode mode)
-{
-    const std::uint8_t headerByte = 0;
-    std::vector<std::uint8_t> reply(4 + packet.size() + 1, 0);
-    reply[0] = 170;
-    reply[1] = 170;
-    reply[2] = headerByte;
-    reply[3] = static_cast<std::uint8_t>((170 + 170 + headerByte) % 256);
-    std::copy(packet.begin(), packet.end(), reply.begin() + 4);
-    switch (mode) {
-    case ReplyMode::BadHeader:
-        ++reply[3];
-        break;
-    case ReplyMode::BadEcho:
-        reply[4 + 2] ^= 0xFF;
-        break;
-    case ReplyMode::BadTrailer:
-        reply.back() = 1;
-        break;
-    case ReplyMode::Short:
-        reply.pop_back();
-        break;
-    case ReplyMode::Long:
-        reply.push_back(0);
-        break;
-    case ReplyMode::Silent:
-        reply.clear();
-        break;
-    case ReplyMode::HangUp:
-        reply.resize(reply.size() / 2);
-        break;
-    case ReplyMode::Correct:
-    case ReplyMode::LineRate:
-        break;
-    }
-    return reply;
-}
-
 void SimulatedGauge::run()
 {
     std::vector<std::uint8_t> received;
@@ -167,9 +98,9 @@ void SimulatedGauge::run()
         if (received.empty())
             firstByte = std::chrono::steady_clock::now();
         received.insert(received.end(), chunk.begin(), chunk.begin() + count);
-        while (received.size() >= PacketSize) {
-            const std::vector<std::uint8_t> packet(received.begin(), received.begin() + PacketSize);
-            received.erase(received.begin(), received.begin() + PacketSize);
+        while (received.size() >= wire::PacketSize) {
+            const std::vector<std::uint8_t> packet(received.begin(), received.begin() + wire::PacketSize);
+            received.erase(received.begin(), received.begin() + wire::PacketSize);
             {
                 std::lock_guard lock(m_mutex);
                 m_packets.push_back(packet);
@@ -189,7 +120,7 @@ void SimulatedGauge::answer(const std::vector<std::uint8_t> &packet,
     if (mode == ReplyMode::LineRate) {
         // The packet takes 37 byte times on the line before the gauge has it; each reply byte
         // takes one more.
-        auto due = firstByte + PacketSize * ByteTime;
+        auto due = firstByte + static_cast<int>(wire::PacketSize) * ByteTime;
         for (std::uint8_t byte : reply) {
             due += ByteTime;
             std::this_thread::sleep_until(due);

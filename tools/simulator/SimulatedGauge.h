@@ -1,38 +1,21 @@
 #pragma once
 
+#include "GaugeReply.h"
+
 #include <atomic>
 #include <cstdint>
 #include <mutex>
 #include <string>
-#include <string_view>
 #include <thread>
 #include <vector>
 
 namespace gauge::sim {
-
-// How the simulated gauge answers a parameter packet.
-enum class ReplyMode {
-    Correct,    // header 170 170 b c, the echo, then 0
-    BadHeader,  // header checksum off by one
-    BadEcho,    // one echoed byte changed
-    BadTrailer, // last byte 1 instead of 0
-    Short,      // 41 bytes
-    Long,       // 43 bytes
-    Silent,     // no answer at all
-    LineRate,   // correct, paced as a real gauge at 4800 baud
-    HangUp,     // half a reply, then the line goes away
-};
-
-std::string_view modeName(ReplyMode mode);
-bool modeFromName(std::string_view name, ReplyMode &mode);
 
 // The gauge's side of the programming cable, on the master side of a pseudo-terminal. The tool
 // opens devicePath() as its serial port; a thread reads 37-byte packets and answers each one.
 class SimulatedGauge
 {
 public:
-    static constexpr int PacketSize = 37;
-
     explicit SimulatedGauge(ReplyMode mode = ReplyMode::Correct);
     ~SimulatedGauge();
     SimulatedGauge(const SimulatedGauge &) = delete;
@@ -45,10 +28,6 @@ public:
     std::vector<std::vector<std::uint8_t>> packets() const;
     // The same, handing them over: a long run keeps only what it has not taken yet.
     std::vector<std::vector<std::uint8_t>> takePackets();
-
-    // Builds the reply the mode calls for.
-    static std::vector<std::uint8_t> replyTo(const std::vector<std::uint8_t> &packet,
-                                             ReplyMode mode);
 
 private:
     void run();

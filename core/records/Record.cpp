@@ -1,0 +1,129 @@
+#include "records/Record.h"
+
+#include "gauge/Catalogue.h"
+#include "gauge/CurveData.h"
+#include "gauge/Options.h"
+
+#include <vector>
+
+namespace gauge {
+
+namespace {
+
+int indexIn(std::span<const std::uint8_t> bytes, std::size_t position)
+{
+    return bytes[position] - RecordBase;
+}
+
+std::string noSuch(std::size_t position, const char *what, int index)
+{
+    return "byte " + std::to_string(position) + ": " + what + " " + std::to_string(index)
+        + " does not exist";
+}
+
+// Senders the window shows for the type, and the hidden ones that only a record can choose but
+// that have a curve of their own.
+bool senderExists(const GaugeTypeInfo &info, int unitIndex, int sender)
+{
+    if (sender >= 0 && sender < static_cast<int>(info.senders.size())
+        && info.senders[static_cast<std::size_t>(sender)].state != SenderState::Hidden)
+        return true;
+    return hasCurve(info.code, unitIndex, sender);
+}
+
+std::string quoted(const std::string &path)
+{
+    return "\"" + path + "\"";
+}
+
+RecordChoices decodeRecord(std::span<const std::uint8_t> bytes)
+{
+    RecordChoices choices;
+    choices.supply = indexIn(bytes, RecordByte::Supply);
+    choices.gaugeType = indexIn(bytes, RecordByte::GaugeType);
+    choices.sender = indexIn(bytes, RecordByte::Sender);
+    choices.unit = indexIn(bytes, RecordByte::Unit);
+    choices.minimumAlarm = indexIn(bytes, RecordByte::MinimumAlarm);
+    choices.maximumAlarm = indexIn(bytes, RecordByte::MaximumAlarm);
+    choices.blinking = indexIn(bytes, RecordByte::Blinking);
+    choices.alarmOutput = indexIn(bytes, RecordByte::AlarmOutput);
+    choices.contact = indexIn(bytes, RecordByte::Contact);
+    return choices;
+}
+
+} // namespace
+
+Record encodeRecord(const RecordChoices &choices)
+{
+    const auto byte = [](int index) { return static_cast<std::uint8_t>(RecordBase + index); };
+    Record record {};
+    record[RecordByte::Supply] = byte(choices.supply);
+    record[RecordByte::GaugeType] = byte(choices.gaugeType);
+    record[RecordByte::Sender] = byte(choices.sender);
+    record[RecordByte::Unit] = byte(choices.unit);
+    record[RecordByte::MinimumAlarm] = byte(choices.minimumAlarm);
+    record[RecordByte::MaximumAlarm] = byte(choices.maximumAlarm);
+    record[RecordByte::Blinking] = byte(choices.blinking);
+    record[RecordByte::AlarmOutput] = byte(choices.alarmOutput);
+    record[RecordByte::Contact] = byte(choices.contact);
+    return record;
+}
+
+std::string recordProblem(std::span<const std::uint8_t> bytes)
+{
+    if (bytes.size() < RecordSize) {
+        return "it holds " + std::to_string(bytes.size())
+            + (bytes.size() == 1 ? " byte" : " bytes") + ", a gauge parameter record holds 9";
+    }
+
+    struct Option
+    {
+        std::size_t position;
+        const char *what;
+        Choice choice;
+    };
+    static constexpr Option Options[] = {
+        {RecordByte::MinimumAlarm, "minimum alarm", Choice::MinimumAlarm},
+        {RecordByte::MaximumAlarm, "maximum alarm", Choice::MaximumAlarm},
+        {RecordByte::Blinking, "blinking alarm", Choice::Blinking},
+        {RecordByte::AlarmOutput, "alarm output", Choice::AlarmOutput},
+        {RecordByte::Contact, "alarm contact", Choice::Contact},
+    };
+    const RecordChoices choices = decodeRecord(bytes);
+    if (choices.supply != TwelveVolts && choices.supply != DedicatedSupply)
+        return noSuch(RecordByte::Supply, "supply voltage", choices.supply);
+    const GaugeTypeInfo *info = gaugeTypeInfo(choices.gaugeType);
+    if (!info)
+        return noSuch(RecordByte::GaugeType, "gauge type", choices.gaugeType);
+    const std::string forType = " for " + std::string(info->menuName);
+    if (choices.unit < 0 || choices.unit >= info->unitCount())
+        return noSuch(RecordByte::Unit, "unit", choices.unit) + forType;
+    if (!senderExists(*info, choices.unit, choices.sender))
+        return noSuch(RecordByte::Sender, "sender", choices.sender) + forType;
+    for (const Option &option : Options) {
+        const int index = indexIn(bytes, option.position);
+        if (index < 0 || index >= optionCount(option.choice))
+            return noSuch(option.position, option.what, index);
+    }
+    return {};
+}
+
+RecordReading readRecord(const std::string &path)
+{
+    std::vector<std::uint8_t> bytes;
+    const FileResult result = readFileStart(path, RecordSize, bytes);
+    if (!result.ok())
+        return {std::nullopt, "The gauge parameter file " + quoted(path)
+                                      + " could not be read: " + result.reason + "."};
+    if (const std::string problem = recordProblem(bytes); !problem.empty())
+        return {std::nullopt, "The file " + quoted(path)
+                                      + " is not a valid gauge parameter file: " + problem + "."};
+    return {decodeRecord(bytes), {}};
+}
+
+FileResult writeRecord(const std::string &path, const RecordChoices &choices)
+{
+    return writeFileStart(path, encodeRecord(choices));
+}
+
+} // namespace gauge

@@ -1,0 +1,174 @@
+#include "window/MainWindowModel.h"
+
+#include "gauge/Catalogue.h"
+#include "window/Messages.h"
+#include "window/WindowCommands.h"
+
+#include <utility>
+
+namespace gauge {
+
+namespace {
+
+constexpr std::string_view InitialStatusText = "Serial Port Not Chosen yet or not available";
+constexpr std::string_view HelpModeStatusText = "Help on line: Click on component";
+
+// What each tool bar button says of itself in help mode.
+constexpr std::string_view ClearHelpText = "Clear the gauge parameter ";
+constexpr std::string_view CloseHelpText = "Close the gauge parameter screen ";
+constexpr std::string_view ExitHelpText = "Exit to the programme";
+
+OptionView senderView(const GaugeConfiguration &configuration, int index)
+{
+    OptionView view;
+    const GaugeTypeInfo *info = gaugeTypeInfo(configuration.gaugeType);
+    if (!info || index < 0 || index >= static_cast<int>(info->senders.size())) {
+        view.visible = false;
+        return view;
+    }
+    const SenderOption &sender = info->senders[static_cast<std::size_t>(index)];
+    view.toolTip = sender.note;
+    view.visible = sender.state != SenderState::Hidden;
+    // Types with several units keep their senders greyed until a unit is chosen.
+    const bool unitChosen = configuration.unitIndex != NotChosen;
+    view.enabled = sender.state == SenderState::Enabled
+        || (sender.state == SenderState::AfterUnit && unitChosen);
+    return view;
+}
+
+} // namespace
+
+MainWindowModel::MainWindowModel(Platform platform)
+    : m_platform(platform)
+    , m_statusText(InitialStatusText)
+{
+    m_setup.setNoticeHandler([this](Notice notice) { showNotice(notice); });
+}
+
+void MainWindowModel::setChangeListener(std::function<void()> listener)
+{
+    m_changeListener = std::move(listener);
+}
+
+void MainWindowModel::changed()
+{
+    if (m_changeListener)
+        m_changeListener();
+}
+
+void MainWindowModel::showNotice(Notice notice)
+{
+    const std::string text(noticeText(notice));
+    if (notice == Notice::DedicatedSupply)
+        m_platform.messages.information(text);
+    else
+        m_platform.messages.error(text);
+}
+
+bool MainWindowModel::gaugeFrameVisible() const
+{
+    return m_setup.configuration().gaugeType != NotChosen;
+}
+
+std::string_view MainWindowModel::gaugeFrameCaption() const
+{
+    const GaugeTypeInfo *info = gaugeTypeInfo(m_setup.configuration().gaugeType);
+    return info ? info->title : std::string_view();
+}
+
+OptionView MainWindowModel::option(Choice choice, int index) const
+{
+    const GaugeConfiguration &configuration = m_setup.configuration();
+    OptionView view;
+    switch (choice) {
+    case Choice::Supply:
+        view.visible = index < static_cast<int>(SupplyNames.size());
+        break;
+    case Choice::Unit: {
+        const GaugeTypeInfo *info = gaugeTypeInfo(configuration.gaugeType);
+        view.visible = info && index < info->unitCount();
+        break;
+    }
+    case Choice::Sender:
+        view = senderView(configuration, index);
+        break;
+    case Choice::Contact:
+        view.toolTip = ContactNotes[static_cast<std::size_t>(index)];
+        break;
+    case Choice::MinimumAlarm:
+    case Choice::MaximumAlarm:
+    case Choice::Blinking:
+    case Choice::AlarmOutput:
+        break;
+    }
+    view.caption = optionName(configuration.gaugeType, choice, index);
+    view.selected = m_setup.selected(choice) == index;
+    return view;
+}
+
+PortMenuItem MainWindowModel::portMenuItem(int number) const
+{
+    if (number < 1 || number > PortCount)
+        return {};
+    return m_portMenu[static_cast<std::size_t>(number - 1)];
+}
+
+void MainWindowModel::chooseGaugeType(int gaugeType)
+{
+    m_setup.chooseGaugeType(gaugeType);
+}
+
+void MainWindowModel::chooseOption(Choice choice, int index)
+{
+    m_setup.choose(choice, index);
+}
+
+void MainWindowModel::enterHelpMode()
+{
+    m_mousePointer = MousePointer::WhatsThis;
+    m_helpMode = true;
+    m_statusText = HelpModeStatusText;
+}
+
+// The first step of each tool bar button: in help mode the click explains the button instead
+// of running it, and ends help mode.
+bool MainWindowModel::explainedInHelpMode(std::string_view helpText)
+{
+    if (!m_helpMode)
+        return false;
+    m_helpMode = false;
+    m_statusText = helpText;
+    m_mousePointer = MousePointer::Default;
+    return true;
+}
+
+void MainWindowModel::clearConfiguration()
+{
+    if (!explainedInHelpMode(ClearHelpText))
+        m_setup.clearChoices();
+}
+
+void MainWindowModel::closeGauge()
+{
+    if (!explainedInHelpMode(CloseHelpText))
+        m_setup.closeGauge();
+}
+
+void MainWindowModel::exitProgram(ExitFrom from)
+{
+    if (from == ExitFrom::ToolBar && explainedInHelpMode(ExitHelpText))
+        return;
+    m_platform.windows.closeMainWindow();
+}
+
+void MainWindowModel::showAbout()
+{
+    m_platform.windows.showAbout();
+}
+
+void MainWindowModel::showConnectionHelp()
+{
+    m_platform.windows.showConnectionHelp();
+}
+
+} // namespace gauge

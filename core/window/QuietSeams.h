@@ -1,0 +1,47 @@
+#pragma once
+
+#include "window/FileDialogs.h"
+#include "window/Messages.h"
+#include "window/WindowCommands.h"
+
+#include <string>
+
+namespace gauge {
+
+// Stand-ins for a window's surroundings where nobody is at the screen: the benchmarks and the
+// screenshots drive the window model on their own. No dialog is ever answered, no other window
+// opens, the last message is kept and every question is answered as told.
+class QuietMessages final : public Messages
+{
+public:
+    explicit QuietMessages(bool answer)
+        : m_answer(answer)
+    {
+    }
+
+    void show(MessageIcon, const std::string &text, const std::string &) override { m_last = text; }
+    bool ask(const std::string &) override { return m_answer; }
+
+    const std::string &last() const { return m_last; }
+
+private:
+    bool m_answer;
+    std::string m_last;
+};
+
+class NoFileDialogs final : public FileDialogs
+{
+public:
+    std::string openFileName(const std::string &, const std::string &) override { return {}; }
+    std::string saveFileName(const std::string &, const std::string &) override { return {}; }
+};
+
+class NoWindows final : public WindowCommands
+{
+public:
+    void showConnectionHelp() override {}
+    void showAbout() override {}
+    void closeMainWindow() override {}
+};
+
+} // namespace gauge

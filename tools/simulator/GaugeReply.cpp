@@ -1,0 +1,88 @@
+#include "GaugeReply.h"
+
+#include "wire/WireFormat.h"
+
+#include <algorithm>
+#include <array>
+#include <utility>
+
+namespace gauge::sim {
+
+namespace {
+
+constexpr std::array<std::pair<ReplyMode, std::string_view>, 9> ModeNames = {{
+    {ReplyMode::Correct, "correct"},
+    {ReplyMode::BadHeader, "bad-header"},
+    {ReplyMode::BadEcho, "bad-echo"},
+    {ReplyMode::BadTrailer, "bad-trailer"},
+    {ReplyMode::Short, "short"},
+    {ReplyMode::Long, "long"},
+    {ReplyMode::Silent, "silent"},
+    {ReplyMode::LineRate, "line-rate"},
+    {ReplyMode::HangUp, "hang-up"},
+}};
+
+} // namespace
+
+std::string_view modeName(ReplyMode mode)
+{
+    for (const auto &[value, name] : ModeNames) {
+        if (value == mode)
+            return name;
+    }
+    return "correct";
+}
+
+bool modeFromName(std::string_view name, ReplyMode &mode)
+{
+    for (const auto &[value, text] : ModeNames) {
+        if (text == name) {
+            mode = value;
+            return true;
+        }
+    }
+    return false;
+}
+
+std::vector<std::uint8_t> replyTo(const std::vector<std::uint8_t> &packet, ReplyMode mode,
+                                  std::uint8_t headerByte)
+{
+    using namespace wire;
+    std::vector<std::uint8_t> reply(ReplyField::Echo + packet.size() + 1, 0);
+    reply[ReplyField::FrameStart] = FrameStartByte;
+    reply[ReplyField::FrameStart + 1] = FrameStartByte;
+    reply[ReplyField::HeaderByte] = headerByte;
+    reply[ReplyField::HeaderChecksum] =
+            checksum(std::span(reply).first(ReplyField::HeaderChecksum));
+    std::copy(packet.begin(), packet.end(), reply.begin() + ReplyField::Echo);
+    reply.back() = ReplyTrailer;
+    switch (mode) {
+    case ReplyMode::BadHeader:
+        ++reply[ReplyField::HeaderChecksum];
+        break;
+    case ReplyMode::BadEcho:
+        reply[ReplyField::Echo + PacketField::GaugeCode] ^= 0xFF;
+        break;
+    case ReplyMode::BadTrailer:
+        reply.back() = ReplyTrailer + 1;
+        break;
+    case ReplyMode::Short:
+        reply.pop_back();
+        break;
+    case ReplyMode::Long:
+        reply.push_back(0);
+        break;
+    case ReplyMode::Silent:
+        reply.clear();
+        break;
+    case ReplyMode::HangUp:
+        reply.resize(reply.size() / 2);
+        break;
+    case ReplyMode::Correct:
+    case ReplyMode::LineRate:
+        break;
+    }
+    return reply;
+}
+
+} // namespace gauge::sim
