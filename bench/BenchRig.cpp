@@ -18,5 +18,5 @@ double BenchRig::sendMilliseconds()
     const auto start = std::chrono::steady_clock::now();
     m_model.sendData();
     return std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start)
-            .count();
+        .count();
 }

@@ -31,8 +31,8 @@ int main(int argc, char *argv[])
 {
     QCoreApplication app(argc, argv);
     const int transfers = argc > 1 ? std::max(1000, std::atoi(argv[1])) : 10000;
-    using gauge::sim::ReplyMode;
     using gauge::TransferOutcome;
+    using gauge::sim::ReplyMode;
     const std::string sent(gauge::outcomeText(TransferOutcome::Sent));
     const std::string notConfirmed(gauge::outcomeText(TransferOutcome::NotConfirmed));
 

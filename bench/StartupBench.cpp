@@ -88,8 +88,7 @@ Sample measure(const char *self, const char *kind)
     return {std::chrono::duration<double, std::milli>(ready - start).count(), usage.ru_maxrss};
 }
 
-template<typename T>
-T median(std::vector<T> values)
+template<typename T> T median(std::vector<T> values)
 {
     std::sort(values.begin(), values.end());
     return values[values.size() / 2];

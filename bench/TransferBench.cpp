@@ -22,7 +22,8 @@ using gauge::sim::ReplyMode;
 double percentile(std::vector<double> values, double fraction)
 {
     std::sort(values.begin(), values.end());
-    const auto index = static_cast<std::size_t>(fraction * static_cast<double>(values.size() - 1) + 0.5);
+    const auto index
+        = static_cast<std::size_t>(fraction * static_cast<double>(values.size() - 1) + 0.5);
     return values[index];
 }
 
@@ -30,7 +31,8 @@ double processorSeconds()
 {
     rusage usage {};
     getrusage(RUSAGE_SELF, &usage);
-    const auto seconds = [](const timeval &t) { return static_cast<double>(t.tv_sec) + t.tv_usec / 1e6; };
+    const auto seconds
+        = [](const timeval &t) { return static_cast<double>(t.tv_sec) + t.tv_usec / 1e6; };
     return seconds(usage.ru_utime) + seconds(usage.ru_stime);
 }
 
@@ -71,7 +73,8 @@ int main(int argc, char *argv[])
     }
     std::printf("Send Data at line rate (10 transfers): median %.4f x the line minimum of %.1f ms,"
                 " worst %.4f (target: at most 1.03)\n",
-                percentile(ratios, 0.5), lineMinimum, *std::max_element(ratios.begin(), ratios.end()));
+                percentile(ratios, 0.5), lineMinimum,
+                *std::max_element(ratios.begin(), ratios.end()));
 
     BenchRig silent(ReplyMode::Silent);
     const double cpuBefore = processorSeconds();

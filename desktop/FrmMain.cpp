@@ -195,8 +195,8 @@ void FrmMain::buildMenus()
         if (const auto device = m_portMap.device(number)) {
             const QString description = QString::fromStdString(device->description);
             const QString path = QString::fromStdString(device->path);
-            action->setStatusTip(description.isEmpty() ? path
-                                                       : QStringLiteral("%1 – %2").arg(path, description));
+            action->setStatusTip(
+                description.isEmpty() ? path : QStringLiteral("%1 – %2").arg(path, description));
         } else {
             action->setStatusTip(tr("No serial device found for this port"));
         }
@@ -271,9 +271,9 @@ QWidget *FrmMain::buildGaugeFrame()
     grid->addWidget(buildOptionFrame("frmPowerSupply", QStringLiteral("Power Supply"),
                                      Choice::Supply, {0, 1, 2, 3}),
                     0, 0);
-    grid->addWidget(buildOptionFrame("frmUnit", QStringLiteral("Measure Units"), Choice::Unit,
-                                     {0, 1, 2, 3}),
-                    0, 1);
+    grid->addWidget(
+        buildOptionFrame("frmUnit", QStringLiteral("Measure Units"), Choice::Unit, {0, 1, 2, 3}), 0,
+        1);
 
     QGroupBox *sender = buildOptionFrame("frmSender", QStringLiteral("Sensor"), Choice::Sender, {});
     auto *senderGrid = new QGridLayout(sender);
@@ -295,8 +295,8 @@ QWidget *FrmMain::buildGaugeFrame()
     QGroupBox *maximum = buildOptionFrame("frmAllMax", QStringLiteral("Maximum Alarm"),
                                           Choice::MaximumAlarm, {4, 3, 2, 1, 0});
     maximum->setToolTip(QStringLiteral("Maximum Percently of active alarm"));
-    QGroupBox *blinking = buildOptionFrame("fmrBLK", QStringLiteral("Blinking Alarm"),
-                                           Choice::Blinking, {0, 1});
+    QGroupBox *blinking
+        = buildOptionFrame("fmrBLK", QStringLiteral("Blinking Alarm"), Choice::Blinking, {0, 1});
     blinking->setToolTip(QStringLiteral("Active the arrow blinking on LCD"));
 
     QGroupBox *output = frame("frmAllHw", QStringLiteral("Alarm Output Signal"));

@@ -38,25 +38,25 @@ FrmShow::FrmShow(QWidget *parent)
     content->addWidget(picture);
 
     content->addWidget(paragraph(
-            "lblHelp",
-            QStringLiteral("The gauge can be connected to a personal computer using Products DRAV "
-                           "TQX-4471 or TQX-4479. They consist of a serial cable to be connected to "
-                           "the computer, a feeding cable to be connected to Jack B (Jack 2 or 3) "
-                           "and a programming cable to be connected to Jack S (Jack 1). If Product "
-                           "TQX-4471 is  used the gauge (+12V) feeds directly from the electrical "
-                           "circuit (220VAC)."),
-            frame));
+        "lblHelp",
+        QStringLiteral("The gauge can be connected to a personal computer using Products DRAV "
+                       "TQX-4471 or TQX-4479. They consist of a serial cable to be connected to "
+                       "the computer, a feeding cable to be connected to Jack B (Jack 2 or 3) "
+                       "and a programming cable to be connected to Jack S (Jack 1). If Product "
+                       "TQX-4471 is  used the gauge (+12V) feeds directly from the electrical "
+                       "circuit (220VAC)."),
+        frame));
     content->addWidget(paragraph("Label1",
                                  QStringLiteral("1) Attach jack plug (marked green) of the "
                                                 "programming cable  to Jack S of the gauge (Jack "
                                                 "1). "),
                                  frame));
     content->addWidget(paragraph(
-            "Label2", QStringLiteral("2) Attach serial Jack DB9 to the computer's serial portal."),
-            frame));
+        "Label2", QStringLiteral("2) Attach serial Jack DB9 to the computer's serial portal."),
+        frame));
     content->addWidget(paragraph(
-            "Label3", QStringLiteral("3) Attach feeding jack plug (marked red) to Jack 2 or 3."),
-            frame));
+        "Label3", QStringLiteral("3) Attach feeding jack plug (marked red) to Jack 2 or 3."),
+        frame));
     content->addWidget(paragraph("Label4",
                                  QStringLiteral("4) Connect the circuit outlet 220VAC, feeding "
                                                 "tension +12VDC, with the remaining Jack B."),

@@ -33,7 +33,7 @@ std::string QtFileDialogs::openFileName(const std::string &filter, const std::st
 {
     return QFileDialog::getOpenFileName(m_window, QString(), QString::fromStdString(fileName),
                                         qtNameFilter(filter))
-            .toStdString();
+        .toStdString();
 }
 
 std::string QtFileDialogs::saveFileName(const std::string &filter, const std::string &fileName)

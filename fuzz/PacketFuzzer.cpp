@@ -51,7 +51,8 @@ void checkInvariants(const WindowFixture &f, const CoefficientTable &curves)
     const wire::Packet packet = c.packet();
     FUZZ_CHECK(packet[wire::PacketField::Checksum]
                == wire::checksum(std::span(packet).first(wire::PacketField::Checksum)));
-    FUZZ_CHECK(packet[wire::PacketField::GaugeCode] == wire::gaugeCode(c.gaugeType, c.supplyVoltage != 0));
+    FUZZ_CHECK(packet[wire::PacketField::GaugeCode]
+               == wire::gaugeCode(c.gaugeType, c.supplyVoltage != 0));
     FUZZ_CHECK(packet[wire::PacketField::SenderNumber] == c.senderIndex + 1);
     const auto words = curves.entry(c.gaugeType, c.unitIndex, c.senderIndex);
     for (std::size_t w = 0; w < words.size(); ++w)

@@ -45,7 +45,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     port.answers = false;
     std::size_t offset = 0;
     for (std::size_t i = 0; offset < stream.size(); ++i) {
-        const std::size_t piece = std::min(pieceSizes[i % pieceSizes.size()] % 50, stream.size() - offset);
+        const std::size_t piece
+            = std::min(pieceSizes[i % pieceSizes.size()] % 50, stream.size() - offset);
         port.replyChunks.emplace_back(stream.begin() + static_cast<std::ptrdiff_t>(offset),
                                       stream.begin() + static_cast<std::ptrdiff_t>(offset + piece));
         offset += piece;
@@ -73,8 +74,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     }
 
     int lastProgress = -1;
-    const TransferOutcome outcome =
-            sendPacket(port, clock, packet, [&lastProgress](int percent) { lastProgress = percent; });
+    const TransferOutcome outcome
+        = sendPacket(port, clock, packet, [&lastProgress](int percent) { lastProgress = percent; });
     FUZZ_CHECK(outcome == expected);
     FUZZ_CHECK(lastProgress == (expected == TransferOutcome::NoCommunication ? 49 : 100));
     FUZZ_CHECK(std::equal(packet.begin(), packet.end(), port.written.begin()));

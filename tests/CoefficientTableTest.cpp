@@ -1,6 +1,6 @@
 // The coefficient encoding and the table of encoded sender curves.
-#include "gauge/Catalogue.h"
 #include "gauge/CoefficientTable.h"
+#include "gauge/Catalogue.h"
 #include "wire/CoefficientEncoding.h"
 
 #include <gtest/gtest.h>
@@ -37,17 +37,16 @@ TEST_P(Encoding, GivesTheWordPair)
 
 INSTANTIATE_TEST_SUITE_P(Examples, Encoding,
                          testing::Values(Encoded {5.99f, 5, 990}, Encoded {600.0f, 600, 0},
-                                         Encoded {-125.0f, 16509, 0},
-                                         Encoded {-0.214f, 16384, 214},
+                                         Encoded {-125.0f, 16509, 0}, Encoded {-0.214f, 16384, 214},
                                          Encoded {-0.032f, 16384, 32},
-                                         Encoded {-527.2f, 16911, 200},
-                                         Encoded {8.9929f, 8, 993}, Encoded {0.3577f, 0, 358},
-                                         Encoded {-2.8703f, 16386, 870}, Encoded {0.0f, 0, 0}));
+                                         Encoded {-527.2f, 16911, 200}, Encoded {8.9929f, 8, 993},
+                                         Encoded {0.3577f, 0, 358}, Encoded {-2.8703f, 16386, 870},
+                                         Encoded {0.0f, 0, 0}));
 
 // Single precision lands these three exactly on a half; ties go to the even neighbour.
 INSTANTIATE_TEST_SUITE_P(SinglePrecisionTies, Encoding,
-                         testing::Values(Encoded {-0.7445f, 16384, 744},
-                                         Encoded {5.9245f, 5, 924}, Encoded {0.8465f, 0, 846}));
+                         testing::Values(Encoded {-0.7445f, 16384, 744}, Encoded {5.9245f, 5, 924},
+                                         Encoded {0.8465f, 0, 846}));
 
 TEST(CoefficientText, ReadsTheWordPairBack)
 {
@@ -98,7 +97,7 @@ TEST_F(Table, EntriesHoldThePublishedCurves)
     };
     for (const Row &row : rows)
         EXPECT_EQ(table.entry(row.type, row.unit, row.sender), row.words)
-                << "type " << row.type << " unit " << row.unit << " sender " << row.sender;
+            << "type " << row.type << " unit " << row.unit << " sender " << row.sender;
 }
 
 TEST_F(Table, MultiUnitTypesRepeatTheCurveAtEachUnit)

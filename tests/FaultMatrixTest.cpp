@@ -191,7 +191,7 @@ TEST_P(FaultMatrix, IsReportedAndChangesNothingElse)
     } else {
         ASSERT_EQ(rig.messages.shown.size(), 1u);
         EXPECT_NE(rig.messages.shown[0].text.find(fault.message), std::string::npos)
-                << rig.messages.shown[0].text;
+            << rig.messages.shown[0].text;
     }
     const WindowSnapshot after = snapshot(rig.model);
     EXPECT_EQ(after.options, before.options);

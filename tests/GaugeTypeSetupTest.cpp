@@ -60,6 +60,7 @@ std::vector<Sender> temperatureSenders(State zor, State zorSensor)
     };
 }
 
+// clang-format off
 const std::vector<TypeCase> Types = {
     {1, "Fuel Level", 1, 51, 1, 6, {"%"}, true, LevelSenders},
     {2, "Consuption", 2, 52, 1, 1, {"%"}, true, {{"DRAV Sensor", "", On}}},
@@ -81,6 +82,7 @@ const std::vector<TypeCase> Types = {
      {{"ZOR Sender 200 Amp", "", On}, {"ZOR Sender 50 Amp", "", On}}},
     {10, "Waste Lavel", 10, 60, 1, 6, {"%"}, true, LevelSenders},
 };
+// clang-format on
 
 void PrintTo(const TypeCase &type, std::ostream *out)
 {
@@ -174,8 +176,8 @@ TEST_P(GaugeTypeSetup, AUnitChoiceEnablesTheSendersBelowTheCount)
         EXPECT_EQ(f.option(Choice::Sender, i).visible, sender.state != Hidden);
         if (sender.state == Hidden)
             continue;
-        const bool expected = sender.state == On
-            || (sender.state == AfterUnit && i < type.senderCount);
+        const bool expected
+            = sender.state == On || (sender.state == AfterUnit && i < type.senderCount);
         EXPECT_EQ(f.option(Choice::Sender, i).enabled, expected) << "sender " << i;
     }
 }
@@ -295,9 +297,9 @@ TEST(GaugeTypeSetup, UnitCodesFollowTypeAndUnit)
         int unit;
         int code;
     };
-    const Case cases[] = {{1, 0, 8}, {2, 0, 10}, {3, 0, 5}, {3, 1, 6}, {3, 2, 7}, {4, 0, 8},
-                          {5, 0, 3}, {5, 1, 4},  {6, 0, 3}, {6, 1, 4}, {7, 0, 3}, {7, 1, 4},
-                          {8, 0, 1}, {9, 0, 2},  {10, 0, 8}};
+    const Case cases[]
+        = {{1, 0, 8}, {2, 0, 10}, {3, 0, 5}, {3, 1, 6}, {3, 2, 7}, {4, 0, 8}, {5, 0, 3}, {5, 1, 4},
+           {6, 0, 3}, {6, 1, 4},  {7, 0, 3}, {7, 1, 4}, {8, 0, 1}, {9, 0, 2}, {10, 0, 8}};
     for (const Case &c : cases) {
         WindowFixture f;
         f.load();

@@ -28,9 +28,8 @@ PacketFields voltmeterExample()
     return fields;
 }
 
-const Packet ExamplePacket = {170, 170, 8, 1, 0, 9, 0,   16, 0, 0, 0, 200, 0,
-                              0,   3,   32, 0, 1, 0, 0,  0,  0, 0, 0, 0,   0,
-                              0,   5,   3,  222, 0, 0, 0, 0, 0, 1, 73};
+const Packet ExamplePacket = {170, 170, 8, 1, 0, 9, 0, 16, 0, 0, 0,   200, 0, 0, 3, 32, 0, 1, 0,
+                              0,   0,   0, 0, 0, 0, 0, 0,  5, 3, 222, 0,   0, 0, 0, 0,  1, 73};
 
 TEST(Packet, MatchesTheDocumentedExample)
 {
@@ -129,12 +128,11 @@ TEST_F(ReplyChecks, RejectAWrongEchoOrTrailer)
 TEST(PacketDescription, ReadsTheFieldsBack)
 {
     EXPECT_EQ(describePacket(ExamplePacket),
-              (std::vector<std::string> {"gauge: Voltmeter, 12 Vdc", "unit: Volt", "scale: 9 to 16",
-                                         "minimum alarm: 20%", "maximum alarm: 80%",
-                                         "alarm output: OFF", "blinking alarm: ON",
-                                         "curve: 0.000 0.000 5.990 0.000",
-                                         "contact: NO (normally open)", "sender: 1",
-                                         "checksum: 73 (correct)"}));
+              (std::vector<std::string> {
+                  "gauge: Voltmeter, 12 Vdc", "unit: Volt", "scale: 9 to 16", "minimum alarm: 20%",
+                  "maximum alarm: 80%", "alarm output: OFF", "blinking alarm: ON",
+                  "curve: 0.000 0.000 5.990 0.000", "contact: NO (normally open)", "sender: 1",
+                  "checksum: 73 (correct)"}));
     EXPECT_EQ(hexBytes(std::span(ExamplePacket).first(4)), "AA AA 08 01");
 }
 

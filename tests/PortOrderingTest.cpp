@@ -16,21 +16,22 @@ std::vector<std::string> paths(const std::vector<PortDevice> &devices)
 TEST(PortOrdering, UsbAdaptersComeFirstEachGroupInNaturalOrder)
 {
     const std::vector<PortDevice> found = {
-        {"/dev/ttyS10", ""},   {"/dev/ttyS2", ""},   {"/dev/ttyUSB10", ""}, {"/dev/ttyACM0", ""},
-        {"/dev/ttyUSB2", ""},  {"/dev/ttyS0", ""},   {"/dev/ttyUSB0", ""},
+        {"/dev/ttyS10", ""},  {"/dev/ttyS2", ""}, {"/dev/ttyUSB10", ""}, {"/dev/ttyACM0", ""},
+        {"/dev/ttyUSB2", ""}, {"/dev/ttyS0", ""}, {"/dev/ttyUSB0", ""},
     };
-    EXPECT_EQ(paths(orderedForComNumbers(found)),
-              (std::vector<std::string> {"/dev/ttyACM0", "/dev/ttyUSB0", "/dev/ttyUSB2",
-                                         "/dev/ttyUSB10", "/dev/ttyS0", "/dev/ttyS2",
-                                         "/dev/ttyS10"}));
+    EXPECT_EQ(
+        paths(orderedForComNumbers(found)),
+        (std::vector<std::string> {"/dev/ttyACM0", "/dev/ttyUSB0", "/dev/ttyUSB2", "/dev/ttyUSB10",
+                                   "/dev/ttyS0", "/dev/ttyS2", "/dev/ttyS10"}));
 }
 
 TEST(PortOrdering, LeadingZerosAndPrefixesCompareSensibly)
 {
-    const std::vector<PortDevice> found = {{"/dev/ttyS01", ""}, {"/dev/ttyS1a", ""},
-                                           {"/dev/ttyS", ""}, {"/dev/ttyS00", ""}};
-    EXPECT_EQ(paths(orderedForComNumbers(found)),
-              (std::vector<std::string> {"/dev/ttyS", "/dev/ttyS00", "/dev/ttyS01", "/dev/ttyS1a"}));
+    const std::vector<PortDevice> found
+        = {{"/dev/ttyS01", ""}, {"/dev/ttyS1a", ""}, {"/dev/ttyS", ""}, {"/dev/ttyS00", ""}};
+    EXPECT_EQ(
+        paths(orderedForComNumbers(found)),
+        (std::vector<std::string> {"/dev/ttyS", "/dev/ttyS00", "/dev/ttyS01", "/dev/ttyS1a"}));
     EXPECT_TRUE(orderedForComNumbers({}).empty());
 }
 

@@ -84,9 +84,8 @@ TEST_F(RecordFiles, EveryTypeRoundTripsOntoAFreshForm)
         int unit;
         int sender;
     };
-    const Setup setups[] = {{1, 1, 0, 5}, {2, 0, 0, 0}, {3, 1, 2, 7}, {4, 0, 0, 1},
-                            {5, 0, 1, 0}, {6, 1, 0, 8}, {7, 0, 1, 2}, {8, 1, 0, 0},
-                            {9, 0, 0, 1}, {10, 0, 0, 5}};
+    const Setup setups[] = {{1, 1, 0, 5}, {2, 0, 0, 0}, {3, 1, 2, 7}, {4, 0, 0, 1}, {5, 0, 1, 0},
+                            {6, 1, 0, 8}, {7, 0, 1, 2}, {8, 1, 0, 0}, {9, 0, 0, 1}, {10, 0, 0, 5}};
     for (const Setup &s : setups) {
         SCOPED_TRACE("type " + std::to_string(s.type));
         WindowFixture original;
@@ -207,7 +206,8 @@ TEST_F(RecordFiles, SaveRefusesAnIncompleteConfiguration)
 {
     f.choose(1);
     save(dir.path("none.gag"));
-    EXPECT_EQ(f.messages.texts(), std::vector<std::string> {"Error: Configure the instrument before."});
+    EXPECT_EQ(f.messages.texts(),
+              std::vector<std::string> {"Error: Configure the instrument before."});
     EXPECT_EQ(f.messages.shown[0].icon, MessageIcon::Error);
     EXPECT_FALSE(std::filesystem::exists(dir.path("none.gag")));
     EXPECT_TRUE(f.dialogs.filters.empty());
@@ -261,12 +261,12 @@ TEST_P(RefusedRecords, LeaveTheFormAsItWas)
 
     ASSERT_EQ(f.messages.shown.size(), 1u);
     EXPECT_EQ(f.messages.shown[0].icon, MessageIcon::Error);
-    EXPECT_EQ(f.messages.shown[0].text, "The file \"" + path
-                                              + "\" is not a valid gauge parameter file: "
-                                              + r.reason + ".");
+    EXPECT_EQ(f.messages.shown[0].text,
+              "The file \"" + path + "\" is not a valid gauge parameter file: " + r.reason + ".");
     EXPECT_EQ(snapshot(f.model), before);
 }
 
+// clang-format off
 INSTANTIATE_TEST_SUITE_P(
         EachFault, RefusedRecords,
         testing::Values(
@@ -301,6 +301,7 @@ INSTANTIATE_TEST_SUITE_P(
                 Refusal {"Contact", {100, 101, 100, 100, 101, 103, 101, 100, 102},
                          "byte 8: alarm contact 2 does not exist"}),
         [](const auto &info) { return info.param.name; });
+// clang-format on
 
 TEST_F(RecordFiles, FileErrorsAreReportedAndChangeNothing)
 {
@@ -309,26 +310,30 @@ TEST_F(RecordFiles, FileErrorsAreReportedAndChangeNothing)
 
     open(f, dir.path("missing.gag"));
     ASSERT_EQ(f.messages.shown.size(), 1u);
-    EXPECT_EQ(f.messages.shown[0].text, "The gauge parameter file \"" + dir.path("missing.gag")
-                                                + "\" could not be read: No such file or directory.");
+    EXPECT_EQ(f.messages.shown[0].text,
+              "The gauge parameter file \"" + dir.path("missing.gag")
+                  + "\" could not be read: No such file or directory.");
 
     open(f, dir.root().string());
-    EXPECT_EQ(f.messages.texts().back(), "The gauge parameter file \"" + dir.root().string()
-                                                 + "\" could not be read: Is a directory.");
+    EXPECT_EQ(f.messages.texts().back(),
+              "The gauge parameter file \"" + dir.root().string()
+                  + "\" could not be read: Is a directory.");
 
     save(dir.root().string());
-    EXPECT_EQ(f.messages.texts().back(), "The configuration could not be saved to \""
-                                                 + dir.root().string() + "\": Is a directory.");
+    EXPECT_EQ(f.messages.texts().back(),
+              "The configuration could not be saved to \"" + dir.root().string()
+                  + "\": Is a directory.");
 
     save(dir.path("no/such/folder.gag"));
-    EXPECT_EQ(f.messages.texts().back(), "The configuration could not be saved to \""
-                                                 + dir.path("no/such/folder.gag")
-                                                 + "\": No such file or directory.");
+    EXPECT_EQ(f.messages.texts().back(),
+              "The configuration could not be saved to \"" + dir.path("no/such/folder.gag")
+                  + "\": No such file or directory.");
 
     if (std::filesystem::exists("/dev/full")) {
         save("/dev/full");
-        EXPECT_EQ(f.messages.texts().back(),
-                  "The configuration could not be saved to \"/dev/full\": No space left on device.");
+        EXPECT_EQ(
+            f.messages.texts().back(),
+            "The configuration could not be saved to \"/dev/full\": No space left on device.");
     }
     EXPECT_EQ(snapshot(f.model), before);
 }
@@ -341,16 +346,17 @@ TEST_F(RecordFiles, UnreadableAndReadOnlyPlacesAreReported)
     writeAll(path, OilPressureRecord);
     std::filesystem::permissions(path, std::filesystem::perms::none);
     open(f, path);
-    EXPECT_EQ(f.messages.texts().back(), "The gauge parameter file \"" + path
-                                                 + "\" could not be read: Permission denied.");
+    EXPECT_EQ(f.messages.texts().back(),
+              "The gauge parameter file \"" + path + "\" could not be read: Permission denied.");
     EXPECT_EQ(f.config().gaugeType, NotChosen);
 
     f.choose(2);
-    std::filesystem::permissions(dir.root(), std::filesystem::perms::owner_read
-                                         | std::filesystem::perms::owner_exec);
+    std::filesystem::permissions(
+        dir.root(), std::filesystem::perms::owner_read | std::filesystem::perms::owner_exec);
     save(dir.path("new.gag"));
-    EXPECT_EQ(f.messages.texts().back(), "The configuration could not be saved to \""
-                                                 + dir.path("new.gag") + "\": Permission denied.");
+    EXPECT_EQ(f.messages.texts().back(),
+              "The configuration could not be saved to \"" + dir.path("new.gag")
+                  + "\": Permission denied.");
 }
 
 } // namespace

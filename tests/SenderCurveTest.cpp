@@ -44,6 +44,7 @@ TEST_P(Scale, FollowsTypeSenderUnitAndSupply)
     EXPECT_EQ(f.config().scale.high, c.high);
 }
 
+// clang-format off
 INSTANTIATE_TEST_SUITE_P(
         EveryRow, Scale,
         testing::Values(ScaleCase {"FuelLevel", 1, 0, 0, 4, 0, 100},
@@ -78,6 +79,7 @@ INSTANTIATE_TEST_SUITE_P(
                         ScaleCase {"Ammeter15", 9, 0, 0, 3, 0, 15},
                         ScaleCase {"Ammeter5", 9, 0, 0, 4, 0, 5}),
         [](const auto &info) { return info.param.name; });
+// clang-format on
 
 TEST(SenderCurve, CombinationsWithoutAScaleKeepThePreviousOne)
 {

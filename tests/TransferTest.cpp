@@ -85,9 +85,9 @@ TEST_F(Transfer, AsksWhenAnAlarmIsOff)
     f.click(Choice::MinimumAlarm, 0);
     f.messages.answer = false;
     f.model.sendData();
-    EXPECT_EQ(f.messages.questions,
-              std::vector<std::string> {
-                      "Minimum or/and Maximum Alarm are OFF, do you want continue?"});
+    EXPECT_EQ(
+        f.messages.questions,
+        std::vector<std::string> {"Minimum or/and Maximum Alarm are OFF, do you want continue?"});
     EXPECT_TRUE(f.port.written.empty());
     EXPECT_TRUE(f.messages.shown.empty());
     EXPECT_EQ(f.model.statusText(), "COM3 Active");

@@ -20,6 +20,8 @@ constexpr Unit AmpereUnit[] = {Unit::Ampere};
 constexpr std::string_view KltNotice = "NOTICE!! ONLY FOR KLT CAP Code Qnnnnnn1A ";
 constexpr std::string_view StdNotice = "NOTICE!! FOR ALL SENSOR STD COMPATIBLE, EXCEPT Qnnnnnn1A ";
 
+// One option or curve a line, as the makers list them.
+// clang-format off
 constexpr SenderOption LevelSenders[] = {
     {"Code Qnnnnnn1A Capacitive 240-33 Ohm", KltNotice, Enabled},
     {"Code Qnnnnnn1A Capacitive 10-180 Ohm", KltNotice, Enabled},
@@ -98,6 +100,8 @@ constexpr GaugeTypeInfo Catalogue[] = {
     {Ammeter, "Ammeter", "Ammetter", 1, AmpereUnit, true, AmmeterSenders, false},
     {WasteLevel, "Waste Level", "Waste Lavel", 6, LevelUnit, true, LevelSenders, false},
 };
+
+// clang-format on
 
 } // namespace
 

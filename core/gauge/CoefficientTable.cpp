@@ -5,8 +5,7 @@
 
 namespace gauge {
 
-CoefficientTable::Entry CoefficientTable::entry(int gaugeType, int unitIndex,
-                                                int senderIndex) const
+CoefficientTable::Entry CoefficientTable::entry(int gaugeType, int unitIndex, int senderIndex) const
 {
     if (!inRange(gaugeType, unitIndex, senderIndex))
         return {};
@@ -23,8 +22,8 @@ bool CoefficientTable::setEntry(int gaugeType, int unitIndex, int senderIndex, c
 
 bool CoefficientTable::inRange(int gaugeType, int unitIndex, int senderIndex)
 {
-    return gaugeType >= 0 && gaugeType < GaugeTypeCount && unitIndex >= 0
-        && unitIndex < UnitCount && senderIndex >= 0 && senderIndex < SenderCount;
+    return gaugeType >= 0 && gaugeType < GaugeTypeCount && unitIndex >= 0 && unitIndex < UnitCount
+        && senderIndex >= 0 && senderIndex < SenderCount;
 }
 
 // The gauge type runs fastest, as in the firmware documentation's element numbering.

@@ -29,8 +29,8 @@ private:
     static bool inRange(int gaugeType, int unitIndex, int senderIndex);
     static int position(int gaugeType, int unitIndex, int senderIndex);
 
-    static constexpr std::size_t EntryCount =
-            std::size_t {GaugeTypeCount} * std::size_t {UnitCount} * std::size_t {SenderCount};
+    static constexpr std::size_t EntryCount
+        = std::size_t {GaugeTypeCount} * std::size_t {UnitCount} * std::size_t {SenderCount};
 
     std::array<Entry, EntryCount> m_entries {};
 };

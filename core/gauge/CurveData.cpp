@@ -8,6 +8,8 @@ namespace gauge {
 
 namespace {
 
+// One option or curve a line, as the makers list them.
+// clang-format off
 constexpr int FuelLevelOnly[] = {FuelLevel};
 constexpr int ConsumptionOnly[] = {Consumption};
 constexpr int OilPressureOnly[] = {OilPressure};
@@ -103,6 +105,8 @@ constexpr CurveSet Sets[] = {
     {VoltmeterOnly, FirstUnit, VoltmeterCurves},
     {AmmeterOnly, FirstUnit, AmmeterCurves},
 };
+
+// clang-format on
 
 } // namespace
 

@@ -9,29 +9,26 @@ namespace gauge {
 
 namespace {
 
-template<std::size_t N>
-int valueAt(const std::array<int, N> &values, int index)
+template<std::size_t N> int valueAt(const std::array<int, N> &values, int index)
 {
-    return index >= 0 && index < static_cast<int>(N) ? values[static_cast<std::size_t>(index)]
-                                                       : 0;
+    return index >= 0 && index < static_cast<int>(N) ? values[static_cast<std::size_t>(index)] : 0;
 }
 
 } // namespace
 
 GaugeSetup::GaugeSetup()
-    : m_groups {OptionGroup(optionCount(Choice::Supply), [this](int i) { supplyChosen(i); }),
-                OptionGroup(optionCount(Choice::Unit), [this](int i) { unitChosen(i); }),
-                OptionGroup(optionCount(Choice::Sender), [this](int i) { senderChosen(i); }),
-                OptionGroup(optionCount(Choice::MinimumAlarm),
-                            [this](int i) { minimumAlarmChosen(i); }),
-                OptionGroup(optionCount(Choice::MaximumAlarm),
-                            [this](int i) { maximumAlarmChosen(i); }),
-                OptionGroup(optionCount(Choice::Blinking),
-                            [this](int i) { m_configuration.blinking = static_cast<std::uint8_t>(i); }),
-                OptionGroup(optionCount(Choice::AlarmOutput),
-                            [this](int i) { m_configuration.alarmOutput = static_cast<std::uint8_t>(i); }),
-                OptionGroup(optionCount(Choice::Contact),
-                            [this](int i) { m_configuration.contact = static_cast<std::uint8_t>(i); })}
+    : m_groups {
+        OptionGroup(optionCount(Choice::Supply), [this](int i) { supplyChosen(i); }),
+        OptionGroup(optionCount(Choice::Unit), [this](int i) { unitChosen(i); }),
+        OptionGroup(optionCount(Choice::Sender), [this](int i) { senderChosen(i); }),
+        OptionGroup(optionCount(Choice::MinimumAlarm), [this](int i) { minimumAlarmChosen(i); }),
+        OptionGroup(optionCount(Choice::MaximumAlarm), [this](int i) { maximumAlarmChosen(i); }),
+        OptionGroup(optionCount(Choice::Blinking),
+                    [this](int i) { m_configuration.blinking = static_cast<std::uint8_t>(i); }),
+        OptionGroup(optionCount(Choice::AlarmOutput),
+                    [this](int i) { m_configuration.alarmOutput = static_cast<std::uint8_t>(i); }),
+        OptionGroup(optionCount(Choice::Contact),
+                    [this](int i) { m_configuration.contact = static_cast<std::uint8_t>(i); })}
 {
     buildCoefficientTable(m_curves);
 }
@@ -122,7 +119,8 @@ void GaugeSetup::unitChosen(int index)
     if (info->unitCount() == 1)
         m_configuration.unitCode = static_cast<std::uint8_t>(info->units.front());
     else if (index < info->unitCount())
-        m_configuration.unitCode = static_cast<std::uint8_t>(info->units[static_cast<std::size_t>(index)]);
+        m_configuration.unitCode
+            = static_cast<std::uint8_t>(info->units[static_cast<std::size_t>(index)]);
 }
 
 void GaugeSetup::senderChosen(int index)

@@ -6,11 +6,10 @@ namespace gauge {
 
 namespace {
 
-template<std::size_t N>
-std::string_view at(const std::array<std::string_view, N> &names, int index)
+template<std::size_t N> std::string_view at(const std::array<std::string_view, N> &names, int index)
 {
     return index >= 0 && index < static_cast<int>(N) ? names[static_cast<std::size_t>(index)]
-                                                       : std::string_view();
+                                                     : std::string_view();
 }
 
 } // namespace

@@ -6,7 +6,16 @@
 namespace gauge {
 
 // What the technician chooses for a gauge, each from a group of mutually exclusive options.
-enum class Choice { Supply, Unit, Sender, MinimumAlarm, MaximumAlarm, Blinking, AlarmOutput, Contact };
+enum class Choice {
+    Supply,
+    Unit,
+    Sender,
+    MinimumAlarm,
+    MaximumAlarm,
+    Blinking,
+    AlarmOutput,
+    Contact
+};
 inline constexpr int ChoiceCount = 8;
 
 // How many options each group has. Supply options 2 and 3 and unit option 3 are never offered;
@@ -24,11 +33,11 @@ inline constexpr int DedicatedSupply = 1;
 
 // Alarm thresholds in tenths of a percent; 0 is the alarm switched off. The minimum is off at
 // "0% ", the maximum at "100%".
-inline constexpr std::array<std::string_view, 5> MinimumAlarmNames = {"0% ", "20%", "40%", "60%",
-                                                                      "80%"};
+inline constexpr std::array<std::string_view, 5> MinimumAlarmNames
+    = {"0% ", "20%", "40%", "60%", "80%"};
 inline constexpr std::array<int, 5> MinimumAlarmValues = {0, 200, 400, 600, 800};
-inline constexpr std::array<std::string_view, 5> MaximumAlarmNames = {"20%", "40%", "60%", "80 %",
-                                                                      "100%"};
+inline constexpr std::array<std::string_view, 5> MaximumAlarmNames
+    = {"20%", "40%", "60%", "80 %", "100%"};
 inline constexpr std::array<int, 5> MaximumAlarmValues = {200, 400, 600, 800, 0};
 
 inline constexpr int MinimumAlarmOff = 0;

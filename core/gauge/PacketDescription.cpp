@@ -76,8 +76,9 @@ std::vector<std::string> describePacket(std::span<const std::uint8_t> packet)
     lines.push_back("sender: " + std::to_string(packet[PacketField::SenderNumber]));
     const std::uint8_t sum = checksum(packet.first(PacketField::Checksum));
     const std::uint8_t sent = packet[PacketField::Checksum];
-    lines.push_back("checksum: " + std::to_string(sent)
-                    + (sum == sent ? " (correct)" : " (wrong, should be " + std::to_string(sum) + ")"));
+    lines.push_back(
+        "checksum: " + std::to_string(sent)
+        + (sum == sent ? " (correct)" : " (wrong, should be " + std::to_string(sum) + ")"));
     return lines;
 }
 

@@ -72,8 +72,8 @@ Record encodeRecord(const RecordChoices &choices)
 std::string recordProblem(std::span<const std::uint8_t> bytes)
 {
     if (bytes.size() < RecordSize) {
-        return "it holds " + std::to_string(bytes.size())
-            + (bytes.size() == 1 ? " byte" : " bytes") + ", a gauge parameter record holds 9";
+        return "it holds " + std::to_string(bytes.size()) + (bytes.size() == 1 ? " byte" : " bytes")
+            + ", a gauge parameter record holds 9";
     }
 
     struct Option
@@ -113,11 +113,13 @@ RecordReading readRecord(const std::string &path)
     std::vector<std::uint8_t> bytes;
     const FileResult result = readFileStart(path, RecordSize, bytes);
     if (!result.ok())
-        return {std::nullopt, "The gauge parameter file " + quoted(path)
-                                      + " could not be read: " + result.reason + "."};
+        return {std::nullopt,
+                "The gauge parameter file " + quoted(path) + " could not be read: " + result.reason
+                    + "."};
     if (const std::string problem = recordProblem(bytes); !problem.empty())
-        return {std::nullopt, "The file " + quoted(path)
-                                      + " is not a valid gauge parameter file: " + problem + "."};
+        return {std::nullopt,
+                "The file " + quoted(path) + " is not a valid gauge parameter file: " + problem
+                    + "."};
     return {decodeRecord(bytes), {}};
 }
 

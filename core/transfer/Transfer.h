@@ -32,8 +32,8 @@ inline constexpr std::string_view outcomeText(TransferOutcome outcome)
 }
 
 // Asked before a packet goes out with an alarm switched off.
-inline constexpr std::string_view AlarmOffQuestion =
-        "Minimum or/and Maximum Alarm are OFF, do you want continue?";
+inline constexpr std::string_view AlarmOffQuestion
+    = "Minimum or/and Maximum Alarm are OFF, do you want continue?";
 
 // Progress of a transfer in percent: the packet's bytes going out take it to 49, the reply's
 // bytes coming in from 47 to 100.

@@ -85,9 +85,9 @@ void MainWindowModel::sendData()
     m_statusText = InProgressStatus;
     m_transferInProgress = true;
     changed();
-    const TransferOutcome outcome =
-            sendPacket(m_platform.serialPort, m_platform.clock, configuration.packet(),
-                       [this](int percent) { setProgress(percent); });
+    const TransferOutcome outcome
+        = sendPacket(m_platform.serialPort, m_platform.clock, configuration.packet(),
+                     [this](int percent) { setProgress(percent); });
     m_transferInProgress = false;
     changed();
 

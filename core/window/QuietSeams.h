@@ -39,9 +39,9 @@ public:
 class NoWindows final : public WindowCommands
 {
 public:
-    void showConnectionHelp() override {}
-    void showAbout() override {}
-    void closeMainWindow() override {}
+    void showConnectionHelp() override { }
+    void showAbout() override { }
+    void closeMainWindow() override { }
 };
 
 } // namespace gauge

@@ -22,8 +22,8 @@ void MainWindowModel::saveRecord()
         return;
     }
 
-    const std::string fileName =
-            m_platform.fileDialogs.saveFileName(std::string(SaveFilter), m_dialogFileName);
+    const std::string fileName
+        = m_platform.fileDialogs.saveFileName(std::string(SaveFilter), m_dialogFileName);
     // A cancelled dialog changes nothing but the pointer.
     if (fileName.empty()) {
         m_mousePointer = MousePointer::Default;
@@ -39,8 +39,8 @@ void MainWindowModel::saveRecord()
 
 void MainWindowModel::openRecord()
 {
-    const std::string fileName =
-            m_platform.fileDialogs.openFileName(std::string(OpenFilter), m_dialogFileName);
+    const std::string fileName
+        = m_platform.fileDialogs.openFileName(std::string(OpenFilter), m_dialogFileName);
     if (fileName.empty()) {
         m_mousePointer = MousePointer::Default;
         return;

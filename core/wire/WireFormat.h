@@ -18,16 +18,17 @@ inline constexpr std::size_t PacketSize = 37;
 
 // Where each field of the parameter packet starts.
 namespace PacketField {
-inline constexpr std::size_t FrameStart = 0;   // two bytes
+inline constexpr std::size_t FrameStart = 0; // two bytes
 inline constexpr std::size_t GaugeCode = 2;
 inline constexpr std::size_t UnitCode = 3;
-inline constexpr std::size_t ScaleLow = 4;     // word
-inline constexpr std::size_t ScaleHigh = 6;    // word; a zero word follows
-inline constexpr std::size_t MinimumAlarm = 10; // word, tenths of a percent, 0 = off; a zero word follows
+inline constexpr std::size_t ScaleLow = 4;  // word
+inline constexpr std::size_t ScaleHigh = 6; // word; a zero word follows
+inline constexpr std::size_t MinimumAlarm
+    = 10; // word, tenths of a percent, 0 = off; a zero word follows
 inline constexpr std::size_t MaximumAlarm = 14; // word, as the minimum
 inline constexpr std::size_t AlarmOutput = 16;
 inline constexpr std::size_t Blinking = 17;
-inline constexpr std::size_t Curve = 18;       // integer word and fraction word of c1, c2, c3, c4
+inline constexpr std::size_t Curve = 18; // integer word and fraction word of c1, c2, c3, c4
 inline constexpr std::size_t Contact = 34;
 inline constexpr std::size_t SenderNumber = 35; // senders counted from 1
 inline constexpr std::size_t Checksum = 36;     // sum of the bytes before it, modulo 256

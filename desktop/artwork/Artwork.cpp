@@ -35,7 +35,8 @@ void drawArc(QPainter &painter, const QRectF &rect, qreal fromFraction, qreal to
     painter.drawArc(rect, qRound(start * 16), qRound(span * 16));
 }
 
-void drawLabel(QPainter &painter, const QRectF &rect, const QString &text, int flags = Qt::AlignCenter)
+void drawLabel(QPainter &painter, const QRectF &rect, const QString &text,
+               int flags = Qt::AlignCenter)
 {
     painter.setPen(Ink);
     painter.drawText(rect, flags, text);
@@ -52,8 +53,8 @@ void drawComputer(QPainter &painter, const QRectF &area)
     painter.setBrush(Steel);
     const QRectF stand(screen.center().x() - 10, screen.bottom(), 20, area.height() * 0.12);
     painter.drawRect(stand);
-    painter.drawRoundedRect(QRectF(area.left() + 10, stand.bottom(), area.width() - 20,
-                                   area.height() * 0.1), 3, 3);
+    painter.drawRoundedRect(
+        QRectF(area.left() + 10, stand.bottom(), area.width() - 20, area.height() * 0.1), 3, 3);
     QFont font = painter.font();
     font.setBold(true);
     painter.setFont(font);
@@ -61,8 +62,8 @@ void drawComputer(QPainter &painter, const QRectF &area)
     painter.drawText(screen.adjusted(8, 8, -8, -8), Qt::AlignCenter, QStringLiteral("PC"));
 }
 
-void drawGaugeRear(QPainter &painter, const QPointF &centre, qreal radius,
-                   const QPointF &terminalS, const QPointF &terminalB)
+void drawGaugeRear(QPainter &painter, const QPointF &centre, qreal radius, const QPointF &terminalS,
+                   const QPointF &terminalB)
 {
     painter.setPen(QPen(Ink, 2));
     painter.setBrush(QColor(60, 60, 70));
@@ -70,8 +71,8 @@ void drawGaugeRear(QPainter &painter, const QPointF &centre, qreal radius,
     painter.setBrush(QColor(90, 90, 100));
     painter.drawEllipse(centre, radius * 0.78, radius * 0.78);
 
-    for (const auto &[point, name] : {std::pair {terminalS, QStringLiteral("S")},
-                                      std::pair {terminalB, QStringLiteral("B")}}) {
+    for (const auto &[point, name] :
+         {std::pair {terminalS, QStringLiteral("S")}, std::pair {terminalB, QStringLiteral("B")}}) {
         painter.setPen(QPen(Ink, 2));
         painter.setBrush(QColor(230, 190, 80));
         painter.drawEllipse(point, 9, 9);
@@ -113,7 +114,8 @@ void paintLogo(QPainter &painter, const QRectF &bounds)
     painter.setPen(QPen(Steel, side * 0.012, Qt::SolidLine, Qt::RoundCap));
     for (int tick = 0; tick <= 10; ++tick) {
         const qreal angle = dialAngle(tick / 10.0);
-        painter.drawLine(onCircle(centre, radius * 0.58, angle), onCircle(centre, radius * 0.66, angle));
+        painter.drawLine(onCircle(centre, radius * 0.58, angle),
+                         onCircle(centre, radius * 0.66, angle));
     }
 
     const qreal needleAngle = dialAngle(0.68);
@@ -134,7 +136,8 @@ void paintLogo(QPainter &painter, const QRectF &bounds)
     font.setPixelSize(qMax(1, qRound(side * 0.075)));
     painter.setFont(font);
     painter.setPen(Amber);
-    const QRectF readout(centre.x() - radius * 0.5, centre.y() + radius * 0.3, radius, radius * 0.3);
+    const QRectF readout(centre.x() - radius * 0.5, centre.y() + radius * 0.3, radius,
+                         radius * 0.3);
     painter.drawText(readout, Qt::AlignCenter, QStringLiteral("88.8"));
     painter.restore();
 }
@@ -197,16 +200,16 @@ void paintConnectionDiagram(QPainter &painter, const QRectF &bounds)
     painter.drawText(junction, Qt::AlignCenter, QStringLiteral("Junction"));
 
     // The green lead reaches S over the top, the red one B from below, so they never cross.
-    const auto drawLead = [&](const QColor &colour, qreal fromY, const QPointF &to,
-                              const QPointF &approach) {
-        QPainterPath lead;
-        const QPointF from(junction.right(), fromY);
-        lead.moveTo(from);
-        lead.cubicTo(from + QPointF(70, 0), to + approach, to);
-        painter.setPen(QPen(colour, 4, Qt::SolidLine, Qt::RoundCap));
-        painter.setBrush(Qt::NoBrush);
-        painter.drawPath(lead);
-    };
+    const auto drawLead
+        = [&](const QColor &colour, qreal fromY, const QPointF &to, const QPointF &approach) {
+              QPainterPath lead;
+              const QPointF from(junction.right(), fromY);
+              lead.moveTo(from);
+              lead.cubicTo(from + QPointF(70, 0), to + approach, to);
+              painter.setPen(QPen(colour, 4, Qt::SolidLine, Qt::RoundCap));
+              painter.setBrush(Qt::NoBrush);
+              painter.drawPath(lead);
+          };
     drawGaugeRear(painter, gaugeCentre, gaugeRadius, terminalS, terminalB);
     drawLead(LeadGreen, junction.top() + junction.height() * 0.3, terminalS, QPointF(-90, -40));
     drawLead(LeadRed, junction.top() + junction.height() * 0.7, terminalB,

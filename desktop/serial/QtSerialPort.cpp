@@ -45,7 +45,9 @@ int systemOpenError(const QString &path)
 
 QString groupOf(const QString &path)
 {
-    struct stat info {};
+    struct stat info
+    {
+    };
     if (::stat(QFile::encodeName(path).constData(), &info) != 0)
         return {};
     const group *owner = ::getgrgid(info.st_gid);
@@ -91,7 +93,7 @@ void QtSerialPort::applySettings()
     m_port.setDataBits(static_cast<QSerialPort::DataBits>(m_lineSettings.dataBits));
     m_port.setStopBits(m_lineSettings.stopBits == 2 ? QSerialPort::TwoStop : QSerialPort::OneStop);
     m_port.setFlowControl(m_receiveSettings.flowControl ? QSerialPort::HardwareControl
-                                                         : QSerialPort::NoFlowControl);
+                                                        : QSerialPort::NoFlowControl);
     m_port.setReadBufferSize(m_receiveSettings.bufferSize);
 }
 
@@ -223,16 +225,19 @@ std::string QtSerialPort::errorDetail(int errorNumber) const
     QString detail;
     if (errorNumber == gauge::PortBusyError) {
         detail = tr("%1 is in use by another program. Close that program, or choose another "
-                    "port.").arg(device);
+                    "port.")
+                     .arg(device);
     } else if (errorNumber == ENOENT || errorNumber == ENODEV || errorNumber == ENXIO) {
         detail = tr("No serial device answers as %1. Check that the programming cable is "
-                    "plugged in, then start the tool again to search the ports anew.").arg(device);
+                    "plugged in, then start the tool again to search the ports anew.")
+                     .arg(device);
     } else if (errorNumber == EACCES || errorNumber == EPERM) {
 #ifdef Q_OS_UNIX
         const QString group = groupOf(path);
         detail = tr("You may not use %1: the device belongs to the group \"%2\". Add your user "
                     "to that group (for example: sudo usermod -aG %2 $USER), then log out and "
-                    "in again.").arg(device, group.isEmpty() ? QStringLiteral("dialout") : group);
+                    "in again.")
+                     .arg(device, group.isEmpty() ? QStringLiteral("dialout") : group);
 #else
         detail = tr("You may not use %1.").arg(device);
 #endif

@@ -61,8 +61,8 @@ std::vector<gauge::PortDevice> serialDevices()
     std::vector<gauge::PortDevice> found;
     const auto ports = QSerialPortInfo::availablePorts();
     for (const QSerialPortInfo &info : ports) {
-        const QString description = info.description().isEmpty() ? info.manufacturer()
-                                                                 : info.description();
+        const QString description
+            = info.description().isEmpty() ? info.manufacturer() : info.description();
         found.push_back({info.systemLocation().toStdString(), description.toStdString()});
     }
     return found;

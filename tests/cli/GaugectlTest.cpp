@@ -117,7 +117,8 @@ protected:
     std::unique_ptr<Process> simulate(const std::string &mode)
     {
         auto process = std::make_unique<Process>(
-                dir, "simulate", std::vector<std::string> {"simulate", "--mode", mode, "--link", link()});
+            dir, "simulate",
+            std::vector<std::string> {"simulate", "--mode", mode, "--link", link()});
         for (int i = 0; i < 500 && !std::filesystem::is_symlink(link()); ++i)
             std::this_thread::sleep_for(10ms);
         EXPECT_TRUE(std::filesystem::is_symlink(link()));
@@ -135,17 +136,18 @@ TEST_F(Gaugectl, ShowPrintsTheRecordAndItsPacket)
 {
     const Result result = run(dir, {"show", record("oil.gag", OilPressure)});
     EXPECT_EQ(result.status, 0);
-    EXPECT_EQ(result.out, "Gauge type:     Oil Pressure\n"
-                          "Supply voltage: 12 Vdc\n"
-                          "Unit:           ATM\n"
-                          "Sender:         Teleflex  80PSI 4HD\n"
-                          "Minimum alarm:  20%\n"
-                          "Maximum alarm:  80 %\n"
-                          "Blinking alarm: OFF\n"
-                          "Alarm output:   OFF\n"
-                          "Contact:        NO \n"
-                          "Packet:         AA AA 03 06 00 00 00 06 00 00 00 C8 00 00 03 20 00 00 "
-                          "40 02 03 66 00 13 02 7A 40 4D 01 39 00 BA 01 E0 00 03 ED\n");
+    EXPECT_EQ(result.out,
+              "Gauge type:     Oil Pressure\n"
+              "Supply voltage: 12 Vdc\n"
+              "Unit:           ATM\n"
+              "Sender:         Teleflex  80PSI 4HD\n"
+              "Minimum alarm:  20%\n"
+              "Maximum alarm:  80 %\n"
+              "Blinking alarm: OFF\n"
+              "Alarm output:   OFF\n"
+              "Contact:        NO \n"
+              "Packet:         AA AA 03 06 00 00 00 06 00 00 00 C8 00 00 03 20 00 00 "
+              "40 02 03 66 00 13 02 7A 40 4D 01 39 00 BA 01 E0 00 03 ED\n");
     EXPECT_EQ(result.err, "");
 }
 
@@ -153,10 +155,12 @@ TEST_F(Gaugectl, ShowPrintsTheRestoresMessagesInOrder)
 {
     // A 24 V Voltmeter whose minimum of 80% lies above its maximum of 20%: the maximum comes
     // first and is accepted, the minimum is then refused.
-    const Result result = run(dir, {"show", record("v.gag", {101, 108, 100, 100, 104, 100, 101, 100, 100})});
+    const Result result
+        = run(dir, {"show", record("v.gag", {101, 108, 100, 100, 104, 100, 101, 100, 100})});
     EXPECT_EQ(result.status, 0);
-    EXPECT_EQ(result.err, "Attention:Only For Dedicated Gauge\n"
-                          "Error: Minimu Alarm is greater than Maximum Alarm\n");
+    EXPECT_EQ(result.err,
+              "Attention:Only For Dedicated Gauge\n"
+              "Error: Minimu Alarm is greater than Maximum Alarm\n");
     EXPECT_NE(result.out.find("Minimum alarm:  off\n"), std::string::npos);
     EXPECT_NE(result.out.find("Supply voltage: 24 Vdc (Dedicated)"), std::string::npos);
     EXPECT_NE(result.out.find("Packet:         AA AA 3A 01 00 12 00 1E"), std::string::npos);
@@ -168,8 +172,10 @@ TEST_F(Gaugectl, RefusedRecordsGiveTheWindowsReason)
     const Result result = run(dir, {"show", path});
     EXPECT_EQ(result.status, 2);
     EXPECT_EQ(result.out, "");
-    EXPECT_EQ(result.err, "The file \"" + path + "\" is not a valid gauge parameter file: byte 2: "
-                          "sender 12 does not exist for Oil Pressure.\n");
+    EXPECT_EQ(result.err,
+              "The file \"" + path
+                  + "\" is not a valid gauge parameter file: byte 2: "
+                    "sender 12 does not exist for Oil Pressure.\n");
 
     const Result missing = run(dir, {"show", dir.path("missing.gag")});
     EXPECT_EQ(missing.status, 2);
@@ -214,19 +220,19 @@ TEST_P(GaugectlFailures, ExitWithOneAndTheWindowsMessage)
 }
 
 INSTANTIATE_TEST_SUITE_P(
-        EachMode, GaugectlFailures,
-        testing::Values(FailureCase {"bad-header", "Error: Data not sent"},
-                        FailureCase {"bad-echo", "Error: Data not sent"},
-                        FailureCase {"bad-trailer", "Error: Data not sent"},
-                        FailureCase {"short", "Error: No Comunication with Digital Gauge "},
-                        FailureCase {"long", "Error: No Comunication with Digital Gauge "},
-                        FailureCase {"silent", "Error: No Comunication with Digital Gauge "},
-                        FailureCase {"hang-up", "Error: No Comunication with Digital Gauge "}),
-        [](const auto &info) {
-            std::string name = info.param.mode;
-            std::erase(name, '-');
-            return name;
-        });
+    EachMode, GaugectlFailures,
+    testing::Values(FailureCase {"bad-header", "Error: Data not sent"},
+                    FailureCase {"bad-echo", "Error: Data not sent"},
+                    FailureCase {"bad-trailer", "Error: Data not sent"},
+                    FailureCase {"short", "Error: No Comunication with Digital Gauge "},
+                    FailureCase {"long", "Error: No Comunication with Digital Gauge "},
+                    FailureCase {"silent", "Error: No Comunication with Digital Gauge "},
+                    FailureCase {"hang-up", "Error: No Comunication with Digital Gauge "}),
+    [](const auto &info) {
+        std::string name = info.param.mode;
+        std::erase(name, '-');
+        return name;
+    });
 
 TEST_F(Gaugectl, AnAlarmOffNeedsYesWithoutATerminal)
 {
@@ -247,9 +253,12 @@ TEST_F(Gaugectl, ProductionRunCountsGauges)
 {
     auto gauge = simulate("correct");
     // Standard input is empty, so the run ends after the first gauge.
-    const Result result = run(dir, {"send", "--each", "--port", link(), record("oil.gag", OilPressure)});
+    const Result result
+        = run(dir, {"send", "--each", "--port", link(), record("oil.gag", OilPressure)});
     EXPECT_EQ(result.status, 0);
-    EXPECT_EQ(result.out, "Data has been sent successfully \ngauge 1 sent; sent 1, failed 0\nsent 1, failed 0\n");
+    EXPECT_EQ(
+        result.out,
+        "Data has been sent successfully \ngauge 1 sent; sent 1, failed 0\nsent 1, failed 0\n");
 }
 
 TEST_F(Gaugectl, BadUsageExitsWithTwo)
@@ -258,7 +267,8 @@ TEST_F(Gaugectl, BadUsageExitsWithTwo)
     EXPECT_EQ(run(dir, {"frobnicate"}).status, 2);
     EXPECT_EQ(run(dir, {"send", "x.gag"}).status, 2);
     EXPECT_EQ(run(dir, {"simulate", "--mode", "loud"}).status, 2);
-    const Result noDevice = run(dir, {"send", "--port", dir.path("nothing"), record("oil.gag", OilPressure)});
+    const Result noDevice
+        = run(dir, {"send", "--port", dir.path("nothing"), record("oil.gag", OilPressure)});
     EXPECT_EQ(noDevice.status, 1);
     EXPECT_NE(noDevice.err.find("Error : 2"), std::string::npos);
 }
@@ -269,10 +279,11 @@ TEST_F(Gaugectl, PortsOnAComputerWithoutSerialPorts)
     if (::geteuid() != 0)
         GTEST_SKIP() << "hiding the serial devices needs root";
     std::filesystem::create_directory(dir.path("no-tty"));
-    Process ports(dir, "ports", {"-m", "sh", "-c",
-                                 "mount --bind " + dir.path("no-tty") + " /sys/class/tty && exec "
-                                         + GAUGECTL + " ports"},
-                  "unshare");
+    Process ports(
+        dir, "ports",
+        {"-m", "sh", "-c",
+         "mount --bind " + dir.path("no-tty") + " /sys/class/tty && exec " + GAUGECTL + " ports"},
+        "unshare");
     const int status = ports.wait();
     if (status != 0 && ports.out().empty())
         GTEST_SKIP() << "no mount namespace here: " << ports.err();

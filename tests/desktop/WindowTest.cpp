@@ -4,8 +4,8 @@
 #include "FrmShow.h"
 #include "HelpWindows.h"
 #include "QtFileDialogs.h"
-#include "transfer/PortMap.h"
 #include "support/Fakes.h"
+#include "transfer/PortMap.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -46,8 +46,7 @@ protected:
         window.show();
     }
 
-    template<typename T>
-    T *find(const QString &name) const
+    template<typename T> T *find(const QString &name) const
     {
         T *child = window.findChild<T *>(name);
         EXPECT_NE(child, nullptr) << name.toStdString();
@@ -86,22 +85,27 @@ TEST_F(Window, StartsWithTheLogoAndTheLayoutsTexts)
         const char *caption;
         const char *toolTip;
     };
-    for (const Button &b : {Button {"cmdTransfer", "Send Data", "Send data to the digital instrument"},
-                            Button {"cmdClearCofn", "Clear", "Clear the actual configuration"},
-                            Button {"cmdClose", "Close", "Close the Configuration"},
-                            Button {"cmdExit", "Exit", ""}}) {
+    for (const Button &b :
+         {Button {"cmdTransfer", "Send Data", "Send data to the digital instrument"},
+          Button {"cmdClearCofn", "Clear", "Clear the actual configuration"},
+          Button {"cmdClose", "Close", "Close the Configuration"},
+          Button {"cmdExit", "Exit", ""}}) {
         auto *button = find<QPushButton>(b.name);
         EXPECT_EQ(button->text(), b.caption);
         EXPECT_EQ(button->toolTip(), b.toolTip);
         EXPECT_TRUE(button->font().bold());
     }
 
-    const std::pair<const char *, const char *> frames[] = {
-        {"frmPowerSupply", "Power Supply"},   {"frmUnit", "Measure Units"},
-        {"frmSender", "Sensor"},              {"frmSetAlarm", "Alarm Setting"},
-        {"frmAllMin", "Minimum Alarm"},       {"frmAllMax", "Maximum Alarm"},
-        {"fmrBLK", "Blinking Alarm"},         {"frmAllHw", "Alarm Output Signal"},
-        {"Frame1", ""},                       {"Frame2", ""}};
+    const std::pair<const char *, const char *> frames[] = {{"frmPowerSupply", "Power Supply"},
+                                                            {"frmUnit", "Measure Units"},
+                                                            {"frmSender", "Sensor"},
+                                                            {"frmSetAlarm", "Alarm Setting"},
+                                                            {"frmAllMin", "Minimum Alarm"},
+                                                            {"frmAllMax", "Maximum Alarm"},
+                                                            {"fmrBLK", "Blinking Alarm"},
+                                                            {"frmAllHw", "Alarm Output Signal"},
+                                                            {"Frame1", ""},
+                                                            {"Frame2", ""}};
     for (const auto &[name, caption] : frames)
         EXPECT_EQ(find<QGroupBox>(name)->title(), caption);
     EXPECT_EQ(find<QGroupBox>("frmAllMin")->toolTip(), "Minimum perctly of active alarm");
@@ -116,14 +120,14 @@ TEST_F(Window, StartsWithTheLogoAndTheLayoutsTexts)
 TEST_F(Window, MenusCarryTheirCaptionsShortcutsAndStates)
 {
     const char *keys = "ABCDEFGHIK";
-    const char *captions[] = {"Fuel Level",      "Consuption",        "Oil Pressure",
-                              "Water Level",     "Air Temperature",   "Oil Temperature",
-                              "Water Temperature", "Voltmeter",       "Ammeter",
-                              "Waste Level"};
+    const char *captions[]
+        = {"Fuel Level",      "Consuption",        "Oil Pressure", "Water Level", "Air Temperature",
+           "Oil Temperature", "Water Temperature", "Voltmeter",    "Ammeter",     "Waste Level"};
     for (int code = 1; code <= 10; ++code) {
         auto *action = find<QAction>(QStringLiteral("Gauge(%1)").arg(code));
         EXPECT_EQ(action->text(), captions[code - 1]);
-        EXPECT_EQ(action->shortcut(), QKeySequence(QStringLiteral("Ctrl+%1").arg(QLatin1Char(keys[code - 1]))));
+        EXPECT_EQ(action->shortcut(),
+                  QKeySequence(QStringLiteral("Ctrl+%1").arg(QLatin1Char(keys[code - 1]))));
         EXPECT_EQ(action->isEnabled(), code != 2) << code;
     }
     struct Entry
@@ -132,13 +136,12 @@ TEST_F(Window, MenusCarryTheirCaptionsShortcutsAndStates)
         const char *caption;
         const char *shortcut;
     };
-    for (const Entry &e : {Entry {"ConfFile", "Configuration File", "Ctrl+X"},
-                           Entry {"GaugPar", "Gauge Parameter", "Ctrl+Y"},
-                           Entry {"SalvaConfigurazione", "Save ", "Ctrl+S"},
-                           Entry {"Uscita", "Exit", "Ctrl+Q"},
-                           Entry {"Aiuto", "Help on line", "F1"},
-                           Entry {"About", "About", "F2"},
-                           Entry {"HelpConnection", "ShowConnection", "F3"}}) {
+    for (const Entry &e :
+         {Entry {"ConfFile", "Configuration File", "Ctrl+X"},
+          Entry {"GaugPar", "Gauge Parameter", "Ctrl+Y"},
+          Entry {"SalvaConfigurazione", "Save ", "Ctrl+S"}, Entry {"Uscita", "Exit", "Ctrl+Q"},
+          Entry {"Aiuto", "Help on line", "F1"}, Entry {"About", "About", "F2"},
+          Entry {"HelpConnection", "ShowConnection", "F3"}}) {
         auto *action = find<QAction>(e.name);
         EXPECT_EQ(action->text(), e.caption);
         EXPECT_EQ(action->shortcut(), QKeySequence(QString::fromLatin1(e.shortcut)));
@@ -201,7 +204,8 @@ TEST_F(Window, ClicksReachTheModelAndTheViewFollowsIt)
     // A rejected threshold leaves its group without a ticked option.
     option("optAllMax", 1)->click();
     option("optMinAll", 4)->click();
-    EXPECT_EQ(messages.texts(), std::vector<std::string> {"Error: Minimu Alarm is greater than Maximum Alarm"});
+    EXPECT_EQ(messages.texts(),
+              std::vector<std::string> {"Error: Minimu Alarm is greater than Maximum Alarm"});
     for (int i = 0; i < 5; ++i)
         EXPECT_FALSE(option("optMinAll", i)->isChecked()) << i;
 }
@@ -258,11 +262,12 @@ TEST_F(Window, ConnectionHelpTexts)
     FrmShow *help = windows.connectionHelp();
     ASSERT_NE(help, nullptr);
     EXPECT_TRUE(help->findChild<QLabel *>("lblHelp")->text().startsWith(
-            "The gauge can be connected to a personal computer using Products DRAV TQX-4471"));
+        "The gauge can be connected to a personal computer using Products DRAV TQX-4471"));
     EXPECT_EQ(help->findChild<QLabel *>("Label3")->text(),
               "3) Attach feeding jack plug (marked red) to Jack 2 or 3.");
     EXPECT_EQ(help->findChild<QLabel *>("Label1")->text(),
-              "1) Attach jack plug (marked green) of the programming cable  to Jack S of the gauge (Jack 1). ");
+              "1) Attach jack plug (marked green) of the programming cable  to Jack S of the gauge "
+              "(Jack 1). ");
     EXPECT_EQ(help->findChild<QWidget *>("Picture1")->size(), QSize(600, 208));
     auto *check = help->findChild<QCheckBox *>("chkStartup");
     ASSERT_NE(check, nullptr);

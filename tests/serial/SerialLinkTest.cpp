@@ -12,7 +12,6 @@
 #include <sys/ioctl.h>
 #include <unistd.h>
 
-
 namespace gauge::test {
 namespace {
 
@@ -156,19 +155,20 @@ const std::string NoCommunication = "Error: No Comunication with Digital Gauge "
 const std::string NoCommunicationStatus = "No Communication with Digital Gauge";
 
 INSTANTIATE_TEST_SUITE_P(
-        EachMode, GaugeFaults,
-        testing::Values(FaultCase {ReplyMode::BadHeader, "Error: Data not sent", "Data not sent!!!", 100},
-                        FaultCase {ReplyMode::BadEcho, "Error: Data not sent", "Data not sent!!!", 100},
-                        FaultCase {ReplyMode::BadTrailer, "Error: Data not sent", "Data not sent!!!", 100},
-                        FaultCase {ReplyMode::Short, NoCommunication, NoCommunicationStatus, 49},
-                        FaultCase {ReplyMode::Long, NoCommunication, NoCommunicationStatus, 49},
-                        FaultCase {ReplyMode::Silent, NoCommunication, NoCommunicationStatus, 49},
-                        FaultCase {ReplyMode::HangUp, NoCommunication, NoCommunicationStatus, 49}),
-        [](const auto &info) {
-            std::string name(sim::modeName(info.param.mode));
-            std::erase(name, '-');
-            return name;
-        });
+    EachMode, GaugeFaults,
+    testing::Values(
+        FaultCase {ReplyMode::BadHeader, "Error: Data not sent", "Data not sent!!!", 100},
+        FaultCase {ReplyMode::BadEcho, "Error: Data not sent", "Data not sent!!!", 100},
+        FaultCase {ReplyMode::BadTrailer, "Error: Data not sent", "Data not sent!!!", 100},
+        FaultCase {ReplyMode::Short, NoCommunication, NoCommunicationStatus, 49},
+        FaultCase {ReplyMode::Long, NoCommunication, NoCommunicationStatus, 49},
+        FaultCase {ReplyMode::Silent, NoCommunication, NoCommunicationStatus, 49},
+        FaultCase {ReplyMode::HangUp, NoCommunication, NoCommunicationStatus, 49}),
+    [](const auto &info) {
+        std::string name(sim::modeName(info.param.mode));
+        std::erase(name, '-');
+        return name;
+    });
 
 TEST_F(SerialLink, ARealLineRateReplyIsReceived)
 {
@@ -231,7 +231,8 @@ TEST_F(SerialLink, AMissingDeviceShowsTheSystemErrorNumber)
     model.choosePort(5);
     ASSERT_EQ(messages.shown.size(), 1u);
     EXPECT_EQ(messages.shown[0].text, "Error : 2");
-    EXPECT_NE(messages.shown[0].detail.find("COM5 (/dev/no-such-serial-device)"), std::string::npos);
+    EXPECT_NE(messages.shown[0].detail.find("COM5 (/dev/no-such-serial-device)"),
+              std::string::npos);
     EXPECT_FALSE(model.portMenuItem(5).enabled);
 }
 

@@ -147,10 +147,10 @@ WindowSnapshot snapshot(const MainWindowModel &model)
         }
     }
     const GaugeConfiguration &c = model.setup().configuration();
-    result.configuration = {c.gaugeType,    c.supplyVoltage, c.unitIndex,    c.senderIndex,
-                            c.unitCount,    c.senderCount,   c.gaugeCode,    c.unitCode,
-                            c.scale.low,    c.scale.high,    c.minimumAlarm, c.maximumAlarm,
-                            c.alarmOutput,  c.blinking,      c.contact,      model.helpMode()};
+    result.configuration = {c.gaugeType,   c.supplyVoltage, c.unitIndex,    c.senderIndex,
+                            c.unitCount,   c.senderCount,   c.gaugeCode,    c.unitCode,
+                            c.scale.low,   c.scale.high,    c.minimumAlarm, c.maximumAlarm,
+                            c.alarmOutput, c.blinking,      c.contact,      model.helpMode()};
     result.configuration.insert(result.configuration.end(), c.curve.begin(), c.curve.end());
     return result;
 }

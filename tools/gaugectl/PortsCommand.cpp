@@ -40,7 +40,8 @@ int runPorts(const Arguments &arguments)
         port.setPortNumber(number);
         const int error = port.open();
         port.close();
-        const std::string state = error == 0 ? "opens" : "does not open: " + port.errorDetail(error);
+        const std::string state
+            = error == 0 ? "opens" : "does not open: " + port.errorDetail(error);
         std::printf("%-6s %s%s%s  %s\n", com.c_str(), device->path.c_str(),
                     device->description.empty() ? "" : ", ", device->description.c_str(),
                     state.c_str());

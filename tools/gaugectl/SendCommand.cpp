@@ -109,7 +109,8 @@ int runSend(const Arguments &arguments)
         const SystemPortMap system;
         const auto device = system.device(number);
         if (!device) {
-            std::fprintf(stderr, "gaugectl: no serial device stands behind %s (see gaugectl ports)\n",
+            std::fprintf(stderr,
+                         "gaugectl: no serial device stands behind %s (see gaugectl ports)\n",
                          options->port.c_str());
             return ExitNotConfirmed;
         }
@@ -139,12 +140,13 @@ int runSend(const Arguments &arguments)
     for (;;) {
         if (configuration.alarmOff() && !question.ask(gauge::AlarmOffQuestion)) {
             if (question.refused())
-                std::fprintf(stderr, "gaugectl: an alarm of this record is off; run on a terminal "
-                                     "to answer the question, or pass --yes\n");
+                std::fprintf(stderr,
+                             "gaugectl: an alarm of this record is off; run on a terminal "
+                             "to answer the question, or pass --yes\n");
             return question.refused() ? ExitUsage : ExitNotConfirmed;
         }
-        const gauge::TransferOutcome outcome =
-                gauge::sendPacket(port, clock, configuration.packet(), {});
+        const gauge::TransferOutcome outcome
+            = gauge::sendPacket(port, clock, configuration.packet(), {});
         printLine(stdout, gauge::outcomeText(outcome));
         (outcome == gauge::TransferOutcome::Sent ? sent : failed) += 1;
         if (!options->each)

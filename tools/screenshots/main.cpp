@@ -56,6 +56,7 @@ int main(int argc, char *argv[])
     bool ok = save(&window, output.filePath(QStringLiteral("main-window.png")));
 
     model.showConnectionHelp();
-    ok = save(windows.connectionHelp(), output.filePath(QStringLiteral("connection-help.png"))) && ok;
+    ok = save(windows.connectionHelp(), output.filePath(QStringLiteral("connection-help.png")))
+        && ok;
     return ok ? 0 : 1;
 }

@@ -52,8 +52,8 @@ std::vector<std::uint8_t> replyTo(const std::vector<std::uint8_t> &packet, Reply
     reply[ReplyField::FrameStart] = FrameStartByte;
     reply[ReplyField::FrameStart + 1] = FrameStartByte;
     reply[ReplyField::HeaderByte] = headerByte;
-    reply[ReplyField::HeaderChecksum] =
-            checksum(std::span(reply).first(ReplyField::HeaderChecksum));
+    reply[ReplyField::HeaderChecksum]
+        = checksum(std::span(reply).first(ReplyField::HeaderChecksum));
     std::copy(packet.begin(), packet.end(), reply.begin() + ReplyField::Echo);
     reply.back() = ReplyTrailer;
     switch (mode) {

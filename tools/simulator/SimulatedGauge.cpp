@@ -7,12 +7,12 @@
 #include <cerrno>
 #include <chrono>
 #include <cstring>
-#include <pty.h>
 #include <poll.h>
+#include <pty.h>
 #include <stdexcept>
 #include <termios.h>
-#include <utility>
 #include <unistd.h>
+#include <utility>
 
 namespace gauge::sim {
 
@@ -99,7 +99,8 @@ void SimulatedGauge::run()
             firstByte = std::chrono::steady_clock::now();
         received.insert(received.end(), chunk.begin(), chunk.begin() + count);
         while (received.size() >= wire::PacketSize) {
-            const std::vector<std::uint8_t> packet(received.begin(), received.begin() + wire::PacketSize);
+            const std::vector<std::uint8_t> packet(received.begin(),
+                                                   received.begin() + wire::PacketSize);
             received.erase(received.begin(), received.begin() + wire::PacketSize);
             {
                 std::lock_guard lock(m_mutex);
