@@ -133,8 +133,26 @@ const Fault Faults[] = {
          rig.trigger("SerialPort(2)");
      },
      "Error : 13", true},
-    {"SaveToAFullDisk", ReplyMode::Correct, [](Rig &rig) { saveTo(rig, "/dev/full"); },
-     "No space left on device"},
+    {"SaveToADevice", ReplyMode::Correct, [](Rig &rig) { saveTo(rig, "/dev/full"); },
+     "Not a regular file"},
+    {"OpenAFifo", ReplyMode::Correct,
+     [](Rig &rig) {
+         ASSERT_EQ(::mkfifo(rig.dir.path("fifo.gag").c_str(), 0600), 0);
+         openFile(rig, rig.dir.path("fifo.gag"));
+     },
+     "Not a regular file"},
+    {"OpenRecordWithAlarmsInConflict", ReplyMode::Correct,
+     [](Rig &rig) {
+         writeAll(rig.dir.path("conflict.gag"), {100, 101, 100, 100, 103, 101, 101, 100, 100});
+         openFile(rig, rig.dir.path("conflict.gag"));
+     },
+     "minimum alarm 60% lies above the maximum alarm 40%"},
+    {"OpenSenderNoClickCanChoose", ReplyMode::Correct,
+     [](Rig &rig) {
+         writeAll(rig.dir.path("zor.gag"), {100, 107, 109, 100, 101, 103, 101, 100, 100});
+         openFile(rig, rig.dir.path("zor.gag"));
+     },
+     "sender 9 does not exist for Water Temperature"},
     {"SaveToAFolder", ReplyMode::Correct, [](Rig &rig) { saveTo(rig, rig.dir.root().string()); },
      "Is a directory"},
     {"OpenMissingFile", ReplyMode::Correct,

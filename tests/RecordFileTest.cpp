@@ -5,7 +5,12 @@
 
 #include <gtest/gtest.h>
 
+#ifndef _WIN32
+#include <csignal>
+#include <sys/resource.h>
+#include <sys/stat.h>
 #include <unistd.h>
+#endif
 
 namespace gauge::test {
 namespace {
@@ -122,19 +127,42 @@ TEST_F(RecordFiles, ATwentyFourVoltRecordShowsTheNotice)
     EXPECT_EQ(f.config().scale.high, 30);
 }
 
-TEST_F(RecordFiles, AMaximumBelowTheMinimumOnScreenIsRejectedOnTheWay)
+// The thresholds on screen before the open are no yardstick for the record's own: a maximum below
+// the minimum in force, or a minimum above the maximum in force, restores as written.
+TEST_F(RecordFiles, AValidRecordRestoresExactlyWhateverWasOnScreen)
 {
-    f.choose(1);
-    f.click(Choice::MinimumAlarm, 3); // 60% on screen
-    const std::string path = dir.path("alarms.gag");
-    writeAll(path, {100, 101, 100, 100, 101, 101, 101, 100, 100}); // min 20%, max 40%
-    open(f, path);
-    EXPECT_EQ(f.messages.texts(),
-              std::vector<std::string> {"Error: Maximum Alarm is minor than Minimum Alarm"});
-    EXPECT_EQ(f.selected(Choice::MaximumAlarm), -1);
-    EXPECT_EQ(f.config().maximumAlarm, 0);
-    EXPECT_EQ(f.selected(Choice::MinimumAlarm), 1);
-    EXPECT_EQ(f.config().minimumAlarm, 200);
+    struct Case
+    {
+        int minimumOnScreen;
+        int maximumOnScreen;
+        std::vector<unsigned char> record;
+    };
+    const Case cases[] = {
+        {3, 4, {100, 101, 100, 100, 101, 101, 101, 100, 100}}, // 60% on screen; record 20%, 40%
+        {4, 4, {100, 101, 100, 100, 100, 100, 101, 100, 100}}, // 80% on screen; record off, 20%
+    };
+    for (const Case &c : cases) {
+        WindowFixture g;
+        g.load();
+        g.choose(FuelLevel);
+        g.click(Choice::MaximumAlarm, c.maximumOnScreen);
+        g.click(Choice::MinimumAlarm, c.minimumOnScreen);
+        ASSERT_TRUE(g.messages.shown.empty());
+        const std::string path = dir.path("alarms.gag");
+        writeAll(path, c.record);
+        open(g, path);
+        EXPECT_TRUE(g.messages.shown.empty()) << g.messages.texts().front();
+        EXPECT_EQ(g.selected(Choice::MinimumAlarm), c.record[4] - 100);
+        EXPECT_EQ(g.selected(Choice::MaximumAlarm), c.record[5] - 100);
+        EXPECT_EQ(g.config().minimumAlarm, MinimumAlarmValues[c.record[4] - 100u]);
+        EXPECT_EQ(g.config().maximumAlarm, MaximumAlarmValues[c.record[5] - 100u]);
+
+        const std::string again = dir.path("again.gag");
+        std::filesystem::remove(again);
+        g.dialogs.nextFileName = again;
+        g.model.saveRecord();
+        EXPECT_EQ(readAll(again), c.record);
+    }
 }
 
 TEST_F(RecordFiles, ConsumptionIsReachedThroughARecord)
@@ -299,7 +327,11 @@ INSTANTIATE_TEST_SUITE_P(
                 Refusal {"AlarmOutput", {100, 101, 100, 100, 101, 103, 101, 0, 100},
                          "byte 7: alarm output -100 does not exist"},
                 Refusal {"Contact", {100, 101, 100, 100, 101, 103, 101, 100, 102},
-                         "byte 8: alarm contact 2 does not exist"}),
+                         "byte 8: alarm contact 2 does not exist"},
+                Refusal {"DisabledSenderWithoutCurve", {100, 107, 109, 100, 101, 103, 101, 100, 100},
+                         "byte 2: sender 9 does not exist for Water Temperature"},
+                Refusal {"AlarmsInConflict", {100, 101, 100, 100, 103, 101, 101, 100, 100},
+                         "byte 4: minimum alarm 60% lies above the maximum alarm 40% of byte 5"}),
         [](const auto &info) { return info.param.name; });
 // clang-format on
 
@@ -329,18 +361,61 @@ TEST_F(RecordFiles, FileErrorsAreReportedAndChangeNothing)
               "The configuration could not be saved to \"" + dir.path("no/such/folder.gag")
                   + "\": No such file or directory.");
 
-    if (std::filesystem::exists("/dev/full")) {
-        save("/dev/full");
-        EXPECT_EQ(
-            f.messages.texts().back(),
-            "The configuration could not be saved to \"/dev/full\": No space left on device.");
-    }
     EXPECT_EQ(snapshot(f.model), before);
 }
 
+#ifndef _WIN32
+// Only a regular file holds a record. A FIFO would block the open until a writer comes, and a
+// device may answer forever; neither is opened.
+TEST_F(RecordFiles, FifosAndDevicesAreRefusedWithoutOpeningThem)
+{
+    f.choose(Consumption);
+    const WindowSnapshot before = snapshot(f.model);
+    const std::string fifo = dir.path("fifo.gag");
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+
+    open(f, fifo);
+    ASSERT_FALSE(f.messages.shown.empty());
+    EXPECT_EQ(f.messages.texts().back(),
+              "The gauge parameter file \"" + fifo + "\" could not be read: Not a regular file.");
+    save(fifo);
+    EXPECT_EQ(f.messages.texts().back(),
+              "The configuration could not be saved to \"" + fifo + "\": Not a regular file.");
+    save("/dev/null");
+    EXPECT_EQ(f.messages.texts().back(),
+              "The configuration could not be saved to \"/dev/null\": Not a regular file.");
+    EXPECT_EQ(snapshot(f.model), before);
+}
+
+// A disk that fills up shows only when the buffered bytes are written out; a file size limit
+// makes the same happen to a regular file.
+TEST_F(RecordFiles, AWriteThatFailsIsReported)
+{
+    f.choose(Consumption);
+    rlimit previous {};
+    ASSERT_EQ(::getrlimit(RLIMIT_FSIZE, &previous), 0);
+    const auto previousHandler = std::signal(SIGXFSZ, SIG_IGN);
+    rlimit small = previous;
+    small.rlim_cur = 4;
+    ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &small), 0);
+    save(dir.path("full.gag"));
+    ::setrlimit(RLIMIT_FSIZE, &previous);
+    std::signal(SIGXFSZ, previousHandler);
+
+    ASSERT_FALSE(f.messages.shown.empty());
+    EXPECT_EQ(f.messages.texts().back(),
+              "The configuration could not be saved to \"" + dir.path("full.gag")
+                  + "\": File too large.");
+}
+#endif
+
+// Permission bits that stop reading and writing exist on POSIX systems only: on Windows they set
+// the read-only attribute, which neither stops reading a file nor writing into a folder.
 TEST_F(RecordFiles, UnreadableAndReadOnlyPlacesAreReported)
 {
-#ifndef _WIN32
+#ifdef _WIN32
+    GTEST_SKIP() << "Windows has no permission bits that stop reading";
+#else
     if (geteuid() == 0)
         GTEST_SKIP() << "permission bits do not stop root";
 #endif
@@ -348,6 +423,7 @@ TEST_F(RecordFiles, UnreadableAndReadOnlyPlacesAreReported)
     writeAll(path, OilPressureRecord);
     std::filesystem::permissions(path, std::filesystem::perms::none);
     open(f, path);
+    ASSERT_FALSE(f.messages.shown.empty());
     EXPECT_EQ(f.messages.texts().back(),
               "The gauge parameter file \"" + path + "\" could not be read: Permission denied.");
     EXPECT_EQ(f.config().gaugeType, NotChosen);
@@ -356,6 +432,7 @@ TEST_F(RecordFiles, UnreadableAndReadOnlyPlacesAreReported)
     std::filesystem::permissions(
         dir.root(), std::filesystem::perms::owner_read | std::filesystem::perms::owner_exec);
     save(dir.path("new.gag"));
+    ASSERT_EQ(f.messages.shown.size(), 2u);
     EXPECT_EQ(f.messages.texts().back(),
               "The configuration could not be saved to \"" + dir.path("new.gag")
                   + "\": Permission denied.");

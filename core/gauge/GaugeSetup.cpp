@@ -53,7 +53,11 @@ void GaugeSetup::chooseGaugeType(int gaugeType)
 {
     group(Choice::MinimumAlarm).deselectAll();
     group(Choice::MaximumAlarm).deselectAll();
-    if (!m_restoring) {
+    if (m_restoring) {
+        // The record brings its own thresholds; the ones in force must not be held against them.
+        m_configuration.minimumAlarm = 0;
+        m_configuration.maximumAlarm = 0;
+    } else {
         choose(Choice::MinimumAlarm, DefaultMinimumAlarm);
         choose(Choice::MaximumAlarm, DefaultMaximumAlarm);
         choose(Choice::Blinking, On);

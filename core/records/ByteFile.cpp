@@ -3,6 +3,7 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
+#include <filesystem>
 #include <memory>
 
 namespace gauge {
@@ -34,11 +35,29 @@ FileHandle openForUpdate(const std::string &path, int &errorNumber)
     return file;
 }
 
+// Records live in regular files only. What the path names is looked at before anything opens it:
+// opening a FIFO waits for a writer that never comes, and a device may hang or answer forever.
+// A directory is named as such on every system; elsewhere fopen() says EACCES for it. A path
+// that names nothing, or that cannot be looked at, is left to the opening to report.
+FileResult notARegularFile(const std::string &path)
+{
+    namespace fs = std::filesystem;
+    std::error_code error;
+    const fs::file_type type = fs::status(path, error).type();
+    if (error || type == fs::file_type::regular || type == fs::file_type::not_found)
+        return {};
+    if (type == fs::file_type::directory)
+        return {"Is a directory"};
+    return {"Not a regular file"};
+}
+
 } // namespace
 
 FileResult readFileStart(const std::string &path, std::size_t maxBytes,
                          std::vector<std::uint8_t> &bytes)
 {
+    if (FileResult refused = notARegularFile(path); !refused.ok())
+        return refused;
     errno = 0;
     FileHandle file(std::fopen(path.c_str(), "rb"));
     if (!file)
@@ -54,6 +73,8 @@ FileResult readFileStart(const std::string &path, std::size_t maxBytes,
 
 FileResult writeFileStart(const std::string &path, std::span<const std::uint8_t> bytes)
 {
+    if (FileResult refused = notARegularFile(path); !refused.ok())
+        return refused;
     int errorNumber = 0;
     FileHandle file = openForUpdate(path, errorNumber);
     if (!file)

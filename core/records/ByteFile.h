@@ -16,12 +16,12 @@ struct FileResult
     bool ok() const { return reason.empty(); }
 };
 
-// Reads at most maxBytes from the start of the file.
+// Reads at most maxBytes from the start of the file. Only a regular file is read.
 FileResult readFileStart(const std::string &path, std::size_t maxBytes,
                          std::vector<std::uint8_t> &bytes);
 
 // Writes the bytes from offset 0 on, one at a time at its own offset. The file is created when
-// absent and never truncated: a longer file keeps its tail.
+// absent and never truncated: a longer file keeps its tail. Only a regular file is written.
 FileResult writeFileStart(const std::string &path, std::span<const std::uint8_t> bytes);
 
 } // namespace gauge

@@ -21,14 +21,9 @@ std::string noSuch(std::size_t position, const char *what, int index)
         + " does not exist";
 }
 
-// Senders the window shows for the type, and the hidden ones that only a record can choose but
-// that have a curve of their own.
-bool senderExists(const GaugeTypeInfo &info, int unitIndex, int sender)
+std::string percent(int tenths)
 {
-    if (sender >= 0 && sender < static_cast<int>(info.senders.size())
-        && info.senders[static_cast<std::size_t>(sender)].state != SenderState::Hidden)
-        return true;
-    return hasCurve(info.code, unitIndex, sender);
+    return std::to_string(tenths / 10) + "%";
 }
 
 std::string quoted(const std::string &path)
@@ -98,13 +93,21 @@ std::string recordProblem(std::span<const std::uint8_t> bytes)
     const std::string forType = " for " + std::string(info->menuName);
     if (choices.unit < 0 || choices.unit >= info->unitCount())
         return noSuch(RecordByte::Unit, "unit", choices.unit) + forType;
-    if (!senderExists(*info, choices.unit, choices.sender))
+    // Every sender a technician can choose has a curve, and so do a few that only a record can
+    // choose; a sender without one would program the gauge with an empty curve.
+    if (!hasCurve(info->code, choices.unit, choices.sender))
         return noSuch(RecordByte::Sender, "sender", choices.sender) + forType;
     for (const Option &option : Options) {
         const int index = indexIn(bytes, option.position);
         if (index < 0 || index >= optionCount(option.choice))
             return noSuch(option.position, option.what, index);
     }
+    // Save never writes alarms in conflict: the window refuses such a pair when it is chosen.
+    const int minimum = MinimumAlarmValues[static_cast<std::size_t>(choices.minimumAlarm)];
+    const int maximum = MaximumAlarmValues[static_cast<std::size_t>(choices.maximumAlarm)];
+    if (minimum != 0 && maximum != 0 && minimum > maximum)
+        return "byte 4: minimum alarm " + percent(minimum) + " lies above the maximum alarm "
+            + percent(maximum) + " of byte 5";
     return {};
 }
 

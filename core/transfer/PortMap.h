@@ -11,8 +11,9 @@ inline constexpr int PortCount = 12;
 
 struct PortDevice
 {
-    std::string path;        // what the system opens, e.g. /dev/ttyUSB0 or COM3
-    std::string description; // what a technician recognises, e.g. "USB-Serial Controller"
+    std::string path;           // what the system opens, e.g. /dev/ttyUSB0 or COM3
+    std::string description {}; // what a technician recognises, e.g. "USB-Serial Controller"
+    std::string name {};        // what messages call the port; empty: its COM number and path
 };
 
 // Which system device stands behind COM1 to COM12.

@@ -4,8 +4,10 @@
 
 #include <QEventLoop>
 #include <QFile>
+#include <QFileInfo>
 #include <QTimer>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 
@@ -33,14 +35,15 @@ QSerialPort::Parity toQt(gauge::Parity parity)
 
 #ifdef Q_OS_UNIX
 // Qt reports a refused opening by kind only; opening the device once more ourselves yields the
-// system's own error number.
+// system's own error number, and tells a serial line from anything else that opens.
 int systemOpenError(const QString &path)
 {
     const int fd = ::open(QFile::encodeName(path).constData(), O_RDWR | O_NOCTTY | O_NONBLOCK);
     if (fd < 0)
         return errno;
+    const int error = ::isatty(fd) ? 0 : ENOTTY;
     ::close(fd);
-    return 0;
+    return error;
 }
 
 QString groupOf(const QString &path)
@@ -106,10 +109,14 @@ int QtSerialPort::open()
 {
     if (m_port.isOpen())
         return gauge::PortBusyError;
+    m_salvaged.clear();
     const QString path = deviceName();
     if (path.isEmpty())
         return ENOENT;
-    m_port.setPortName(path);
+    // The device itself, not a link to it: the lock that keeps a second program off the port is
+    // named after what is opened, so two names for one device must not make two locks.
+    const QString device = QFileInfo(path).canonicalFilePath();
+    m_port.setPortName(device.isEmpty() ? path : device);
     applySettings();
     if (m_port.open(QIODevice::ReadWrite))
         return 0;
@@ -144,6 +151,7 @@ int QtSerialPort::openingErrorNumber(QSerialPort::SerialPortError error) const
 
 int QtSerialPort::close()
 {
+    m_salvaged.clear();
     if (!m_port.isOpen())
         return gauge::PortNotOpenError;
     m_port.close();
@@ -152,6 +160,7 @@ int QtSerialPort::close()
 
 int QtSerialPort::discardInput()
 {
+    m_salvaged.clear();
     if (!m_port.isOpen())
         return gauge::PortNotOpenError;
     m_port.clear(QSerialPort::Input);
@@ -160,9 +169,9 @@ int QtSerialPort::discardInput()
 
 int QtSerialPort::bytesWaiting(int &count)
 {
-    if (!m_port.isOpen())
+    if (!m_port.isOpen() && m_salvaged.isEmpty())
         return gauge::PortNotOpenError;
-    count = static_cast<int>(m_port.bytesAvailable());
+    count = static_cast<int>(m_port.isOpen() ? m_port.bytesAvailable() : m_salvaged.size());
     return 0;
 }
 
@@ -177,7 +186,14 @@ int QtSerialPort::write(std::uint8_t byte)
 int QtSerialPort::read(std::span<std::uint8_t> bytes)
 {
     const auto wanted = static_cast<qint64>(bytes.size());
-    if (!m_port.isOpen() || m_port.bytesAvailable() < wanted)
+    if (!m_port.isOpen()) {
+        if (m_salvaged.size() < wanted)
+            return gauge::PortNotOpenError;
+        std::copy_n(m_salvaged.constBegin(), wanted, reinterpret_cast<char *>(bytes.data()));
+        m_salvaged.remove(0, wanted);
+        return 0;
+    }
+    if (m_port.bytesAvailable() < wanted)
         return gauge::PortNotOpenError;
     return m_port.read(reinterpret_cast<char *>(bytes.data()), wanted) == wanted ? 0 : EIO;
 }
@@ -202,13 +218,16 @@ void QtSerialPort::waitForBytes(int count, std::chrono::milliseconds timeout)
 }
 
 // A device that went away (a USB cable pulled, the far end of a line hung up) is closed at once:
-// left open, Qt reports the same error over and over and burns a processor core.
+// left open, Qt reports the same error over and over and burns a processor core. What it sent
+// before it went is kept: a gauge may hang up right after a whole reply, and that reply counts.
 void QtSerialPort::handleError(QSerialPort::SerialPortError error)
 {
     const bool lost = error == QSerialPort::ResourceError || error == QSerialPort::ReadError
         || error == QSerialPort::WriteError;
-    if (lost && m_port.isOpen())
-        m_port.close();
+    if (!lost || !m_port.isOpen())
+        return;
+    m_salvaged = m_port.readAll();
+    m_port.close();
 }
 
 QString QtSerialPort::deviceName() const
@@ -219,9 +238,13 @@ QString QtSerialPort::deviceName() const
 
 std::string QtSerialPort::errorDetail(int errorNumber) const
 {
-    const QString com = QStringLiteral("COM%1").arg(m_number);
+    const auto mapped = m_portMap.device(m_number);
     const QString path = deviceName();
-    const QString device = path.isEmpty() ? com : QStringLiteral("%1 (%2)").arg(com, path);
+    QString device = QStringLiteral("COM%1").arg(m_number);
+    if (mapped && !mapped->name.empty())
+        device = QString::fromStdString(mapped->name);
+    else if (!path.isEmpty())
+        device = QStringLiteral("%1 (%2)").arg(device, path);
     QString detail;
     if (errorNumber == gauge::PortBusyError) {
         detail = tr("%1 is in use by another program. Close that program, or choose another "
@@ -229,8 +252,10 @@ std::string QtSerialPort::errorDetail(int errorNumber) const
                      .arg(device);
     } else if (errorNumber == ENOENT || errorNumber == ENODEV || errorNumber == ENXIO) {
         detail = tr("No serial device answers as %1. Check that the programming cable is "
-                    "plugged in, then start the tool again to search the ports anew.")
+                    "plugged in, then open the Serial Port menu again.")
                      .arg(device);
+    } else if (errorNumber == ENOTTY) {
+        detail = tr("%1 is not a serial device.").arg(device);
     } else if (errorNumber == EACCES || errorNumber == EPERM) {
 #ifdef Q_OS_UNIX
         const QString group = groupOf(path);

@@ -42,4 +42,6 @@ private:
     int m_number = 0;
     gauge::LineSettings m_lineSettings = gauge::LinkLineSettings;
     gauge::ReceiveSettings m_receiveSettings;
+    // What a lost device had sent, still to be read.
+    QByteArray m_salvaged;
 };

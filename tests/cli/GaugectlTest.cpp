@@ -1,4 +1,5 @@
 // gaugectl end to end: the real executable, with "simulate" in one process and "send" in another.
+#include "support/LockFiles.h"
 #include "support/TempDir.h"
 
 #include <gtest/gtest.h>
@@ -10,6 +11,7 @@
 #include <fstream>
 #include <spawn.h>
 #include <sstream>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <thread>
 #include <unistd.h>
@@ -29,12 +31,22 @@ std::string readText(const std::string &path)
     return text.str();
 }
 
-// A gaugectl process with its output in files; standard input is empty (no terminal).
+// Where a process's standard streams lead. By default it reads from an empty input (no terminal)
+// and its output goes to files of its own.
+struct Streams
+{
+    std::string input = "/dev/null";
+    std::string output; // empty: a file of its own
+    bool outputClosed = false;
+    int inputPipe[2] = {-1, -1}; // when open, the process reads the pipe instead of input
+};
+
+// A gaugectl process with its output in files.
 class Process
 {
 public:
     Process(const TempDir &dir, const std::string &name, const std::vector<std::string> &arguments,
-            const std::string &program = GAUGECTL)
+            const Streams &streams = {}, const std::string &program = GAUGECTL)
         : m_out(dir.path(name + ".out"))
         , m_err(dir.path(name + ".err"))
     {
@@ -47,9 +59,19 @@ public:
 
         posix_spawn_file_actions_t actions;
         posix_spawn_file_actions_init(&actions);
-        posix_spawn_file_actions_addopen(&actions, STDIN_FILENO, "/dev/null", O_RDONLY, 0);
-        posix_spawn_file_actions_addopen(&actions, STDOUT_FILENO, m_out.c_str(),
-                                         O_WRONLY | O_CREAT | O_TRUNC, 0644);
+        if (streams.inputPipe[0] >= 0) {
+            posix_spawn_file_actions_adddup2(&actions, streams.inputPipe[0], STDIN_FILENO);
+        } else {
+            posix_spawn_file_actions_addopen(&actions, STDIN_FILENO, streams.input.c_str(),
+                                             O_RDONLY, 0);
+        }
+        if (streams.outputClosed)
+            posix_spawn_file_actions_addclose(&actions, STDOUT_FILENO);
+        else
+            posix_spawn_file_actions_addopen(&actions, STDOUT_FILENO,
+                                             streams.output.empty() ? m_out.c_str()
+                                                                    : streams.output.c_str(),
+                                             O_WRONLY | O_CREAT | O_TRUNC, 0644);
         posix_spawn_file_actions_addopen(&actions, STDERR_FILENO, m_err.c_str(),
                                          O_WRONLY | O_CREAT | O_TRUNC, 0644);
         if (posix_spawnp(&m_pid, program.c_str(), &actions, nullptr, argv.data(), environ) != 0)
@@ -57,12 +79,20 @@ public:
         posix_spawn_file_actions_destroy(&actions);
     }
 
+    // A process still running is asked to end, as Ctrl+C would, so that it can let go of its
+    // port; only one that does not end is killed.
     ~Process()
     {
-        if (m_pid > 0 && !m_finished) {
-            ::kill(m_pid, SIGKILL);
-            waitpid(m_pid, nullptr, 0);
+        if (m_pid <= 0 || m_finished)
+            return;
+        ::kill(m_pid, SIGTERM);
+        for (int i = 0; i < 200; ++i) {
+            if (waitpid(m_pid, nullptr, WNOHANG) == m_pid)
+                return;
+            std::this_thread::sleep_for(10ms);
         }
+        ::kill(m_pid, SIGKILL);
+        waitpid(m_pid, nullptr, 0);
     }
 
     int wait()
@@ -70,13 +100,27 @@ public:
         int status = 0;
         waitpid(m_pid, &status, 0);
         m_finished = true;
+        if (WIFSIGNALED(status))
+            return 128 + WTERMSIG(status);
         return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
     }
 
-    int stop()
+    int signal(int number)
     {
-        ::kill(m_pid, SIGTERM);
+        ::kill(m_pid, number);
         return wait();
+    }
+    int stop() { return signal(SIGTERM); }
+
+    // Waits until the output holds the text, for at most five seconds.
+    bool waitForOutput(const std::string &text) const
+    {
+        for (int i = 0; i < 500; ++i) {
+            if (out().find(text) != std::string::npos)
+                return true;
+            std::this_thread::sleep_for(10ms);
+        }
+        return false;
     }
 
     std::string out() const { return readText(m_out); }
@@ -89,6 +133,9 @@ private:
     bool m_finished = false;
 };
 
+[[maybe_unused]] testing::Environment *const LockCheck
+    = testing::AddGlobalTestEnvironment(new NoLockFilesLeft);
+
 struct Result
 {
     int status;
@@ -96,9 +143,10 @@ struct Result
     std::string err;
 };
 
-Result run(const TempDir &dir, const std::vector<std::string> &arguments)
+Result run(const TempDir &dir, const std::vector<std::string> &arguments,
+           const Streams &streams = {})
 {
-    Process process(dir, "run", arguments);
+    Process process(dir, "run", arguments, streams);
     const int status = process.wait();
     return {status, process.out(), process.err()};
 }
@@ -151,19 +199,25 @@ TEST_F(Gaugectl, ShowPrintsTheRecordAndItsPacket)
     EXPECT_EQ(result.err, "");
 }
 
-TEST_F(Gaugectl, ShowPrintsTheRestoresMessagesInOrder)
+TEST_F(Gaugectl, ShowPrintsTheRestoresMessages)
 {
-    // A 24 V Voltmeter whose minimum of 80% lies above its maximum of 20%: the maximum comes
-    // first and is accepted, the minimum is then refused.
+    // A 24 V Voltmeter: the notice comes up on the way, as in the window.
     const Result result
-        = run(dir, {"show", record("v.gag", {101, 108, 100, 100, 104, 100, 101, 100, 100})});
+        = run(dir, {"show", record("v.gag", {101, 108, 100, 100, 100, 100, 101, 100, 100})});
     EXPECT_EQ(result.status, 0);
-    EXPECT_EQ(result.err,
-              "Attention:Only For Dedicated Gauge\n"
-              "Error: Minimu Alarm is greater than Maximum Alarm\n");
-    EXPECT_NE(result.out.find("Minimum alarm:  off\n"), std::string::npos);
+    EXPECT_EQ(result.err, "Attention:Only For Dedicated Gauge\n");
+    EXPECT_NE(result.out.find("Minimum alarm:  0% \n"), std::string::npos);
     EXPECT_NE(result.out.find("Supply voltage: 24 Vdc (Dedicated)"), std::string::npos);
     EXPECT_NE(result.out.find("Packet:         AA AA 3A 01 00 12 00 1E"), std::string::npos);
+}
+
+TEST_F(Gaugectl, ShowNamesASenderTheWindowDoesNotOffer)
+{
+    const Result result
+        = run(dir, {"show", record("a.gag", {100, 109, 103, 100, 101, 103, 101, 100, 100})});
+    EXPECT_EQ(result.status, 0);
+    EXPECT_NE(result.out.find("Sender:         number 4, not offered in the window\n"),
+              std::string::npos);
 }
 
 TEST_F(Gaugectl, RefusedRecordsGiveTheWindowsReason)
@@ -180,6 +234,35 @@ TEST_F(Gaugectl, RefusedRecordsGiveTheWindowsReason)
     const Result missing = run(dir, {"show", dir.path("missing.gag")});
     EXPECT_EQ(missing.status, 2);
     EXPECT_NE(missing.err.find("No such file or directory"), std::string::npos);
+}
+
+// Records that no Save can write, and files that are not records at all, are refused before
+// anything goes to a gauge.
+TEST_F(Gaugectl, RecordsThatCannotBeRestoredAsWrittenAreRefused)
+{
+    auto gauge = simulate("correct");
+    const std::string conflict
+        = record("conflict.gag", {100, 101, 100, 100, 104, 100, 101, 100, 100});
+    const std::string zor = record("zor.gag", {100, 107, 109, 100, 101, 103, 101, 100, 100});
+    const std::string fifo = dir.path("fifo.gag");
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+    const std::pair<std::string, std::string> refusals[] = {
+        {conflict, "byte 4: minimum alarm 80% lies above the maximum alarm 20% of byte 5."},
+        {zor, "byte 2: sender 9 does not exist for Water Temperature."},
+        {fifo, "could not be read: Not a regular file."},
+    };
+    for (const auto &[path, reason] : refusals) {
+        for (const char *command : {"show", "send"}) {
+            const Result result = command == std::string("show")
+                ? run(dir, {"show", path})
+                : run(dir, {"send", "--yes", "--port", link(), path});
+            EXPECT_EQ(result.status, 2) << command << " " << path;
+            EXPECT_NE(result.err.find(reason), std::string::npos) << result.err;
+            EXPECT_EQ(result.out, "");
+        }
+    }
+    gauge->stop();
+    EXPECT_EQ(gauge->out().find("packet 1"), std::string::npos);
 }
 
 TEST_F(Gaugectl, SendProgramsTheSimulatedGauge)
@@ -261,11 +344,126 @@ TEST_F(Gaugectl, ProductionRunCountsGauges)
         "Data has been sent successfully \ngauge 1 sent; sent 1, failed 0\nsent 1, failed 0\n");
 }
 
+// A production run opens the port anew for every gauge: a line that dropped during one gauge is
+// open again for the next, and a port that does not open counts that gauge as failed.
+TEST_F(Gaugectl, ProductionRunSurvivesADroppedLine)
+{
+    Streams keys;
+    // Close-on-exec, so that the simulators started meanwhile do not hold the pipe open too.
+    ASSERT_EQ(::pipe2(keys.inputPipe, O_CLOEXEC), 0);
+    const auto pressEnter = [&keys] { ASSERT_EQ(::write(keys.inputPipe[1], "\n", 1), 1); };
+    auto dropping = simulate("hang-up");
+    Process run(dir, "each", {"send", "--each", "--port", link(), record("oil.gag", OilPressure)},
+                keys);
+    ::close(keys.inputPipe[0]);
+    ASSERT_TRUE(run.waitForOutput("gauge 1 failed; sent 0, failed 1\n"));
+    dropping->stop();
+
+    pressEnter(); // no gauge is listening now
+    ASSERT_TRUE(run.waitForOutput("gauge 2 failed; sent 0, failed 2\n"));
+    EXPECT_NE(run.err().find("Error : 2"), std::string::npos);
+    EXPECT_NE(run.err().find("No serial device answers as " + link()), std::string::npos);
+
+    auto working = simulate("correct");
+    pressEnter();
+    ASSERT_TRUE(run.waitForOutput("gauge 3 sent; sent 1, failed 2\n"));
+    ::close(keys.inputPipe[1]);
+    EXPECT_EQ(run.wait(), 1);
+    EXPECT_EQ(run.out(),
+              "Error: No Comunication with Digital Gauge \n"
+              "gauge 1 failed; sent 0, failed 1\n"
+              "gauge 2 failed; sent 0, failed 2\n"
+              "Data has been sent successfully \n"
+              "gauge 3 sent; sent 1, failed 2\n"
+              "sent 1, failed 2\n");
+}
+
+TEST_F(Gaugectl, InterruptedSendLetsGoOfThePort)
+{
+    auto gauge = simulate("silent");
+    const auto locksBefore = staleLockFiles();
+    Process send(dir, "send", {"send", "--port", link(), record("oil.gag", OilPressure)});
+    // The gauge has the packet, and the tool waits for the reply that does not come.
+    for (int i = 0; i < 500 && gauge->out().find("packet 1") == std::string::npos; ++i)
+        std::this_thread::sleep_for(10ms);
+    ASSERT_NE(gauge->out().find("packet 1"), std::string::npos);
+    EXPECT_EQ(send.signal(SIGINT), 128 + SIGINT);
+    EXPECT_NE(send.err().find("interrupted"), std::string::npos);
+    EXPECT_EQ(staleLockFiles(), locksBefore);
+}
+
+TEST_F(Gaugectl, PortsAreNamedAsGiven)
+{
+    for (const char *outOfRange : {"COM0", "COM13", "COM-1", "com99"}) {
+        const Result result
+            = run(dir, {"send", "--port", outOfRange, record("oil.gag", OilPressure)});
+        EXPECT_EQ(result.status, 2) << outOfRange;
+        EXPECT_NE(result.err.find("COM numbers run from COM1 to COM12"), std::string::npos)
+            << result.err;
+    }
+    // "COM 1" is no COM number but a name, of nothing here; messages use the name as given.
+    const Result spaced = run(dir, {"send", "--port", "COM 1", record("oil.gag", OilPressure)});
+    EXPECT_EQ(spaced.status, 1);
+    EXPECT_NE(spaced.err.find("No serial device answers as COM 1."), std::string::npos)
+        << spaced.err;
+    EXPECT_EQ(spaced.err.find("COM1"), std::string::npos);
+
+    for (const std::string &notSerial : {std::string("/dev/null"), record("x.gag", OilPressure)}) {
+        const Result result
+            = run(dir, {"send", "--port", notSerial, record("oil.gag", OilPressure)});
+        EXPECT_EQ(result.status, 2) << notSerial;
+        EXPECT_EQ(result.err, "gaugectl: " + notSerial + " is not a serial device\n");
+    }
+}
+
+TEST_F(Gaugectl, OutputThatCannotBeWrittenIsAFailure)
+{
+    const std::string path = record("oil.gag", OilPressure);
+    for (const Streams &streams :
+         {Streams {"/dev/null", "/dev/full", false}, Streams {"/dev/null", "", true}}) {
+        const Result result = run(dir, {"show", path}, streams);
+        EXPECT_NE(result.status, 0);
+        EXPECT_NE(result.err.find("the output could not be written"), std::string::npos)
+            << result.err;
+    }
+}
+
+TEST_F(Gaugectl, ControlCharactersInNamesAreShownEscaped)
+{
+    const std::string path = dir.path("a\x1b[2Jb\nc.gag");
+    const Result result = run(dir, {"show", path});
+    EXPECT_EQ(result.status, 2);
+    EXPECT_EQ(result.err.find('\x1b'), std::string::npos);
+    EXPECT_NE(result.err.find("a\\x1b[2Jb\\nc.gag"), std::string::npos) << result.err;
+}
+
+TEST_F(Gaugectl, SimulateNeverTakesAnExistingPath)
+{
+    const std::string mine = record("mine.gag", OilPressure);
+    const Result onFile = run(dir, {"simulate", "--link", mine});
+    EXPECT_EQ(onFile.status, 2);
+    EXPECT_NE(onFile.err.find("exists already"), std::string::npos);
+    EXPECT_EQ(readAll(mine), OilPressure);
+
+    auto first = simulate("correct");
+    const auto firstTarget = std::filesystem::read_symlink(link());
+    const Result second = run(dir, {"simulate", "--link", link()});
+    EXPECT_EQ(second.status, 2);
+    EXPECT_EQ(std::filesystem::read_symlink(link()), firstTarget);
+
+    // The link was pointed elsewhere meanwhile: the simulator leaves it alone at its end.
+    std::filesystem::remove(link());
+    std::filesystem::create_symlink(mine, link());
+    EXPECT_EQ(first->stop(), 0);
+    EXPECT_EQ(std::filesystem::read_symlink(link()), mine);
+}
+
 TEST_F(Gaugectl, BadUsageExitsWithTwo)
 {
     EXPECT_EQ(run(dir, {}).status, 2);
     EXPECT_EQ(run(dir, {"frobnicate"}).status, 2);
     EXPECT_EQ(run(dir, {"send", "x.gag"}).status, 2);
+    EXPECT_EQ(run(dir, {"show", ""}).status, 2);
     EXPECT_EQ(run(dir, {"simulate", "--mode", "loud"}).status, 2);
     const Result noDevice
         = run(dir, {"send", "--port", dir.path("nothing"), record("oil.gag", OilPressure)});
@@ -283,7 +481,7 @@ TEST_F(Gaugectl, PortsOnAComputerWithoutSerialPorts)
         dir, "ports",
         {"-m", "sh", "-c",
          "mount --bind " + dir.path("no-tty") + " /sys/class/tty && exec " + GAUGECTL + " ports"},
-        "unshare");
+        {}, "unshare");
     const int status = ports.wait();
     if (status != 0 && ports.out().empty())
         GTEST_SKIP() << "no mount namespace here: " << ports.err();

@@ -2,13 +2,17 @@
 #include "SimulatedGauge.h"
 #include "serial/QtSerialPort.h"
 #include "support/Fakes.h"
+#include "support/TempDir.h"
+#include "transfer/Link.h"
 #include "transfer/PortMap.h"
 
+#include <QCoreApplication>
 #include <QSerialPort>
 
 #include <gtest/gtest.h>
 
 #include <fcntl.h>
+#include <filesystem>
 #include <sys/ioctl.h>
 #include <unistd.h>
 
@@ -263,6 +267,52 @@ TEST_F(SerialLink, AVanishedPortIsClosedAndTheToolCarriesOn)
     EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::milliseconds(500));
     model.chooseGaugeType(FuelLevel);
     EXPECT_EQ(model.setup().configuration().gaugeType, FuelLevel);
+}
+
+// A gauge whose whole reply has come in may hang up before the transfer reads it: the reply still
+// counts.
+TEST_F(SerialLink, AReplyThatArrivedWholeSurvivesTheLineDropping)
+{
+    ASSERT_EQ(openLink(port, 3), 0);
+    const wire::Packet packet {};
+    for (const std::uint8_t byte : packet)
+        port.write(byte);
+    port.waitForBytes(wire::ReplySize, std::chrono::seconds(2));
+    int waiting = 0;
+    ASSERT_EQ(port.bytesWaiting(waiting), 0);
+    ASSERT_EQ(waiting, static_cast<int>(wire::ReplySize));
+
+    gauge.hangUp();
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(2);
+    while (port.isOpen() && std::chrono::steady_clock::now() < deadline)
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 50);
+    ASSERT_FALSE(port.isOpen());
+
+    ASSERT_EQ(port.bytesWaiting(waiting), 0);
+    EXPECT_EQ(waiting, static_cast<int>(wire::ReplySize));
+    wire::Reply reply {};
+    ASSERT_EQ(port.read(reply), 0);
+    EXPECT_TRUE(wire::replyHeaderValid(reply));
+    EXPECT_TRUE(wire::replyEchoValid(reply, packet));
+    // Once read, it is gone, and the port is closed.
+    EXPECT_NE(port.bytesWaiting(waiting), 0);
+}
+
+// The lock that keeps a second program off a port is named after what is opened: a link to the
+// device and the device itself must not make two locks.
+TEST_F(SerialLink, TwoNamesForOneDeviceShareOneLock)
+{
+    TempDir dir;
+    const std::string link = dir.path("gauge");
+    std::filesystem::create_symlink(gauge.devicePath(), link);
+    FixedPortMap linked;
+    linked.set(1, {link, ""});
+    QtSerialPort viaLink(linked);
+    ASSERT_EQ(openLink(viaLink, 1), 0);
+
+    model.choosePort(3);
+    ASSERT_EQ(messages.shown.size(), 1u);
+    EXPECT_EQ(messages.shown[0].text, "Error : Port is busy");
 }
 
 TEST(SimulatedGaugeReplies, FollowTheirMode)

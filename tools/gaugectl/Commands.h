@@ -5,7 +5,8 @@
 
 // Exit statuses of every command.
 inline constexpr int ExitSuccess = 0;
-inline constexpr int ExitNotConfirmed = 1; // the gauge did not confirm, or the port failed
+inline constexpr int ExitNotConfirmed = 1; // the gauge did not confirm, the port failed, or the
+                                           // output could not be written
 inline constexpr int ExitUsage = 2;        // bad usage, or a refused record
 
 using Arguments = std::vector<std::string>;

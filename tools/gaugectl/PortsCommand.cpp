@@ -13,7 +13,7 @@ constexpr const char *Usage = R"(Usage: gaugectl ports
 Lists COM1 to COM12 as the window numbers them: the device behind each port, whether it opens,
 and why not. Each port that has a device is opened and closed once.
 
-Exit status: 0.
+Exit status: 0, or 1 when the output could not be written.
 )";
 
 } // namespace

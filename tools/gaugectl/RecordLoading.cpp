@@ -1,20 +1,19 @@
 #include "RecordLoading.h"
 
+#include "Console.h"
+
 #include "gauge/GaugeSetup.h"
 #include "records/Record.h"
-
-#include <cstdio>
 
 bool loadRecord(const std::string &path, gauge::GaugeSetup &setup)
 {
     const gauge::RecordReading reading = gauge::readRecord(path);
     if (!reading.choices) {
-        std::fprintf(stderr, "%s\n", reading.refusal.c_str());
+        printLine(stderr, printable(reading.refusal));
         return false;
     }
-    setup.setNoticeHandler([](gauge::Notice notice) {
-        std::fprintf(stderr, "%s\n", std::string(gauge::noticeText(notice)).c_str());
-    });
+    setup.setNoticeHandler(
+        [](gauge::Notice notice) { printLine(stderr, gauge::noticeText(notice)); });
     setup.restore(*reading.choices);
     setup.setNoticeHandler({});
     return true;

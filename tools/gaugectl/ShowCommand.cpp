@@ -11,10 +11,10 @@ namespace {
 constexpr const char *Usage = R"(Usage: gaugectl show FILE.gag
 
 Prints a gauge parameter record in words and the 37-byte packet it would send, in hex. The
-record goes through the same restore as "Open > Gauge Parameter" in the window; its messages
-(the 24 V notice, an alarm conflict) are printed to standard error, in order.
+record goes through the same checks and restore as "Open > Gauge Parameter" in the window; the
+24 V notice it may bring up is printed to standard error.
 
-Exit status: 0 shown, 2 bad usage or a refused record.
+Exit status: 0 shown, 1 the output could not be written, 2 bad usage or a refused record.
 )";
 
 // The option's name as the window shows it. A record can choose a sender that has a curve but
@@ -38,7 +38,7 @@ int runShow(const Arguments &arguments)
         std::fputs(Usage, stdout);
         return ExitSuccess;
     }
-    if (arguments.size() != 1 || arguments[0].starts_with('-'))
+    if (arguments.size() != 1 || arguments[0].empty() || arguments[0].starts_with('-'))
         return usageError("show takes one record file", Usage);
 
     gauge::GaugeSetup setup;

@@ -1,4 +1,5 @@
 #include "Commands.h"
+#include "Console.h"
 
 #include "SimulatedGauge.h"
 #include "gauge/PacketDescription.h"
@@ -21,7 +22,8 @@ each packet it receives, in hex and in words.
   --mode MODE  how the gauge answers: correct (the default), bad-header, bad-echo,
                bad-trailer, short (41 bytes), long (43 bytes), silent, line-rate (paced as
                at 4800 baud), hang-up (half a reply, then the line goes away)
-  --link PATH  also make PATH a link to the device, for a name that stays the same
+  --link PATH  also make PATH, which must not exist yet, a link to the device, for a name
+               that stays the same; it goes again at the end
 
 Exit status: 0 after an interrupt, 2 bad usage.
 )";
@@ -57,13 +59,18 @@ int runSimulate(const Arguments &arguments)
     std::signal(SIGINT, interrupt);
     std::signal(SIGTERM, interrupt);
     gauge::sim::SimulatedGauge gauge(mode);
+    namespace fs = std::filesystem;
     if (!link.empty()) {
+        // Never someone else's file or link: a path that exists is refused, whatever it is.
         std::error_code error;
-        if (std::filesystem::is_symlink(link, error))
-            std::filesystem::remove(link, error);
-        std::filesystem::create_symlink(gauge.devicePath(), link, error);
+        if (fs::symlink_status(link, error).type() != fs::file_type::not_found) {
+            std::fprintf(stderr, "gaugectl: %s exists already; name a path that does not\n",
+                         printable(link).c_str());
+            return ExitUsage;
+        }
+        fs::create_symlink(gauge.devicePath(), link, error);
         if (error) {
-            std::fprintf(stderr, "gaugectl: cannot make the link %s: %s\n", link.c_str(),
+            std::fprintf(stderr, "gaugectl: cannot make the link %s: %s\n", printable(link).c_str(),
                          error.message().c_str());
             return ExitUsage;
         }
@@ -82,9 +89,10 @@ int runSimulate(const Arguments &arguments)
         }
         std::fflush(stdout);
     }
-    if (!link.empty()) {
-        std::error_code ignored;
-        std::filesystem::remove(link, ignored);
-    }
+    // The link goes only while it still leads to this gauge: another simulator, or the user, may
+    // have taken the name since.
+    std::error_code error;
+    if (!link.empty() && fs::read_symlink(link, error) == fs::path(gauge.devicePath()))
+        fs::remove(link, error);
     return ExitSuccess;
 }

@@ -1,10 +1,15 @@
 // gaugectl: the gauge programmer's engine without a window, for production lines and support.
 #include "Commands.h"
+#include "Console.h"
 
 #include <QCoreApplication>
 
+#include <cerrno>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
+#include <fcntl.h>
+#include <unistd.h>
 
 namespace {
 
@@ -22,7 +27,8 @@ Commands:
 
 Run "gaugectl COMMAND --help" for a command's options.
 
-Exit status: 0 success, 1 the gauge did not confirm, 2 bad usage or a refused record.
+Exit status: 0 success, 1 the gauge did not confirm, the port failed or the output could not
+be written, 2 bad usage or a refused record.
 )";
 
 } // namespace
@@ -42,13 +48,22 @@ int usageError(const std::string &problem, const char *usage)
     return ExitUsage;
 }
 
-int main(int argc, char *argv[])
+namespace {
+
+// A standard stream that was closed when the program started must stay closed: otherwise the next
+// file or device opened would take its number, and what is meant for the terminal would go into
+// a record, or down the cable to the gauge. Read-only /dev/null takes the place, so writes to it
+// fail and are reported.
+void keepStandardStreamsClosed()
 {
-    QCoreApplication app(argc, argv);
-    if (argc < 2)
-        return usageError("no command given", Usage);
-    const std::string command = argv[1];
-    const Arguments arguments(argv + 2, argv + argc);
+    for (const int fd : {STDIN_FILENO, STDOUT_FILENO, STDERR_FILENO}) {
+        if (::fcntl(fd, F_GETFD) == -1 && ::open("/dev/null", O_RDONLY) != fd)
+            std::_Exit(ExitUsage);
+    }
+}
+
+int runCommand(const std::string &command, const Arguments &arguments)
+{
     if (command == "--help" || command == "-h" || command == "help") {
         std::fputs(Usage, stdout);
         return ExitSuccess;
@@ -61,5 +76,24 @@ int main(int argc, char *argv[])
         return runPorts(arguments);
     if (command == "simulate")
         return runSimulate(arguments);
-    return usageError("unknown command " + command, Usage);
+    return usageError("unknown command " + printable(command), Usage);
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    keepStandardStreamsClosed();
+    QCoreApplication app(argc, argv);
+    if (argc < 2)
+        return usageError("no command given", Usage);
+    const int status = runCommand(argv[1], Arguments(argv + 2, argv + argc));
+    // Output that never arrived is a failure, even after the gauge was programmed: whoever reads
+    // it (a person or a production script) must not take silence for success.
+    if (std::fflush(stdout) != 0 || std::ferror(stdout)) {
+        std::fprintf(stderr, "gaugectl: the output could not be written: %s\n",
+                     std::strerror(errno));
+        return status == ExitSuccess ? ExitNotConfirmed : status;
+    }
+    return status;
 }

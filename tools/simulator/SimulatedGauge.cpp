@@ -47,13 +47,19 @@ SimulatedGauge::SimulatedGauge(ReplyMode mode)
 
 SimulatedGauge::~SimulatedGauge()
 {
-    const char stop = 0;
+    const char stop = Stop;
     [[maybe_unused]] const auto written = ::write(m_wake[1], &stop, 1);
     m_thread.join();
     for (int fd : {m_master, m_slave, m_wake[0], m_wake[1]}) {
         if (fd >= 0)
             ::close(fd);
     }
+}
+
+void SimulatedGauge::hangUp()
+{
+    const char command = HangUpNow;
+    [[maybe_unused]] const auto written = ::write(m_wake[1], &command, 1);
 }
 
 void SimulatedGauge::setMode(ReplyMode mode)
@@ -84,8 +90,15 @@ void SimulatedGauge::run()
                 continue;
             return;
         }
-        if (fds[1].revents != 0)
+        if (fds[1].revents != 0) {
+            char command = Stop;
+            [[maybe_unused]] const auto got = ::read(m_wake[0], &command, 1);
+            if (command == HangUpNow) {
+                ::close(m_master);
+                m_master = -1;
+            }
             return;
+        }
         if ((fds[0].revents & POLLIN) == 0) {
             // No tool holds the other side yet, or it let go: wait a little for it.
             std::this_thread::sleep_for(5ms);

@@ -24,6 +24,8 @@ public:
     const std::string &devicePath() const { return m_devicePath; }
 
     void setMode(ReplyMode mode);
+    // The line goes away now, as when the cable is pulled; the gauge answers no more.
+    void hangUp();
     // The packets received so far, in order.
     std::vector<std::vector<std::uint8_t>> packets() const;
     // The same, handing them over: a long run keeps only what it has not taken yet.
@@ -34,6 +36,10 @@ private:
     void answer(const std::vector<std::uint8_t> &packet,
                 std::chrono::steady_clock::time_point firstByte);
     void writeAll(const std::uint8_t *data, std::size_t size);
+
+    // What the wake-up pipe tells the gauge's thread.
+    static constexpr char Stop = 0;
+    static constexpr char HangUpNow = 1;
 
     int m_master = -1;
     int m_slave = -1;
