@@ -8,13 +8,17 @@
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QDragEnterEvent>
+#include <QDropEvent>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QLabel>
 #include <QMenuBar>
+#include <QMimeData>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QShortcut>
 #include <QStatusBar>
 #include <QStyle>
 
@@ -87,23 +91,39 @@ QString longestCaption(Choice choice)
     return longest;
 }
 
+// A frame is announced by its own caption: without a name of its own, Qt would give an inner
+// frame its parent's.
 QGroupBox *frame(const char *name, const QString &caption, QWidget *parent = nullptr)
 {
     auto *box = new QGroupBox(caption, parent);
     box->setObjectName(QLatin1String(name));
+    box->setAccessibleName(caption);
     box->setFont(boldFont(box->font()));
     return box;
 }
 
+// The one local record file among dropped URLs, or nothing.
+QString droppedRecord(const QMimeData *data)
+{
+    if (!data || !data->hasUrls() || data->urls().size() != 1)
+        return {};
+    const QUrl url = data->urls().constFirst();
+    const QString path = url.toLocalFile();
+    return url.isLocalFile() && path.endsWith(QLatin1String(".gag"), Qt::CaseInsensitive)
+        ? path
+        : QString();
+}
+
 } // namespace
 
-FrmMain::FrmMain(gauge::MainWindowModel &model, const gauge::PortMap &portMap, QWidget *parent)
+FrmMain::FrmMain(gauge::MainWindowModel &model, gauge::PortMap &portMap, QWidget *parent)
     : QMainWindow(parent)
     , m_model(model)
     , m_portMap(portMap)
 {
     setObjectName(QStringLiteral("FrmMain"));
     setWindowTitle(QStringLiteral("Digital Instrument"));
+    setAcceptDrops(true);
 
     auto *central = new QWidget(this);
     auto *layout = new QVBoxLayout(central);
@@ -156,6 +176,53 @@ void FrmMain::load()
     m_connectionHelpTimer.start(gauge::MainWindowModel::ConnectionHelpDelay);
 }
 
+void FrmMain::openRecordFile(const QString &path)
+{
+    run([this, &path] { m_model.openRecordFile(path.toStdString()); });
+}
+
+void FrmMain::dragEnterEvent(QDragEnterEvent *event)
+{
+    if (!m_model.transferInProgress() && !droppedRecord(event->mimeData()).isEmpty())
+        event->acceptProposedAction();
+}
+
+void FrmMain::dropEvent(QDropEvent *event)
+{
+    const QString path = droppedRecord(event->mimeData());
+    if (m_model.transferInProgress() || path.isEmpty())
+        return;
+    event->acceptProposedAction();
+    openRecordFile(path);
+}
+
+// The ports are read again each time the menu opens: a cable plugged in since shows up, and
+// each entry names the device behind it as it is now.
+void FrmMain::refreshPortMenu()
+{
+    if (m_model.transferInProgress())
+        return;
+    m_portMap.rescan();
+    run([this] { m_model.refreshPorts(); });
+    namePortDevices();
+}
+
+// Hovering over a port names the device behind it in the status bar.
+void FrmMain::namePortDevices()
+{
+    for (int number = 1; number <= gauge::PortCount; ++number) {
+        QAction *action = m_serialPortActions[number - 1];
+        if (const auto device = m_portMap.device(number)) {
+            const QString description = QString::fromStdString(device->description);
+            const QString path = QString::fromStdString(device->path);
+            action->setStatusTip(
+                description.isEmpty() ? path : QStringLiteral("%1 – %2").arg(path, description));
+        } else {
+            action->setStatusTip(tr("No serial device found for this port"));
+        }
+    }
+}
+
 void FrmMain::buildMenus()
 {
     QMenu *setting = menuBar()->addMenu(QStringLiteral("Setting"));
@@ -192,18 +259,12 @@ void FrmMain::buildMenus()
         QAction *action = serial->addAction(QStringLiteral("COM%1").arg(number));
         action->setObjectName(controlName("SerialPort", number));
         action->setCheckable(true);
-        if (const auto device = m_portMap.device(number)) {
-            const QString description = QString::fromStdString(device->description);
-            const QString path = QString::fromStdString(device->path);
-            action->setStatusTip(
-                description.isEmpty() ? path : QStringLiteral("%1 – %2").arg(path, description));
-        } else {
-            action->setStatusTip(tr("No serial device found for this port"));
-        }
         connect(action, &QAction::triggered, this,
                 [this, number] { run([this, number] { m_model.choosePort(number); }); });
         m_serialPortActions.append(action);
     }
+    connect(serial, &QMenu::aboutToShow, this, &FrmMain::refreshPortMenu);
+    namePortDevices();
 
     QMenu *help = menuBar()->addMenu(QStringLiteral("Help"));
     help->setObjectName(QStringLiteral("Help"));
@@ -302,8 +363,14 @@ QWidget *FrmMain::buildGaugeFrame()
     QGroupBox *output = frame("frmAllHw", QStringLiteral("Alarm Output Signal"));
     output->setToolTip(QStringLiteral("Active Output line at the gauge"));
     auto *outputRow = new QHBoxLayout(output);
-    outputRow->addWidget(buildOptionFrame("Frame1", QString(), Choice::AlarmOutput, {0, 1}));
-    outputRow->addWidget(buildOptionFrame("Frame2", QString(), Choice::Contact, {0, 1}));
+    // Untitled on screen, where "OFF"/"ON" and "NO "/"NC" speak for themselves; an assistive tool
+    // needs a name for each.
+    QGroupBox *alarmOutput = buildOptionFrame("Frame1", QString(), Choice::AlarmOutput, {0, 1});
+    alarmOutput->setAccessibleName(tr("Alarm output"));
+    QGroupBox *contact = buildOptionFrame("Frame2", QString(), Choice::Contact, {0, 1});
+    contact->setAccessibleName(tr("Alarm contact"));
+    outputRow->addWidget(alarmOutput);
+    outputRow->addWidget(contact);
 
     auto *rightColumn = new QVBoxLayout;
     rightColumn->addWidget(blinking);
@@ -318,7 +385,9 @@ QWidget *FrmMain::buildGaugeFrame()
     return m_frmGauge;
 }
 
-// Creates the option buttons of a group; those listed go into the frame top to bottom.
+// Creates the option buttons of a group; those listed go into the frame top to bottom. They are
+// real radio buttons, exclusive within their frame, and every way of ticking one (the mouse, the
+// keyboard, an assistive tool's action) reaches the model as the same choice.
 QGroupBox *FrmMain::buildOptionFrame(const char *name, const QString &caption, Choice choice,
                                      const QList<int> &topToBottom)
 {
@@ -327,12 +396,13 @@ QGroupBox *FrmMain::buildOptionFrame(const char *name, const QString &caption, C
     for (int i = 0; i < gauge::optionCount(choice); ++i) {
         auto *button = new QRadioButton(box);
         button->setObjectName(controlName(groupName(choice), i));
-        button->setAutoExclusive(false);
         QFont plain = button->font();
         plain.setBold(false);
         button->setFont(plain);
-        connect(button, &QRadioButton::clicked, this,
-                [this, choice, i] { run([this, choice, i] { m_model.chooseOption(choice, i); }); });
+        connect(button, &QRadioButton::toggled, this, [this, choice, i](bool checked) {
+            if (checked)
+                run([this, choice, i] { m_model.chooseOption(choice, i); });
+        });
         buttons.append(button);
     }
     if (!topToBottom.isEmpty()) {
@@ -400,6 +470,7 @@ void FrmMain::syncFromModel()
 
     m_frmGauge->setVisible(m_model.gaugeFrameVisible());
     m_frmGauge->setTitle(fromView(m_model.gaugeFrameCaption()));
+    m_frmGauge->setAccessibleName(m_frmGauge->title());
     m_picture->setVisible(!m_model.gaugeFrameVisible());
     for (int c = 0; c < gauge::ChoiceCount; ++c)
         syncGroup(static_cast<Choice>(c));
@@ -429,17 +500,27 @@ void FrmMain::syncFromModel()
         unsetCursor();
 }
 
+// A redraw is no choice of the technician's, so the buttons stay quiet while the model's state is
+// put on them. A group the model leaves without a selection shows none: an exclusive button is
+// unticked from code by lifting its exclusivity for the moment.
 void FrmMain::syncGroup(Choice choice)
 {
     const QList<QRadioButton *> &buttons = m_optionButtons[static_cast<int>(choice)];
     for (int i = 0; i < buttons.size(); ++i) {
         const gauge::OptionView option = m_model.option(choice, i);
         QRadioButton *button = buttons[i];
+        const QSignalBlocker quiet(button);
         button->setText(fromView(option.caption));
         button->setToolTip(fromView(option.toolTip));
         button->setVisible(option.visible);
         button->setEnabled(option.enabled);
-        button->setChecked(option.selected);
+        if (option.selected) {
+            button->setChecked(true);
+        } else if (button->isChecked()) {
+            button->setAutoExclusive(false);
+            button->setChecked(false);
+            button->setAutoExclusive(true);
+        }
     }
 }
 

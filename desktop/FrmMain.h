@@ -28,16 +28,20 @@ class FrmMain final : public QMainWindow
     Q_OBJECT
 
 public:
-    explicit FrmMain(gauge::MainWindowModel &model, const gauge::PortMap &portMap,
+    explicit FrmMain(gauge::MainWindowModel &model, gauge::PortMap &portMap,
                      QWidget *parent = nullptr);
 
     // The start-up: the port probe, and the one-shot timer that brings up the connection help.
     void load();
+    // Opens a record as "Gauge Parameter" does: one named on the command line, or dropped here.
+    void openRecordFile(const QString &path);
 
     void syncFromModel();
 
 protected:
     void closeEvent(QCloseEvent *event) override;
+    void dragEnterEvent(QDragEnterEvent *event) override;
+    void dropEvent(QDropEvent *event) override;
 
 private:
     void buildMenus();
@@ -49,13 +53,15 @@ private:
     QGroupBox *buildToolBar();
     void buildStatusBar();
 
+    void refreshPortMenu();
+    void namePortDevices();
     QAction *addCommand(QMenu *menu, const char *name, const QString &caption,
                         const QKeySequence &shortcut, std::function<void()> command);
     void run(const std::function<void()> &command);
     void syncGroup(gauge::Choice choice);
 
     gauge::MainWindowModel &m_model;
-    const gauge::PortMap &m_portMap;
+    gauge::PortMap &m_portMap;
 
     std::array<QList<QRadioButton *>, gauge::ChoiceCount> m_optionButtons;
     QList<QAction *> m_gaugeActions;

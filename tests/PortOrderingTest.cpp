@@ -35,5 +35,35 @@ TEST(PortOrdering, LeadingZerosAndPrefixesCompareSensibly)
     EXPECT_TRUE(orderedForComNumbers({}).empty());
 }
 
+std::vector<std::string> numbered(const ComAssignment &numbers)
+{
+    std::vector<std::string> result;
+    for (const auto &device : numbers)
+        result.push_back(device ? device->path : "-");
+    while (!result.empty() && result.back() == "-")
+        result.pop_back();
+    return result;
+}
+
+// A device keeps its COM number while it stays plugged in; a new one takes the lowest free
+// number, even when it would sort before the others.
+TEST(PortOrdering, NumbersStayWithTheirDevicesAsOthersComeAndGo)
+{
+    ComAssignment numbers = reassignComNumbers({}, {{"/dev/ttyUSB0"}, {"/dev/ttyS0"}});
+    EXPECT_EQ(numbered(numbers), (std::vector<std::string> {"/dev/ttyUSB0", "/dev/ttyS0"}));
+
+    numbers = reassignComNumbers(numbers, {{"/dev/ttyS0"}, {"/dev/ttyACM0"}, {"/dev/ttyUSB0"}});
+    EXPECT_EQ(numbered(numbers),
+              (std::vector<std::string> {"/dev/ttyUSB0", "/dev/ttyS0", "/dev/ttyACM0"}));
+
+    numbers = reassignComNumbers(numbers, {{"/dev/ttyS0"}, {"/dev/ttyACM0"}});
+    EXPECT_EQ(numbered(numbers), (std::vector<std::string> {"-", "/dev/ttyS0", "/dev/ttyACM0"}));
+
+    numbers = reassignComNumbers(numbers, {{"/dev/ttyS0"}, {"/dev/ttyACM0"}, {"/dev/ttyUSB3"}});
+    EXPECT_EQ(numbered(numbers),
+              (std::vector<std::string> {"/dev/ttyUSB3", "/dev/ttyS0", "/dev/ttyACM0"}));
+    EXPECT_EQ(numbers.size(), 12u);
+}
+
 } // namespace
 } // namespace gauge::test

@@ -214,10 +214,68 @@ TEST_F(Transfer, ProbeEnablesOnlyThePortsThatOpen)
         const bool opens = n == 1 || n == 2 || n == 3 || n == 12;
         EXPECT_EQ(f.model.portMenuItem(n).enabled, opens) << n;
     }
-    WindowFixture probe({4});
-    probe.load();
-    EXPECT_FALSE(probe.port.isOpen());
-    EXPECT_EQ(probe.port.lineSettings, ProbeLineSettings);
+}
+
+// The Serial Port menu reads the ports anew each time it opens. The port open for the link is
+// not tried again: it stays open, enabled and checked.
+TEST_F(Transfer, ThePortMenuFindsPortsAnewAndKeepsTheOpenOne)
+{
+    f.port.openable = {1, 5, 12}; // COM2 unplugged, COM5 plugged in since the start
+    f.model.refreshPorts();
+    for (int n = 1; n <= 12; ++n) {
+        const bool usable = n == 1 || n == 3 || n == 5 || n == 12;
+        EXPECT_EQ(f.model.portMenuItem(n).enabled, usable) << n;
+        EXPECT_EQ(f.model.portMenuItem(n).checked, n == 3) << n;
+    }
+    EXPECT_TRUE(f.port.isOpen());
+    EXPECT_EQ(f.port.portNumber, 3);
+    EXPECT_EQ(f.model.statusText(), "COM3 Active");
+}
+
+TEST(PortMenu, APortPluggedInAfterTheStartMakesSendDataAvailable)
+{
+    WindowFixture f(std::set<int> {});
+    f.load();
+    ASSERT_FALSE(f.model.sendDataEnabled());
+    f.port.openable = {2};
+    f.model.refreshPorts();
+    EXPECT_TRUE(f.model.sendDataEnabled());
+    EXPECT_TRUE(f.model.portMenuItem(2).enabled);
+    EXPECT_EQ(f.model.statusText(), "Serial Port Not Chosen yet or not available");
+}
+
+TEST_F(Transfer, ALostDeviceIsNoLongerShownActive)
+{
+    configureVoltmeter();
+    int changes = 0;
+    f.model.setChangeListener([&changes] { ++changes; });
+    f.port.loseDevice();
+    EXPECT_GT(changes, 0);
+    for (int n = 1; n <= 12; ++n)
+        EXPECT_FALSE(f.model.portMenuItem(n).checked) << n;
+    EXPECT_EQ(f.model.statusText(), "Serial Port Not Chosen yet or not available");
+    EXPECT_TRUE(f.model.portMenuItem(3).enabled);
+    EXPECT_TRUE(f.config().complete());
+    EXPECT_TRUE(f.messages.shown.empty());
+
+    f.model.choosePort(3);
+    EXPECT_TRUE(f.model.portMenuItem(3).checked);
+    EXPECT_EQ(f.model.statusText(), "COM3 Active");
+}
+
+TEST_F(Transfer, ExitLetsGoOfThePortAtOnce)
+{
+    f.model.enterHelpMode();
+    f.model.exitProgram(ExitFrom::ToolBar);
+    EXPECT_TRUE(f.port.isOpen());
+    f.model.exitProgram(ExitFrom::ToolBar);
+    EXPECT_FALSE(f.port.isOpen());
+    EXPECT_EQ(f.windows.mainWindowClosed, 1);
+
+    f.model.choosePort(3);
+    f.model.exitProgram(ExitFrom::Menu);
+    EXPECT_FALSE(f.port.isOpen());
+    EXPECT_EQ(f.windows.mainWindowClosed, 2);
 }
 
 } // namespace

@@ -27,17 +27,8 @@ private:
 std::array<bool, PortCount> probePorts(SerialPort &port)
 {
     std::array<bool, PortCount> opens {};
-    port.setLineSettings(ProbeLineSettings);
-    PendingError pending;
-    for (int n = 1; n <= PortCount; ++n) {
-        if (port.isOpen())
-            pending.record(port.close());
-        pending.record(port.setPortNumber(n));
-        pending.record(port.open());
-        opens[static_cast<std::size_t>(n - 1)] = pending.number() == 0;
-        pending.clear();
-    }
-    port.close();
+    for (int n = 1; n <= PortCount; ++n)
+        opens[static_cast<std::size_t>(n - 1)] = port.probe(n) == 0;
     return opens;
 }
 

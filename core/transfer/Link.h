@@ -9,7 +9,8 @@ namespace gauge {
 
 class SerialPort;
 
-// Which of COM1 to COM12 open, tried one after the other; none is left open.
+// Which of COM1 to COM12 open, tried one after the other at the probe's settings; the port open
+// for the link, if any, stays open.
 std::array<bool, PortCount> probePorts(SerialPort &port);
 
 // Opens COM number for the programming link, closing whatever port was open before. Returns

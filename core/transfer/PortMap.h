@@ -22,6 +22,8 @@ class PortMap
 public:
     virtual ~PortMap() = default;
     virtual std::optional<PortDevice> device(int number) const = 0;
+    // Reads the system's devices again, for cables plugged in or pulled since.
+    virtual void rescan() { }
 };
 
 // Devices named one by one, for a port given on a command line and for a simulated gauge.

@@ -64,4 +64,26 @@ std::vector<PortDevice> orderedForComNumbers(std::vector<PortDevice> devices)
     return devices;
 }
 
+ComAssignment reassignComNumbers(const ComAssignment &previous, std::vector<PortDevice> found)
+{
+    ComAssignment numbers(PortCount);
+    std::vector<PortDevice> newcomers;
+    for (PortDevice &device : orderedForComNumbers(std::move(found))) {
+        const auto kept = std::find_if(previous.begin(), previous.end(), [&](const auto &old) {
+            return old && old->path == device.path;
+        });
+        const auto index = static_cast<std::size_t>(kept - previous.begin());
+        if (kept != previous.end() && index < numbers.size())
+            numbers[index] = std::move(device);
+        else
+            newcomers.push_back(std::move(device));
+    }
+    auto next = newcomers.begin();
+    for (auto &place : numbers) {
+        if (!place && next != newcomers.end())
+            place = std::move(*next++);
+    }
+    return numbers;
+}
+
 } // namespace gauge

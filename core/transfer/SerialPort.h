@@ -2,6 +2,7 @@
 
 #include <chrono>
 #include <cstdint>
+#include <functional>
 #include <span>
 #include <string>
 
@@ -57,6 +58,13 @@ public:
     virtual bool isOpen() const = 0;
     virtual int open() = 0;
     virtual int close() = 0;
+
+    // Opens COM number at the probe's line settings and closes it again, leaving the port open
+    // for the link, if any, alone. Returns the error number of the opening.
+    virtual int probe(int number) = 0;
+    // Called when the open port's device goes away (the cable pulled, the adapter unplugged).
+    // The port is closed by then.
+    virtual void setLostHandler(std::function<void()> handler) = 0;
 
     virtual int discardInput() = 0;
     virtual int bytesWaiting(int &count) = 0;

@@ -1,6 +1,7 @@
 #include "window/MainWindowModel.h"
 
 #include "gauge/Catalogue.h"
+#include "transfer/SerialPort.h"
 #include "window/Messages.h"
 #include "window/WindowCommands.h"
 
@@ -10,7 +11,6 @@ namespace gauge {
 
 namespace {
 
-constexpr std::string_view InitialStatusText = "Serial Port Not Chosen yet or not available";
 constexpr std::string_view HelpModeStatusText = "Help on line: Click on component";
 
 // What each tool bar button says of itself in help mode.
@@ -154,10 +154,13 @@ void MainWindowModel::closeGauge()
         m_setup.closeGauge();
 }
 
+// The port is let go at once: the help windows may keep the program running, and another program
+// must be able to take the port meanwhile.
 void MainWindowModel::exitProgram(ExitFrom from)
 {
     if (from == ExitFrom::ToolBar && explainedInHelpMode(ExitHelpText))
         return;
+    m_platform.serialPort.close();
     m_platform.windows.closeMainWindow();
 }
 

@@ -67,11 +67,15 @@ public:
 
     // Finds the ports that open. The view brings up the connection help this long after.
     void start();
+    // Finds the ports that open now, each time the Serial Port menu opens: a cable plugged in
+    // after the start shows up. The port open for the link stays open and checked.
+    void refreshPorts();
     static constexpr std::chrono::milliseconds ConnectionHelpDelay {100};
 
     // The menus.
     void chooseGaugeType(int gaugeType);
     void openRecord();
+    // A record named on the command line, or dropped on the window, opens as from the menu.
     void openRecordFile(const std::string &path);
     void saveRecord();
     void exitProgram(ExitFrom from);
@@ -109,7 +113,14 @@ public:
     void setChangeListener(std::function<void()> listener);
 
 private:
+    // What the status bar says until something else is written into it, and again when the
+    // chosen port's device goes away.
+    static constexpr std::string_view InitialStatusText
+        = "Serial Port Not Chosen yet or not available";
+
     bool explainedInHelpMode(std::string_view helpText);
+    void updatePortMenu(const std::array<bool, PortCount> &opens);
+    void portLost();
     void showNotice(Notice notice);
     void setProgress(int percent);
     void changed();

@@ -32,17 +32,48 @@ std::string_view outcomeStatus(TransferOutcome outcome)
 
 void MainWindowModel::start()
 {
-    const auto opens = probePorts(m_platform.serialPort);
-    bool anyPort = false;
+    m_platform.serialPort.setLostHandler([this] { portLost(); });
+    updatePortMenu(probePorts(m_platform.serialPort));
+}
+
+void MainWindowModel::refreshPorts()
+{
+    std::array<bool, PortCount> opens = probePorts(m_platform.serialPort);
+    // The port open for the link does not open a second time; it is as usable as ever.
     for (int n = 1; n <= PortCount; ++n) {
-        const bool usable = opens[static_cast<std::size_t>(n - 1)];
-        m_portMenu[static_cast<std::size_t>(n - 1)].enabled = usable;
-        anyPort = anyPort || usable;
+        if (m_portMenu[static_cast<std::size_t>(n - 1)].checked)
+            opens[static_cast<std::size_t>(n - 1)] = true;
+    }
+    updatePortMenu(opens);
+}
+
+// Without any usable port nothing can be sent, which the status bar says; a port that comes up
+// later takes that back.
+void MainWindowModel::updatePortMenu(const std::array<bool, PortCount> &opens)
+{
+    bool anyPort = false;
+    for (std::size_t i = 0; i < opens.size(); ++i) {
+        m_portMenu[i].enabled = opens[i];
+        anyPort = anyPort || opens[i];
     }
     if (!anyPort) {
         m_statusText = NoPortAtAllText;
         m_sendDataEnabled = false;
+    } else if (!m_sendDataEnabled) {
+        m_sendDataEnabled = true;
+        if (m_statusText == NoPortAtAllText)
+            m_statusText = InitialStatusText;
     }
+}
+
+// The device went away: nothing is shown as active any more. The technician chooses the port
+// again once the cable is back; everything else stays as it was.
+void MainWindowModel::portLost()
+{
+    for (PortMenuItem &item : m_portMenu)
+        item.checked = false;
+    m_statusText = InitialStatusText;
+    changed();
 }
 
 void MainWindowModel::choosePort(int number)

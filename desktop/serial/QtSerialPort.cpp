@@ -110,25 +110,55 @@ int QtSerialPort::open()
     if (m_port.isOpen())
         return gauge::PortBusyError;
     m_salvaged.clear();
-    const QString path = deviceName();
+    const QString path = deviceName(m_number);
     if (path.isEmpty())
         return ENOENT;
-    // The device itself, not a link to it: the lock that keeps a second program off the port is
-    // named after what is opened, so two names for one device must not make two locks.
-    const QString device = QFileInfo(path).canonicalFilePath();
-    m_port.setPortName(device.isEmpty() ? path : device);
+    m_port.setPortName(deviceItself(path));
     applySettings();
-    if (m_port.open(QIODevice::ReadWrite))
-        return 0;
-    const int errorNumber = openingErrorNumber(m_port.error());
-    m_port.clearError();
+    return openingResult(m_port, path);
+}
+
+int QtSerialPort::probe(int number)
+{
+    const QString path = deviceName(number);
+    if (path.isEmpty())
+        return ENOENT;
+    QSerialPort trial(deviceItself(path));
+    trial.setBaudRate(gauge::ProbeLineSettings.baudRate);
+    trial.setParity(toQt(gauge::ProbeLineSettings.parity));
+    trial.setDataBits(static_cast<QSerialPort::DataBits>(gauge::ProbeLineSettings.dataBits));
+    trial.setStopBits(QSerialPort::OneStop);
+    const int errorNumber = openingResult(trial, path);
+    trial.close();
     return errorNumber;
 }
 
-int QtSerialPort::openingErrorNumber(QSerialPort::SerialPortError error) const
+void QtSerialPort::setLostHandler(std::function<void()> handler)
+{
+    m_lostHandler = std::move(handler);
+}
+
+// The device itself, not a link to it: the lock that keeps a second program off the port is
+// named after what is opened, so two names for one device must not make two locks.
+QString QtSerialPort::deviceItself(const QString &path)
+{
+    const QString device = QFileInfo(path).canonicalFilePath();
+    return device.isEmpty() ? path : device;
+}
+
+int QtSerialPort::openingResult(QSerialPort &port, const QString &path)
+{
+    if (port.open(QIODevice::ReadWrite))
+        return 0;
+    const int errorNumber = openingErrorNumber(port.error(), path);
+    port.clearError();
+    return errorNumber;
+}
+
+int QtSerialPort::openingErrorNumber(QSerialPort::SerialPortError error, const QString &path)
 {
 #ifdef Q_OS_UNIX
-    const int systemError = systemOpenError(deviceName());
+    const int systemError = systemOpenError(path);
     if (systemError == EBUSY)
         return gauge::PortBusyError;
     if (systemError != 0)
@@ -138,6 +168,7 @@ int QtSerialPort::openingErrorNumber(QSerialPort::SerialPortError error) const
         return gauge::PortBusyError;
     return EIO;
 #else
+    Q_UNUSED(path);
     switch (error) {
     case QSerialPort::PermissionError:
         return gauge::PortBusyError;
@@ -228,18 +259,20 @@ void QtSerialPort::handleError(QSerialPort::SerialPortError error)
         return;
     m_salvaged = m_port.readAll();
     m_port.close();
+    if (m_lostHandler)
+        m_lostHandler();
 }
 
-QString QtSerialPort::deviceName() const
+QString QtSerialPort::deviceName(int number) const
 {
-    const auto device = m_portMap.device(m_number);
+    const auto device = m_portMap.device(number);
     return device ? QString::fromStdString(device->path) : QString();
 }
 
 std::string QtSerialPort::errorDetail(int errorNumber) const
 {
     const auto mapped = m_portMap.device(m_number);
-    const QString path = deviceName();
+    const QString path = deviceName(m_number);
     QString device = QStringLiteral("COM%1").arg(m_number);
     if (mapped && !mapped->name.empty())
         device = QString::fromStdString(mapped->name);

@@ -24,6 +24,8 @@ public:
     bool isOpen() const override;
     int open() override;
     int close() override;
+    int probe(int number) override;
+    void setLostHandler(std::function<void()> handler) override;
     int discardInput() override;
     int bytesWaiting(int &count) override;
     int write(std::uint8_t byte) override;
@@ -34,8 +36,10 @@ public:
 private:
     void applySettings();
     void handleError(QSerialPort::SerialPortError error);
-    int openingErrorNumber(QSerialPort::SerialPortError error) const;
-    QString deviceName() const;
+    static QString deviceItself(const QString &path);
+    static int openingResult(QSerialPort &port, const QString &path);
+    static int openingErrorNumber(QSerialPort::SerialPortError error, const QString &path);
+    QString deviceName(int number) const;
 
     const gauge::PortMap &m_portMap;
     QSerialPort m_port;
@@ -44,4 +48,5 @@ private:
     gauge::ReceiveSettings m_receiveSettings;
     // What a lost device had sent, still to be read.
     QByteArray m_salvaged;
+    std::function<void()> m_lostHandler;
 };

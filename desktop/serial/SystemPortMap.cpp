@@ -1,7 +1,5 @@
 #include "SystemPortMap.h"
 
-#include "transfer/PortOrdering.h"
-
 #include <QtGlobal>
 
 #ifdef Q_OS_LINUX
@@ -73,10 +71,16 @@ std::vector<gauge::PortDevice> serialDevices()
 
 SystemPortMap::SystemPortMap()
 {
+    rescan();
+}
+
+void SystemPortMap::rescan()
+{
 #ifdef Q_OS_WIN
-    m_devices = serialDevices();
+    const std::vector<gauge::PortDevice> found = serialDevices();
+    m_devices.assign(found.begin(), found.end());
 #else
-    m_devices = gauge::orderedForComNumbers(serialDevices());
+    m_devices = gauge::reassignComNumbers(m_devices, serialDevices());
 #endif
 }
 
@@ -84,9 +88,9 @@ std::optional<gauge::PortDevice> SystemPortMap::device(int number) const
 {
 #ifdef Q_OS_WIN
     const std::string name = "COM" + std::to_string(number);
-    for (const gauge::PortDevice &device : m_devices) {
-        if (device.path.ends_with(name))
-            return gauge::PortDevice {name, device.description};
+    for (const auto &device : m_devices) {
+        if (device && device->path.ends_with(name))
+            return gauge::PortDevice {name, device->description};
     }
     return gauge::PortDevice {name, {}};
 #else

@@ -1,18 +1,22 @@
 // The Qt view: it shows what the model says and hands clicks to it.
+#include "CommandLine.h"
 #include "FrmAbout.h"
 #include "FrmMain.h"
 #include "FrmShow.h"
 #include "HelpWindows.h"
 #include "QtFileDialogs.h"
 #include "support/Fakes.h"
+#include "support/TempDir.h"
 #include "transfer/PortMap.h"
 
+#include <QAccessible>
 #include <QAction>
 #include <QCheckBox>
 #include <QGroupBox>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMimeData>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
@@ -294,6 +298,131 @@ TEST_F(Window, ExitClosesTheMainWindowOnly)
     EXPECT_FALSE(window.isVisible());
     ASSERT_NE(windows.connectionHelp(), nullptr);
     EXPECT_TRUE(windows.connectionHelp()->isVisible());
+}
+
+// What an assistive tool sees and does: radio buttons in frames named by their own captions, and
+// its toggle and press actions choose exactly as a click does.
+TEST_F(Window, AssistiveToolsSeeRadioButtonsInNamedFramesAndTheirActionsChoose)
+{
+    find<QAction>("Gauge(1)")->trigger();
+    const std::pair<const char *, const char *> frames[]
+        = {{"frmGauge", "Fuel Level"},         {"frmPowerSupply", "Power Supply"},
+           {"frmUnit", "Measure Units"},       {"frmSender", "Sensor"},
+           {"frmSetAlarm", "Alarm Setting"},   {"frmAllMin", "Minimum Alarm"},
+           {"frmAllMax", "Maximum Alarm"},     {"fmrBLK", "Blinking Alarm"},
+           {"frmAllHw", "Alarm Output Signal"}};
+    for (const auto &[name, caption] : frames) {
+        QAccessibleInterface *frame = QAccessible::queryAccessibleInterface(find<QGroupBox>(name));
+        ASSERT_NE(frame, nullptr) << name;
+        EXPECT_EQ(frame->text(QAccessible::Name), caption) << name;
+    }
+    EXPECT_NE(
+        QAccessible::queryAccessibleInterface(find<QGroupBox>("Frame1"))->text(QAccessible::Name),
+        QAccessible::queryAccessibleInterface(find<QGroupBox>("Frame2"))->text(QAccessible::Name));
+
+    QAccessibleInterface *reed = QAccessible::queryAccessibleInterface(option("optSender", 4));
+    ASSERT_NE(reed, nullptr);
+    EXPECT_EQ(reed->role(), QAccessible::RadioButton);
+    EXPECT_EQ(reed->text(QAccessible::Name), option("optSender", 4)->text());
+    ASSERT_NE(reed->actionInterface(), nullptr);
+    reed->actionInterface()->doAction(QAccessibleActionInterface::toggleAction());
+    EXPECT_EQ(model.setup().configuration().senderIndex, 4);
+    EXPECT_TRUE(option("optSender", 4)->isChecked());
+
+    QAccessibleInterface *first = QAccessible::queryAccessibleInterface(option("optSender", 0));
+    first->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+    ASSERT_TRUE(QTest::qWaitFor([this] { return model.setup().configuration().senderIndex == 0; }));
+    EXPECT_FALSE(option("optSender", 4)->isChecked());
+
+    QAccessibleInterface *clear
+        = QAccessible::queryAccessibleInterface(find<QPushButton>("cmdClearCofn"));
+    clear->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+    ASSERT_TRUE(QTest::qWaitFor([this] { return !model.setup().configuration().complete(); }));
+    EXPECT_FALSE(option("optSender", 0)->isChecked());
+}
+
+// Tab to a group, then the arrow keys and Space choose; the screen never shows a choice the
+// configuration does not have, also where the model refuses one.
+TEST_F(Window, TheKeyboardChoosesAsTheMouseDoes)
+{
+    window.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    find<QAction>("Gauge(3)")->trigger();
+    QRadioButton *psi = option("optUnit", 0);
+    psi->setFocus();
+    QTest::keyClick(psi, Qt::Key_Space);
+    EXPECT_EQ(model.setup().configuration().unitIndex, 0);
+    QTest::keyClick(psi, Qt::Key_Down);
+    EXPECT_EQ(model.setup().configuration().unitIndex, 1);
+    EXPECT_TRUE(option("optUnit", 1)->isChecked());
+    EXPECT_FALSE(psi->isChecked());
+
+    // A minimum of 80% above a maximum of 40% is refused, and nothing stays ticked.
+    option("optAllMax", 1)->click();
+    QRadioButton *high = option("optMinAll", 4);
+    high->setFocus();
+    QTest::keyClick(high, Qt::Key_Space);
+    EXPECT_EQ(messages.texts().back(), "Error: Minimu Alarm is greater than Maximum Alarm");
+    for (int i = 0; i < 5; ++i)
+        EXPECT_FALSE(option("optMinAll", i)->isChecked()) << i;
+}
+
+TEST_F(Window, ARecordNamedOnTheCommandLineOrDroppedOpens)
+{
+    TempDir dir;
+    const std::string record = dir.path("oil.gag");
+    writeAll(record, {100, 103, 102, 101, 101, 103, 100, 100, 100});
+
+    const CommandLine commandLine
+        = readCommandLine({QStringLiteral("gauge-programmer"), QString::fromStdString(record)});
+    EXPECT_TRUE(commandLine.error.isEmpty());
+    window.openRecordFile(commandLine.record);
+    EXPECT_EQ(model.setup().configuration().gaugeType, OilPressure);
+    EXPECT_EQ(find<QGroupBox>("frmGauge")->title(), "Oil pressure");
+    EXPECT_TRUE(option("optSender", 2)->isChecked());
+
+    // A file that is refused changes nothing and says why, as from the menu.
+    const std::string bad = dir.path("bad.gag");
+    writeAll(bad, {1, 2, 3});
+    window.openRecordFile(QString::fromStdString(bad));
+    EXPECT_EQ(messages.texts().back(),
+              "The file \"" + bad
+                  + "\" is not a valid gauge parameter file: it holds 3 "
+                    "bytes, a gauge parameter record holds 9.");
+    EXPECT_EQ(model.setup().configuration().gaugeType, OilPressure);
+
+    const std::string voltmeter = dir.path("volt.gag");
+    writeAll(voltmeter, {100, 108, 100, 100, 101, 103, 101, 100, 100});
+    QMimeData data;
+    data.setUrls({QUrl::fromLocalFile(QString::fromStdString(voltmeter))});
+    QDragEnterEvent enter(QPoint(10, 10), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(&window, &enter);
+    EXPECT_TRUE(enter.isAccepted());
+    QDropEvent drop(QPointF(10, 10), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(&window, &drop);
+    EXPECT_EQ(model.setup().configuration().gaugeType, Voltmeter);
+
+    QMimeData text;
+    text.setUrls({QUrl::fromLocalFile(QString::fromStdString(dir.path("notes.txt")))});
+    QDragEnterEvent other(QPoint(10, 10), Qt::CopyAction, &text, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(&window, &other);
+    EXPECT_FALSE(other.isAccepted());
+
+    EXPECT_FALSE(readCommandLine({QStringLiteral("gauge-programmer"), QStringLiteral("a.gag"),
+                                  QStringLiteral("b.gag")})
+                     .error.isEmpty());
+}
+
+TEST_F(Window, TheSerialPortMenuReadsThePortsAgainWhenItOpens)
+{
+    ports.remove(2);
+    ports.set(3, {"/dev/ttyACM0", "Programming cable"});
+    port.openable = {1, 3};
+    QMenu *menu = find<QMenu>("MenuSeriale");
+    QMetaObject::invokeMethod(menu, "aboutToShow");
+    EXPECT_TRUE(find<QAction>("SerialPort(3)")->isEnabled());
+    EXPECT_EQ(find<QAction>("SerialPort(3)")->statusTip(), "/dev/ttyACM0 – Programming cable");
+    EXPECT_EQ(find<QAction>("SerialPort(2)")->statusTip(), "No serial device found for this port");
 }
 
 TEST(FileDialogFilter, TakesTheQtForm)

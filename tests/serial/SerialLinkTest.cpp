@@ -315,6 +315,30 @@ TEST_F(SerialLink, TwoNamesForOneDeviceShareOneLock)
     EXPECT_EQ(messages.shown[0].text, "Error : Port is busy");
 }
 
+// The help windows may keep the program running after Exit; the port must be free at once.
+TEST_F(SerialLink, ExitLetsGoOfThePortAtOnce)
+{
+    model.choosePort(3);
+    model.exitProgram(ExitFrom::Menu);
+    QSerialPort other(QString::fromStdString(gauge.devicePath()));
+    EXPECT_TRUE(other.open(QIODevice::ReadWrite)) << other.errorString().toStdString();
+}
+
+TEST_F(SerialLink, ALostDeviceIsNoLongerShownActive)
+{
+    model.choosePort(3);
+    chooseVoltmeter();
+    gauge.hangUp();
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(2);
+    while (port.isOpen() && std::chrono::steady_clock::now() < deadline)
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 50);
+    ASSERT_FALSE(port.isOpen());
+    EXPECT_FALSE(model.portMenuItem(3).checked);
+    EXPECT_EQ(model.statusText(), "Serial Port Not Chosen yet or not available");
+    EXPECT_TRUE(model.setup().configuration().complete());
+    EXPECT_TRUE(messages.shown.empty());
+}
+
 TEST(SimulatedGaugeReplies, FollowTheirMode)
 {
     const std::vector<std::uint8_t> packet(37, 7);

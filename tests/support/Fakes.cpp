@@ -55,6 +55,21 @@ int FakeSerialPort::open()
     return 0;
 }
 
+int FakeSerialPort::probe(int number)
+{
+    if (busy.contains(number))
+        return PortBusyError;
+    return openable.contains(number) ? 0 : 2;
+}
+
+void FakeSerialPort::loseDevice()
+{
+    m_open = false;
+    m_input.clear();
+    if (m_lost)
+        m_lost();
+}
+
 int FakeSerialPort::close()
 {
     if (!m_open)

@@ -88,12 +88,17 @@ public:
     bool isOpen() const override { return m_open; }
     int open() override;
     int close() override;
+    int probe(int number) override;
+    void setLostHandler(std::function<void()> handler) override { m_lost = std::move(handler); }
     int discardInput() override;
     int bytesWaiting(int &count) override;
     int write(std::uint8_t byte) override;
     int read(std::span<std::uint8_t> bytes) override;
     void waitForBytes(int count, std::chrono::milliseconds timeout) override;
     std::string errorDetail(int errorNumber) const override;
+
+    // The device of the open port goes away.
+    void loseDevice();
 
     std::set<int> openable;
     std::set<int> busy;
@@ -111,6 +116,7 @@ private:
     FakeClock &m_clock;
     bool m_open = false;
     std::deque<std::uint8_t> m_input;
+    std::function<void()> m_lost;
 };
 
 // The main window model after start-up, with every platform service faked.
