@@ -1,7 +1,10 @@
 #pragma once
 
+#include <optional>
 #include <string>
 #include <vector>
+
+class QCommandLineParser;
 
 // Exit statuses of every command.
 inline constexpr int ExitSuccess = 0;
@@ -16,5 +19,9 @@ int runSend(const Arguments &arguments);
 int runPorts(const Arguments &arguments);
 int runSimulate(const Arguments &arguments);
 
-bool wantsHelp(const Arguments &arguments);
+// Reads a command's arguments with the options added to the parser. --help is answered with the
+// command's usage, and an argument the parser does not take is a usage error: both give the exit
+// status. Nothing when the command is to run.
+std::optional<int> parseArguments(QCommandLineParser &parser, const Arguments &arguments,
+                                  const char *usage);
 int usageError(const std::string &problem, const char *usage);

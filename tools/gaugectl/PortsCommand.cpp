@@ -4,6 +4,8 @@
 #include "serial/SystemPortMap.h"
 #include "transfer/SerialPort.h"
 
+#include <QCommandLineParser>
+
 #include <cstdio>
 
 namespace {
@@ -20,11 +22,10 @@ Exit status: 0, or 1 when the output could not be written.
 
 int runPorts(const Arguments &arguments)
 {
-    if (wantsHelp(arguments)) {
-        std::fputs(Usage, stdout);
-        return ExitSuccess;
-    }
-    if (!arguments.empty())
+    QCommandLineParser parser;
+    if (const auto status = parseArguments(parser, arguments, Usage))
+        return *status;
+    if (!parser.positionalArguments().isEmpty())
         return usageError("ports takes no arguments", Usage);
 
     const SystemPortMap ports;

@@ -9,6 +9,7 @@
 #include "transfer/Link.h"
 #include "transfer/Transfer.h"
 
+#include <QCommandLineParser>
 #include <QSocketNotifier>
 
 #include <cerrno>
@@ -48,26 +49,30 @@ struct SendOptions
     bool each = false;
 };
 
-std::optional<SendOptions> parse(const Arguments &arguments, std::string &problem)
+// Nothing when the arguments were answered (--help) or refused; the exit status is then set.
+std::optional<SendOptions> parse(const Arguments &arguments, int &status)
 {
-    SendOptions options;
-    for (std::size_t i = 0; i < arguments.size(); ++i) {
-        const std::string &argument = arguments[i];
-        if (argument == "--port" && i + 1 < arguments.size())
-            options.port = arguments[++i];
-        else if (argument == "--yes")
-            options.yes = true;
-        else if (argument == "--each")
-            options.each = true;
-        else if (!argument.starts_with('-') && options.record.empty())
-            options.record = argument;
-        else {
-            problem = "unexpected argument " + argument;
-            return std::nullopt;
-        }
+    QCommandLineParser parser;
+    const QCommandLineOption port(QStringLiteral("port"), QString(), QStringLiteral("PORT"));
+    const QCommandLineOption yes(QStringLiteral("yes"), QString());
+    const QCommandLineOption each(QStringLiteral("each"), QString());
+    parser.addOptions({port, yes, each});
+    if (const auto answered = parseArguments(parser, arguments, Usage)) {
+        status = *answered;
+        return std::nullopt;
     }
+    const QStringList records = parser.positionalArguments();
+    if (records.size() > 1) {
+        status = usageError("unexpected argument " + printable(records[1].toStdString()), Usage);
+        return std::nullopt;
+    }
+    SendOptions options;
+    options.port = parser.value(port).toLocal8Bit().toStdString();
+    options.record = records.isEmpty() ? std::string() : records[0].toLocal8Bit().toStdString();
+    options.yes = parser.isSet(yes);
+    options.each = parser.isSet(each);
     if (options.port.empty() || options.record.empty()) {
-        problem = "send needs --port PORT and a record file";
+        status = usageError("send needs --port PORT and a record file", Usage);
         return std::nullopt;
     }
     return options;
@@ -157,14 +162,10 @@ int openPort(QtSerialPort &port, int number)
 
 int runSend(const Arguments &arguments)
 {
-    if (wantsHelp(arguments)) {
-        std::fputs(Usage, stdout);
-        return ExitSuccess;
-    }
-    std::string problem;
-    const auto options = parse(arguments, problem);
+    int status = ExitSuccess;
+    const auto options = parse(arguments, status);
     if (!options)
-        return usageError(problem, Usage);
+        return status;
 
     gauge::FixedPortMap ports;
     int number = 1;

@@ -4,6 +4,8 @@
 #include "gauge/Catalogue.h"
 #include "gauge/GaugeSetup.h"
 
+#include <QCommandLineParser>
+
 #include <cstdio>
 
 namespace {
@@ -34,15 +36,16 @@ std::string chosen(const gauge::GaugeSetup &setup, gauge::Choice choice, const c
 
 int runShow(const Arguments &arguments)
 {
-    if (wantsHelp(arguments)) {
-        std::fputs(Usage, stdout);
-        return ExitSuccess;
-    }
-    if (arguments.size() != 1 || arguments[0].empty() || arguments[0].starts_with('-'))
+    QCommandLineParser parser;
+    if (const auto status = parseArguments(parser, arguments, Usage))
+        return *status;
+    const QStringList records = parser.positionalArguments();
+    if (records.size() != 1 || records.constFirst().isEmpty())
         return usageError("show takes one record file", Usage);
+    const std::string record = records.constFirst().toLocal8Bit().toStdString();
 
     gauge::GaugeSetup setup;
-    if (!loadRecord(arguments[0], setup))
+    if (!loadRecord(record, setup))
         return ExitUsage;
 
     using gauge::Choice;

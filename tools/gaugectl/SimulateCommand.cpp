@@ -5,6 +5,8 @@
 #include "gauge/PacketDescription.h"
 #include "wire/WireFormat.h"
 
+#include <QCommandLineParser>
+
 #include <atomic>
 #include <chrono>
 #include <csignal>
@@ -39,22 +41,22 @@ void interrupt(int)
 
 int runSimulate(const Arguments &arguments)
 {
-    if (wantsHelp(arguments)) {
-        std::fputs(Usage, stdout);
-        return ExitSuccess;
-    }
+    QCommandLineParser parser;
+    const QCommandLineOption modeOption(QStringLiteral("mode"), QString(), QStringLiteral("MODE"),
+                                        QStringLiteral("correct"));
+    const QCommandLineOption linkOption(QStringLiteral("link"), QString(), QStringLiteral("PATH"));
+    parser.addOptions({modeOption, linkOption});
+    if (const auto status = parseArguments(parser, arguments, Usage))
+        return *status;
+    if (!parser.positionalArguments().isEmpty())
+        return usageError("unexpected argument "
+                              + printable(parser.positionalArguments().constFirst().toStdString()),
+                          Usage);
     gauge::sim::ReplyMode mode = gauge::sim::ReplyMode::Correct;
-    std::string link;
-    for (std::size_t i = 0; i < arguments.size(); ++i) {
-        if (arguments[i] == "--mode" && i + 1 < arguments.size()) {
-            if (!gauge::sim::modeFromName(arguments[++i], mode))
-                return usageError("unknown mode " + arguments[i], Usage);
-        } else if (arguments[i] == "--link" && i + 1 < arguments.size()) {
-            link = arguments[++i];
-        } else {
-            return usageError("unexpected argument " + arguments[i], Usage);
-        }
-    }
+    const std::string modeName = parser.value(modeOption).toStdString();
+    if (!gauge::sim::modeFromName(modeName, mode))
+        return usageError("unknown mode " + printable(modeName), Usage);
+    const std::string link = parser.value(linkOption).toLocal8Bit().toStdString();
 
     std::signal(SIGINT, interrupt);
     std::signal(SIGTERM, interrupt);

@@ -2,6 +2,7 @@
 #include "Commands.h"
 #include "Console.h"
 
+#include <QCommandLineParser>
 #include <QCoreApplication>
 
 #include <cerrno>
@@ -33,13 +34,21 @@ be written, 2 bad usage or a refused record.
 
 } // namespace
 
-bool wantsHelp(const Arguments &arguments)
+std::optional<int> parseArguments(QCommandLineParser &parser, const Arguments &arguments,
+                                  const char *usage)
 {
-    for (const std::string &argument : arguments) {
-        if (argument == "--help" || argument == "-h")
-            return true;
+    const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")}, QString());
+    parser.addOption(help);
+    QStringList list {QStringLiteral("gaugectl")};
+    for (const std::string &argument : arguments)
+        list.append(QString::fromLocal8Bit(argument.c_str()));
+    if (!parser.parse(list))
+        return usageError(printable(parser.errorText().toStdString()), usage);
+    if (parser.isSet(help)) {
+        std::fputs(usage, stdout);
+        return ExitSuccess;
     }
-    return false;
+    return std::nullopt;
 }
 
 int usageError(const std::string &problem, const char *usage)
