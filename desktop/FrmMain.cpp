@@ -193,7 +193,9 @@ void FrmMain::dropEvent(QDropEvent *event)
     if (m_model.transferInProgress() || path.isEmpty())
         return;
     event->acceptProposedAction();
-    openRecordFile(path);
+    // Opened once the drop is over: a refusal's message box must not hold up the file manager
+    // that is waiting for the drop to end.
+    QTimer::singleShot(0, this, [this, path] { openRecordFile(path); });
 }
 
 // The ports are read again each time the menu opens: a cable plugged in since shows up, and
@@ -527,8 +529,10 @@ void FrmMain::syncGroup(Choice choice)
 void FrmMain::closeEvent(QCloseEvent *event)
 {
     // Closing in the middle of a transfer would leave its wait running without a window.
-    if (m_model.transferInProgress())
+    if (m_model.transferInProgress()) {
         event->ignore();
-    else
-        QMainWindow::closeEvent(event);
+        return;
+    }
+    m_model.windowClosed();
+    QMainWindow::closeEvent(event);
 }

@@ -5,6 +5,12 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
+#include <set>
+#include <string>
+#include <tuple>
+#include <vector>
+
 namespace gauge::test {
 namespace {
 
@@ -62,42 +68,105 @@ protected:
     CoefficientTable table;
 };
 
-// One entry of every gauge type with curves, written out by hand from the published
-// coefficients: integer part plus 16384 when negative, then the thousandths. A coefficient
-// mistyped in the curve data shows up here.
-TEST_F(Table, EntriesHoldThePublishedCurves)
+// The word pair a published coefficient travels as, worked out from its decimal digits alone:
+// the integer part, with 16384 added when negative, and the first three decimals, rounded on the
+// fourth with ties to even. The float arithmetic of the encoder plays no part here.
+Entry::value_type integerWord(const std::string &decimal)
 {
-    struct Row
-    {
-        int type;
-        int unit;
-        int sender;
-        Entry words;
-    };
-    const Row rows[] = {
-        // 3.89, -9.774, 33.76, -24.395
-        {FuelLevel, 0, 1, {3, 890, 16393, 774, 33, 760, 16408, 395}},
-        // 0.054, -0.214, 1.534, -0.032
-        {Consumption, 0, 0, {0, 54, 16384, 214, 1, 534, 16384, 32}},
-        // 0.8465 (a tie, to even), -4.923, 9.92, -5.82
-        {OilPressure, 2, 5, {0, 846, 16388, 923, 9, 920, 16389, 820}},
-        // 0, -14.015, 35.909, 87: Water Level's sender 0 reads like a reed sender
-        {WaterLevel, 0, 0, {0, 0, 16398, 15, 35, 909, 87, 0}},
-        {WasteLevel, 0, 0, {0, 0, 16398, 15, 35, 909, 87, 0}},
-        // 0, 0, -32.602, 142.53
-        {AirTemperature, 1, 0, {0, 0, 0, 0, 16416, 602, 142, 530}},
-        // -4.6551, 42.866, -154.56, 274.9
-        {OilTemperature, 0, 4, {16388, 655, 42, 866, 16538, 560, 274, 900}},
-        // 0, 0, -35.411, 152
-        {WaterTemperature, 1, 2, {0, 0, 0, 0, 16419, 411, 152, 0}},
-        // 0, 0, 70.71, 0
-        {Voltmeter, 0, 1, {0, 0, 0, 0, 70, 710, 0, 0}},
-        // 154.27, -527.2, -151.62, 516.79
-        {Ammeter, 0, 0, {154, 270, 16911, 200, 16535, 620, 516, 790}},
-    };
-    for (const Row &row : rows)
-        EXPECT_EQ(table.entry(row.type, row.unit, row.sender), row.words)
-            << "type " << row.type << " unit " << row.unit << " sender " << row.sender;
+    const bool negative = decimal.front() == '-';
+    const std::string digits = negative ? decimal.substr(1) : decimal;
+    const int whole = std::stoi(digits.substr(0, digits.find('.')));
+    return static_cast<Entry::value_type>(whole + (negative ? 16384 : 0));
+}
+
+Entry::value_type fractionWord(const std::string &decimal)
+{
+    const auto point = decimal.find('.');
+    std::string decimals = point == std::string::npos ? "" : decimal.substr(point + 1);
+    decimals.resize(4, '0');
+    int thousandths = std::stoi(decimals.substr(0, 3));
+    const int fourth = decimals[3] - '0';
+    if (fourth > 5 || (fourth == 5 && thousandths % 2 == 1))
+        ++thousandths;
+    return static_cast<Entry::value_type>(thousandths);
+}
+
+struct PublishedCurve
+{
+    std::vector<int> gaugeTypes;
+    std::vector<int> units;
+    int sender;
+    std::array<std::string, 4> coefficients;
+};
+
+// clang-format off
+const std::vector<PublishedCurve> Published = {
+    {{FuelLevel}, {0}, 0, {"0", "5.05", "-70.05", "175"}},
+    {{FuelLevel, WaterLevel, WasteLevel}, {0}, 1, {"3.89", "-9.774", "33.76", "-24.395"}},
+    {{FuelLevel, WaterLevel, WasteLevel}, {0}, 2, {"0", "-14.015", "35.909", "87"}},
+    {{FuelLevel, WaterLevel, WasteLevel}, {0}, 3, {"4.962", "-23.143", "47.176", "-27.039"}},
+    {{FuelLevel, WaterLevel, WasteLevel}, {0}, 4, {"0", "-14.015", "35.909", "87"}},
+    {{FuelLevel, WaterLevel, WasteLevel}, {0}, 5, {"4.962", "-23.143", "47.176", "-27.039"}},
+    {{FuelLevel, WaterLevel, WasteLevel}, {0}, 6, {"0", "0", "-125", "600"}},
+    {{WaterLevel, WasteLevel}, {0}, 0, {"0", "-14.015", "35.909", "87"}},
+    {{Consumption}, {0}, 0, {"0.054", "-0.214", "1.534", "-0.032"}},
+    {{OilPressure}, {0, 1, 2}, 0, {"-0.7445", "5.9245", "-17.401", "23.666"}},
+    {{OilPressure}, {0, 1, 2}, 1, {"-0.99", "8.341", "-26.11", "35.66"}},
+    {{OilPressure}, {0, 1, 2}, 2, {"-2.8703", "19.634", "-77.313", "186.48"}},
+    {{OilPressure}, {0, 1, 2}, 3, {"0.3577", "-1.38", "2.63", "-1.29"}},
+    {{OilPressure}, {0, 1, 2}, 4, {"1.3374", "-10.907", "30.89", "-28.996"}},
+    {{OilPressure}, {0, 1, 2}, 5, {"0.8465", "-4.923", "9.92", "-5.82"}},
+    {{OilPressure}, {0, 1, 2}, 6, {"2.858", "-11.306", "17.428", "-5.938"}},
+    {{OilPressure}, {0, 1, 2}, 7, {"1.0214", "-4.6534", "8.9929", "-5"}},
+    {{AirTemperature}, {0, 1}, 0, {"0", "0", "-32.602", "142.53"}},
+    {{OilTemperature, WaterTemperature}, {0, 1}, 0, {"-10.15", "78.282", "-217.83", "300"}},
+    {{OilTemperature, WaterTemperature}, {0, 1}, 1, {"-6.3718", "61.95", "-229.63", "402.11"}},
+    {{WaterTemperature}, {0, 1}, 2, {"0", "0", "-35.411", "152"}},
+    {{OilTemperature, WaterTemperature}, {0, 1}, 3, {"-4.99", "48.146", "-183.99", "340.7"}},
+    {{OilTemperature, WaterTemperature}, {0, 1}, 4, {"-4.6551", "42.866", "-154.56", "274.9"}},
+    {{OilTemperature, WaterTemperature}, {0, 1}, 5, {"0", "-2.3919", "-19.05", "178.73"}},
+    {{OilTemperature, WaterTemperature}, {0, 1}, 6, {"-5.4143", "51.789", "-193.33", "352.74"}},
+    {{OilTemperature, WaterTemperature}, {0, 1}, 7, {"-5.86", "57.321", "-218.56", "397.67"}},
+    {{OilTemperature, WaterTemperature}, {0, 1}, 8, {"-6.521", "61.834", "-224.2", "395"}},
+    {{Voltmeter}, {0}, 0, {"0", "0", "5.99", "0"}},
+    {{Voltmeter}, {0}, 1, {"0", "0", "70.71", "0"}},
+    {{Ammeter}, {0}, 0, {"154.27", "-527.2", "-151.62", "516.79"}},
+    {{Ammeter}, {0}, 1, {"37.254", "-127.49", "-39.653", "135.73"}},
+    {{Ammeter}, {0}, 2, {"27.556", "-89.032", "-24.584", "79.333"}},
+    {{Ammeter}, {0}, 3, {"13.5", "-43.515", "-12.379", "39.603"}},
+    {{Ammeter}, {0}, 4, {"4.2674", "-13.644", "-4.1712", "13.318"}},
+};
+// clang-format on
+
+// Every published curve stands in the table where it belongs, and nothing else does: a
+// coefficient mistyped in the curve data, or a curve put at the wrong place, shows up here.
+TEST_F(Table, HoldsThePublishedCurvesAndNothingElse)
+{
+    std::set<std::tuple<int, int, int>> published;
+    for (const PublishedCurve &curve : Published) {
+        Entry words {};
+        for (std::size_t k = 0; k < 4; ++k) {
+            words[2 * k] = integerWord(curve.coefficients[k]);
+            words[2 * k + 1] = fractionWord(curve.coefficients[k]);
+        }
+        for (const int type : curve.gaugeTypes) {
+            for (const int unit : curve.units) {
+                EXPECT_EQ(table.entry(type, unit, curve.sender), words)
+                    << "type " << type << " unit " << unit << " sender " << curve.sender;
+                published.emplace(type, unit, curve.sender);
+            }
+        }
+    }
+    for (int type = 0; type < CoefficientTable::GaugeTypeCount; ++type) {
+        for (int unit = 0; unit < CoefficientTable::UnitCount; ++unit) {
+            for (int sender = 0; sender < CoefficientTable::SenderCount; ++sender) {
+                if (published.contains({type, unit, sender}))
+                    continue;
+                EXPECT_EQ(table.entry(type, unit, sender), Entry {})
+                    << "type " << type << " unit " << unit << " sender " << sender;
+            }
+        }
+    }
 }
 
 TEST_F(Table, MultiUnitTypesRepeatTheCurveAtEachUnit)

@@ -23,6 +23,7 @@ int percentOfSpan(int steps)
 }
 
 // Waits until the whole reply may be there or the time is up; false when the port cannot tell.
+// A port that has closed, its device gone, receives nothing more: what it kept is all there is.
 bool waitForReply(SerialPort &port, const Clock &clock, int &waiting)
 {
     const int replySize = static_cast<int>(ReplySize);
@@ -31,7 +32,7 @@ bool waitForReply(SerialPort &port, const Clock &clock, int &waiting)
         if (port.bytesWaiting(waiting) != 0)
             return false;
         const auto elapsed = clock.now() - start;
-        if (waiting >= replySize || elapsed > ReplyTimeLimit)
+        if (waiting >= replySize || elapsed > ReplyTimeLimit || !port.isOpen())
             return true;
         const auto left = std::chrono::ceil<std::chrono::milliseconds>(ReplyTimeLimit - elapsed);
         port.waitForBytes(replySize, left + std::chrono::milliseconds(1));

@@ -154,14 +154,19 @@ void MainWindowModel::closeGauge()
         m_setup.closeGauge();
 }
 
-// The port is let go at once: the help windows may keep the program running, and another program
-// must be able to take the port meanwhile.
 void MainWindowModel::exitProgram(ExitFrom from)
 {
     if (from == ExitFrom::ToolBar && explainedInHelpMode(ExitHelpText))
         return;
-    m_platform.serialPort.close();
+    windowClosed();
     m_platform.windows.closeMainWindow();
+}
+
+// The port is let go at once: the help windows may keep the program running, and another program
+// must be able to take the port meanwhile.
+void MainWindowModel::windowClosed()
+{
+    m_platform.serialPort.close();
 }
 
 void MainWindowModel::showAbout()

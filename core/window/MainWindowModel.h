@@ -79,6 +79,8 @@ public:
     void openRecordFile(const std::string &path);
     void saveRecord();
     void exitProgram(ExitFrom from);
+    // The main window has closed, however it was closed: the port is let go with it.
+    void windowClosed();
     void choosePort(int number);
     void enterHelpMode();
     void showAbout();

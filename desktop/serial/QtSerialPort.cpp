@@ -285,7 +285,7 @@ std::string QtSerialPort::errorDetail(int errorNumber) const
                      .arg(device);
     } else if (errorNumber == ENOENT || errorNumber == ENODEV || errorNumber == ENXIO) {
         detail = tr("No serial device answers as %1. Check that the programming cable is "
-                    "plugged in, then open the Serial Port menu again.")
+                    "plugged in.")
                      .arg(device);
     } else if (errorNumber == ENOTTY) {
         detail = tr("%1 is not a serial device.").arg(device);

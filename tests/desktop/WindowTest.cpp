@@ -291,6 +291,14 @@ TEST_F(Window, AboutIsRaisedNotDuplicated)
     EXPECT_EQ(about->findChild<QPushButton *>("cmdClose")->text(), "OK");
 }
 
+TEST_F(Window, ClosingTheWindowAnyWayLetsGoOfThePort)
+{
+    find<QAction>("SerialPort(1)")->trigger();
+    ASSERT_TRUE(port.isOpen());
+    window.close(); // the title bar's close button, or Alt+F4
+    EXPECT_FALSE(port.isOpen());
+}
+
 TEST_F(Window, ExitClosesTheMainWindowOnly)
 {
     find<QAction>("HelpConnection")->trigger();
@@ -400,7 +408,9 @@ TEST_F(Window, ARecordNamedOnTheCommandLineOrDroppedOpens)
     EXPECT_TRUE(enter.isAccepted());
     QDropEvent drop(QPointF(10, 10), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
     QApplication::sendEvent(&window, &drop);
-    EXPECT_EQ(model.setup().configuration().gaugeType, Voltmeter);
+    EXPECT_TRUE(drop.isAccepted());
+    EXPECT_TRUE(
+        QTest::qWaitFor([this] { return model.setup().configuration().gaugeType == Voltmeter; }));
 
     QMimeData text;
     text.setUrls({QUrl::fromLocalFile(QString::fromStdString(dir.path("notes.txt")))});

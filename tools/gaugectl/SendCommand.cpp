@@ -153,7 +153,7 @@ int openPort(QtSerialPort &port, int number)
     const int error = gauge::openLink(port, number);
     if (error != 0 && error != ENOTTY) {
         printLine(stderr, gauge::openingErrorText(error));
-        printLine(stderr, "  " + port.errorDetail(error));
+        printLine(stderr, "  " + printable(port.errorDetail(error)));
     }
     return error;
 }
