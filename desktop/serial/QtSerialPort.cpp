@@ -33,6 +33,14 @@ QSerialPort::Parity toQt(gauge::Parity parity)
     return QSerialPort::NoParity;
 }
 
+void applyLineSettings(QSerialPort &port, const gauge::LineSettings &settings)
+{
+    port.setBaudRate(settings.baudRate);
+    port.setParity(toQt(settings.parity));
+    port.setDataBits(static_cast<QSerialPort::DataBits>(settings.dataBits));
+    port.setStopBits(settings.stopBits == 2 ? QSerialPort::TwoStop : QSerialPort::OneStop);
+}
+
 #ifdef Q_OS_UNIX
 // Qt reports a refused opening by kind only; opening the device once more ourselves yields the
 // system's own error number, and tells a serial line from anything else that opens.
@@ -91,10 +99,7 @@ int QtSerialPort::setReceiveSettings(const gauge::ReceiveSettings &settings)
 
 void QtSerialPort::applySettings()
 {
-    m_port.setBaudRate(m_lineSettings.baudRate);
-    m_port.setParity(toQt(m_lineSettings.parity));
-    m_port.setDataBits(static_cast<QSerialPort::DataBits>(m_lineSettings.dataBits));
-    m_port.setStopBits(m_lineSettings.stopBits == 2 ? QSerialPort::TwoStop : QSerialPort::OneStop);
+    applyLineSettings(m_port, m_lineSettings);
     m_port.setFlowControl(m_receiveSettings.flowControl ? QSerialPort::HardwareControl
                                                         : QSerialPort::NoFlowControl);
     m_port.setReadBufferSize(m_receiveSettings.bufferSize);
@@ -124,10 +129,7 @@ int QtSerialPort::probe(int number)
     if (path.isEmpty())
         return ENOENT;
     QSerialPort trial(deviceItself(path));
-    trial.setBaudRate(gauge::ProbeLineSettings.baudRate);
-    trial.setParity(toQt(gauge::ProbeLineSettings.parity));
-    trial.setDataBits(static_cast<QSerialPort::DataBits>(gauge::ProbeLineSettings.dataBits));
-    trial.setStopBits(QSerialPort::OneStop);
+    applyLineSettings(trial, gauge::ProbeLineSettings);
     const int errorNumber = openingResult(trial, path);
     trial.close();
     return errorNumber;
