@@ -1,12 +1,12 @@
 #pragma once
 
+#include "QuietSeams.h"
 #include "SimulatedGauge.h"
-#include "gauge/Catalogue.h"
 #include "serial/QtSerialPort.h"
+#include "serial/QtTimer.h"
 #include "transfer/Clock.h"
 #include "transfer/PortMap.h"
 #include "window/MainWindowModel.h"
-#include "window/QuietSeams.h"
 
 #include <string>
 
@@ -17,20 +17,20 @@ class BenchRig
 public:
     explicit BenchRig(gauge::sim::ReplyMode mode);
 
-    // One Send Data, in milliseconds.
+    // One Send Data, run to its end on the event loop; in milliseconds.
     double sendMilliseconds();
 
     const std::string &lastMessage() const { return m_messages.last(); }
-    gauge::MainWindowModel &model() { return m_model; }
     gauge::sim::SimulatedGauge &gauge() { return m_gauge; }
 
 private:
     gauge::sim::SimulatedGauge m_gauge;
     gauge::FixedPortMap m_ports;
-    QtSerialPort m_port {m_ports};
-    gauge::QuietMessages m_messages {true};
-    gauge::NoFileDialogs m_dialogs;
-    gauge::NoWindows m_windows;
+    QtSerialPort m_port;
+    QtTimer m_timer;
+    QuietMessages m_messages {true};
+    NoFileDialogs m_dialogs;
+    NoWindows m_windows;
     gauge::SteadyClock m_clock;
     gauge::MainWindowModel m_model;
 };

@@ -43,7 +43,7 @@ int main(int argc, char *argv[])
     for (int i = 1; i <= transfers; ++i) {
         const bool bad = i % 100 == 0;
         rig.gauge().setMode(bad ? ReplyMode::BadEcho : ReplyMode::Correct);
-        rig.model().sendData();
+        rig.sendMilliseconds();
         // The simulated gauge keeps what it received until it is taken; only the tool is measured.
         rig.gauge().takePackets();
         if (rig.lastMessage() != (bad ? notConfirmed : sent))

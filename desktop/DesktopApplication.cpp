@@ -5,18 +5,19 @@
 #include <QApplication>
 
 DesktopApplication::DesktopApplication()
-    : m_model(gauge::Platform {m_messages, m_fileDialogs, m_serialPort, m_windows, m_clock})
-    , m_window(m_model, m_portMap)
+    : m_model(gauge::Platform {m_messages, m_fileDialogs, m_windows, m_serialPort, m_portMap,
+                               m_clock, m_timer})
+    , m_window(m_model)
 {
     QApplication::setApplicationName(QStringLiteral("gauge-programmer"));
     QApplication::setWindowIcon(Artwork::applicationIcon());
-    m_messages.setWindow(&m_window, [this] { m_window.syncFromModel(); });
+    m_messages.setWindow(&m_window);
     m_fileDialogs.setWindow(&m_window);
     m_windows.setMainWindow(&m_window);
 }
 
 void DesktopApplication::start()
 {
-    m_window.load();
+    m_window.startUp();
     m_window.show();
 }

@@ -1,12 +1,14 @@
 #pragma once
 
-#include "FrmMain.h"
 #include "HelpWindows.h"
+#include "MainWindow.h"
 #include "QtFileDialogs.h"
 #include "QtMessages.h"
 #include "serial/QtSerialPort.h"
+#include "serial/QtTimer.h"
 #include "serial/SystemPortMap.h"
 #include "transfer/Clock.h"
+#include "window/MainWindowModel.h"
 
 // The tool put together: the window model on this computer's serial ports, dialogs and message
 // boxes, and its main window.
@@ -18,15 +20,16 @@ public:
     // Runs the start-up and shows the main window.
     void start();
 
-    FrmMain &window() { return m_window; }
+    MainWindow &window() { return m_window; }
 
 private:
     SystemPortMap m_portMap;
-    QtSerialPort m_serialPort {m_portMap};
+    QtSerialPort m_serialPort;
     gauge::SteadyClock m_clock;
+    QtTimer m_timer;
     QtMessages m_messages;
     QtFileDialogs m_fileDialogs;
     HelpWindows m_windows;
     gauge::MainWindowModel m_model;
-    FrmMain m_window;
+    MainWindow m_window;
 };

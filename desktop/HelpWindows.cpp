@@ -1,7 +1,7 @@
 #include "HelpWindows.h"
 
-#include "FrmAbout.h"
-#include "FrmShow.h"
+#include "AboutWindow.h"
+#include "ConnectionHelpWindow.h"
 
 namespace {
 
@@ -23,23 +23,23 @@ HelpWindows::~HelpWindows()
 void HelpWindows::showConnectionHelp()
 {
     if (!m_connectionHelp)
-        m_connectionHelp = new FrmShow;
+        m_connectionHelp = new ConnectionHelpWindow;
     bringUp(m_connectionHelp);
 }
 
 void HelpWindows::showAbout()
 {
     if (!m_about)
-        m_about = new FrmAbout;
+        m_about = new AboutWindow;
     bringUp(m_about);
 }
 
-FrmShow *HelpWindows::connectionHelp() const
+ConnectionHelpWindow *HelpWindows::connectionHelp() const
 {
     return m_connectionHelp;
 }
 
-FrmAbout *HelpWindows::about() const
+AboutWindow *HelpWindows::about() const
 {
     return m_about;
 }

@@ -4,8 +4,8 @@
 
 #include <QPointer>
 
-class FrmAbout;
-class FrmShow;
+class AboutWindow;
+class ConnectionHelpWindow;
 class QWidget;
 
 // The secondary windows: modeless, one of each at a time, built afresh after their own close.
@@ -23,11 +23,11 @@ public:
     void showAbout() override;
     void closeMainWindow() override;
 
-    FrmShow *connectionHelp() const;
-    FrmAbout *about() const;
+    ConnectionHelpWindow *connectionHelp() const;
+    AboutWindow *about() const;
 
 private:
     QPointer<QWidget> m_mainWindow;
-    QPointer<FrmShow> m_connectionHelp;
-    QPointer<FrmAbout> m_about;
+    QPointer<ConnectionHelpWindow> m_connectionHelp;
+    QPointer<AboutWindow> m_about;
 };

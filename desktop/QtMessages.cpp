@@ -1,33 +1,33 @@
 #include "QtMessages.h"
 
+#include "CoreText.h"
+
 #include <QMessageBox>
+#include <QTextDocument>
 
-void QtMessages::setWindow(QWidget *window, std::function<void()> beforeShow)
+std::unique_ptr<QMessageBox> QtMessages::messageBox(gauge::MessageIcon icon,
+                                                    const std::string &text,
+                                                    const std::string &detail) const
 {
-    m_window = window;
-    m_beforeShow = std::move(beforeShow);
-}
-
-void QtMessages::prepare()
-{
-    if (m_beforeShow)
-        m_beforeShow();
+    auto box = std::make_unique<QMessageBox>(
+        icon == gauge::MessageIcon::Error ? QMessageBox::Critical : QMessageBox::Information,
+        QString(), fromCore(text), QMessageBox::Ok, m_window);
+    box->setTextFormat(Qt::PlainText);
+    // The box offers no plain format for the explanation beneath: it goes in escaped.
+    if (!detail.empty())
+        box->setInformativeText(Qt::convertFromPlainText(fromCore(detail), Qt::WhiteSpaceNormal));
+    return box;
 }
 
 void QtMessages::show(gauge::MessageIcon icon, const std::string &text, const std::string &detail)
 {
-    prepare();
-    QMessageBox box(icon == gauge::MessageIcon::Error ? QMessageBox::Critical
-                                                      : QMessageBox::Information,
-                    QString(), QString::fromStdString(text), QMessageBox::Ok, m_window);
-    box.setInformativeText(QString::fromStdString(detail));
-    box.exec();
+    messageBox(icon, text, detail)->exec();
 }
 
 bool QtMessages::ask(const std::string &question)
 {
-    prepare();
-    QMessageBox box(QMessageBox::NoIcon, QString(), QString::fromStdString(question),
+    QMessageBox box(QMessageBox::NoIcon, QString(), fromCore(question),
                     QMessageBox::Yes | QMessageBox::No, m_window);
+    box.setTextFormat(Qt::PlainText);
     return box.exec() == QMessageBox::Yes;
 }

@@ -33,10 +33,10 @@ void checkInvariants(const WindowFixture &f, const CoefficientTable &curves)
     if (f.model.gaugeFrameVisible()) {
         const int unit = f.selected(Choice::Unit);
         const int sender = f.selected(Choice::Sender);
-        FUZZ_CHECK(unit == (c.unitIndex == NotChosen ? -1 : c.unitIndex));
-        FUZZ_CHECK(sender == (c.senderIndex == NotChosen ? -1 : c.senderIndex));
+        FUZZ_CHECK(unit == c.unitIndex);
+        FUZZ_CHECK(sender == c.senderIndex);
         FUZZ_CHECK(f.selected(Choice::Supply) == c.supplyVoltage);
-        FUZZ_CHECK(c.complete() == (unit >= 0 && sender >= 0));
+        FUZZ_CHECK(c.complete() == (unit != NotChosen && sender != NotChosen));
         // Nothing greyed or hidden is ever shown chosen.
         for (int i = 0; i < optionCount(Choice::Sender); ++i) {
             const OptionView option = f.option(Choice::Sender, i);

@@ -11,6 +11,7 @@
 #include "transfer/Transfer.h"
 
 #include <algorithm>
+#include <optional>
 
 using namespace gauge;
 using namespace gauge::test;
@@ -39,9 +40,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
         stream[i] ^= proper[i];
 
     FakeClock clock;
-    FakeSerialPort port(clock);
-    port.openable = {1};
-    FUZZ_CHECK(openLink(port, 1) == 0);
+    FakeTimer timer(clock);
+    FakeSerialPort port;
+    Transfer transfer(port, clock, timer);
+    port.setEvents({[&](std::span<const std::uint8_t> bytes) { transfer.bytesArrived(bytes); },
+                    [&] { transfer.lineLost(); }});
+    FUZZ_CHECK(openLink(port, PortDevice {"/dev/fake1"}).opened());
     port.answers = false;
     std::size_t offset = 0;
     for (std::size_t i = 0; offset < stream.size(); ++i) {
@@ -74,8 +78,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     }
 
     int lastProgress = -1;
-    const TransferOutcome outcome
-        = sendPacket(port, clock, packet, [&lastProgress](int percent) { lastProgress = percent; });
+    std::optional<TransferOutcome> outcome;
+    transfer.start(
+        packet, [&lastProgress](int percent) { lastProgress = percent; },
+        [&outcome](TransferOutcome ended) { outcome = ended; });
+    runLine(port, timer, [&outcome] { return outcome.has_value(); });
     FUZZ_CHECK(outcome == expected);
     FUZZ_CHECK(lastProgress == (expected == TransferOutcome::NoCommunication ? 49 : 100));
     FUZZ_CHECK(std::equal(packet.begin(), packet.end(), port.written.begin()));

@@ -1,11 +1,12 @@
 // Every fault a technician can run into, one row each. After each: a clear message (or, where the
 // fault is the user's own cancel, none), the window still takes commands, the configuration on
 // screen is unchanged, and the record file on disk is untouched.
-#include "FrmMain.h"
-#include "FrmShow.h"
+#include "ConnectionHelpWindow.h"
 #include "HelpWindows.h"
+#include "MainWindow.h"
 #include "SimulatedGauge.h"
 #include "serial/QtSerialPort.h"
+#include "serial/QtTimer.h"
 #include "support/Fakes.h"
 #include "support/TempDir.h"
 #include "transfer/PortMap.h"
@@ -13,6 +14,7 @@
 #include <QAction>
 #include <QPushButton>
 #include <QSerialPort>
+#include <QTest>
 
 #include <gtest/gtest.h>
 
@@ -37,19 +39,17 @@ struct Rig
     explicit Rig(ReplyMode mode)
         : gauge(std::make_unique<sim::SimulatedGauge>(mode))
         , spare(std::make_unique<sim::SimulatedGauge>())
-        , port(ports)
-        , model(Platform {messages, dialogs, port, windows, clock})
+        , model(Platform {messages, dialogs, windows, port, ports, clock, timer})
     {
         ports.set(1, {gauge->devicePath(), ""});
         ports.set(2, {spare->devicePath(), ""});
-        window = std::make_unique<FrmMain>(model, ports);
+        window = std::make_unique<MainWindow>(model);
         windows.setMainWindow(window.get());
-        window->load();
+        window->startUp();
         window->show();
         trigger("SerialPort(1)");
         trigger("Gauge(8)");
         model.chooseOption(Choice::Sender, 0);
-        window->syncFromModel();
         writeAll(record(), KeptRecord);
         messages.shown.clear();
     }
@@ -63,12 +63,13 @@ struct Rig
     std::unique_ptr<sim::SimulatedGauge> spare;
     FixedPortMap ports;
     QtSerialPort port;
+    QtTimer timer;
     FakeMessages messages;
     FakeFileDialogs dialogs;
     SteadyClock clock;
     HelpWindows windows;
     MainWindowModel model;
-    std::unique_ptr<FrmMain> window;
+    std::unique_ptr<MainWindow> window;
 };
 
 struct Fault
@@ -85,9 +86,11 @@ void PrintTo(const Fault &fault, std::ostream *out)
     *out << fault.name;
 }
 
+// Send Data, and the wait until the transfer has ended, on the window's own event loop.
 void sendData(Rig &rig)
 {
     rig.click("cmdTransfer");
+    ASSERT_TRUE(QTest::qWaitFor([&rig] { return rig.model.takesCommands(); }));
 }
 
 void openFile(Rig &rig, const std::string &path)
@@ -215,7 +218,7 @@ TEST_P(FaultMatrix, IsReportedAndChangesNothingElse)
     EXPECT_EQ(after.options, before.options);
     EXPECT_EQ(after.configuration, before.configuration);
     EXPECT_EQ(readAll(rig.record()), KeptRecord);
-    EXPECT_FALSE(rig.model.transferInProgress());
+    EXPECT_TRUE(rig.model.takesCommands());
 
     // The window still takes commands.
     rig.trigger("Gauge(1)");

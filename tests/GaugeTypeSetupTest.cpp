@@ -118,7 +118,7 @@ TEST_P(GaugeTypeSetup, FillsTheFrameFromTheCatalogue)
             EXPECT_EQ(unit.caption, type.units[static_cast<std::size_t>(i)]);
         }
     }
-    EXPECT_EQ(f.selected(Choice::Unit), type.unitSelected ? 0 : -1);
+    EXPECT_EQ(f.selected(Choice::Unit), type.unitSelected ? 0 : int {NotChosen});
     EXPECT_EQ(f.config().unitIndex, type.unitSelected ? 0 : NotChosen);
 
     for (int i = 0; i < 20; ++i) {
@@ -139,7 +139,7 @@ TEST_P(GaugeTypeSetup, FillsTheFrameFromTheCatalogue)
 
     // Only Consumption's setup chooses a sender itself.
     const bool senderChosen = type.code == 2;
-    EXPECT_EQ(f.selected(Choice::Sender), senderChosen ? 0 : -1);
+    EXPECT_EQ(f.selected(Choice::Sender), senderChosen ? 0 : int {NotChosen});
     EXPECT_EQ(f.config().senderIndex, senderChosen ? 0 : NotChosen);
     EXPECT_EQ(f.config().complete(), senderChosen);
 }
@@ -249,8 +249,8 @@ TEST(GaugeTypeSetup, SwitchingToTwentyFourVoltsNoticesAndRestoresDefaults)
     EXPECT_EQ(f.config().supplyVoltage, 1);
     EXPECT_EQ(f.config().gaugeCode, 53);
     EXPECT_EQ(f.selected(Choice::Supply), 1);
-    EXPECT_EQ(f.selected(Choice::Unit), -1);
-    EXPECT_EQ(f.selected(Choice::Sender), -1);
+    EXPECT_EQ(f.selected(Choice::Unit), NotChosen);
+    EXPECT_EQ(f.selected(Choice::Sender), NotChosen);
     EXPECT_EQ(f.config().unitIndex, NotChosen);
     EXPECT_EQ(f.config().senderIndex, NotChosen);
     EXPECT_EQ(f.config().minimumAlarm, 200);
@@ -319,7 +319,7 @@ TEST(GaugeTypeSetup, OilPressureSendersWaitForAUnit)
     f.click(Choice::Unit, 2);
     EXPECT_EQ(f.config().unitCode, 7);
     EXPECT_EQ(f.config().unitIndex, 2);
-    EXPECT_EQ(f.selected(Choice::Sender), -1);
+    EXPECT_EQ(f.selected(Choice::Sender), NotChosen);
     for (int i = 0; i < 8; ++i)
         EXPECT_TRUE(f.option(Choice::Sender, i).enabled);
 }
@@ -334,7 +334,7 @@ TEST(GaugeTypeSetup, AnotherUnitClearsTheSenderChoice)
     ASSERT_TRUE(f.config().complete());
     f.click(Choice::Unit, 1);
     EXPECT_FALSE(f.config().complete());
-    EXPECT_EQ(f.selected(Choice::Sender), -1);
+    EXPECT_EQ(f.selected(Choice::Sender), NotChosen);
     EXPECT_FALSE(f.option(Choice::Sender, 9).enabled);
 }
 

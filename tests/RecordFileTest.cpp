@@ -217,7 +217,7 @@ TEST_F(RecordFiles, ARejectedAlarmIsSavedAsOff)
     f.click(Choice::MaximumAlarm, 1); // 40%
     f.click(Choice::MinimumAlarm, 3); // 60%: rejected, minimum left unselected
     f.click(Choice::MinimumAlarm, 4); // 80%: rejected as well
-    ASSERT_EQ(f.selected(Choice::MinimumAlarm), -1);
+    ASSERT_EQ(f.selected(Choice::MinimumAlarm), NotChosen);
     const std::string path = dir.path("off.gag");
     save(path);
     EXPECT_EQ(readAll(path)[4], 100);
@@ -225,7 +225,7 @@ TEST_F(RecordFiles, ARejectedAlarmIsSavedAsOff)
     f.click(Choice::MaximumAlarm, 0); // 20%: below... the minimum is off, accepted
     f.click(Choice::MinimumAlarm, 2);
     ASSERT_EQ(f.selected(Choice::MaximumAlarm), 0);
-    ASSERT_EQ(f.selected(Choice::MinimumAlarm), -1);
+    ASSERT_EQ(f.selected(Choice::MinimumAlarm), NotChosen);
     save(path);
     EXPECT_EQ(readAll(path)[4], 100);
 }

@@ -30,7 +30,7 @@ TEST(SelectionRule, DeselectingRunsNothingAndCanLeaveNoSelection)
     g.group.deselect(1);
     EXPECT_EQ(g.group.selected(), 0);
     g.group.deselect(0);
-    EXPECT_EQ(g.group.selected(), OptionGroup::NoSelection);
+    EXPECT_EQ(g.group.selected(), NotChosen);
     g.group.select(0);
     EXPECT_EQ(g.calls, (std::vector<int> {0, 0}));
 }
@@ -42,7 +42,7 @@ TEST(SelectionRule, IndexesOutsideTheGroupAreIgnored)
     g.group.select(3);
     g.group.deselect(7);
     EXPECT_TRUE(g.calls.empty());
-    EXPECT_EQ(g.group.selected(), OptionGroup::NoSelection);
+    EXPECT_EQ(g.group.selected(), NotChosen);
 }
 
 TEST(SelectionRule, HandlerSeesTheNewSelection)
@@ -95,7 +95,7 @@ TEST_F(AlarmThresholds, MaximumBelowMinimumIsRejected)
     ASSERT_EQ(f.messages.shown.size(), 1u);
     EXPECT_EQ(f.messages.shown[0].text, "Error: Maximum Alarm is minor than Minimum Alarm");
     EXPECT_EQ(f.messages.shown[0].icon, MessageIcon::Error);
-    EXPECT_EQ(f.selected(Choice::MaximumAlarm), -1);
+    EXPECT_EQ(f.selected(Choice::MaximumAlarm), NotChosen);
     EXPECT_EQ(f.config().maximumAlarm, 0);
     EXPECT_EQ(f.config().minimumAlarm, 800);
     EXPECT_EQ(f.selected(Choice::MinimumAlarm), 4);
@@ -107,7 +107,7 @@ TEST_F(AlarmThresholds, MinimumAboveMaximumIsRejected)
     f.click(Choice::MinimumAlarm, 3); // 60%
     ASSERT_EQ(f.messages.shown.size(), 1u);
     EXPECT_EQ(f.messages.shown[0].text, "Error: Minimu Alarm is greater than Maximum Alarm");
-    EXPECT_EQ(f.selected(Choice::MinimumAlarm), -1);
+    EXPECT_EQ(f.selected(Choice::MinimumAlarm), NotChosen);
     EXPECT_EQ(f.config().minimumAlarm, 0);
     EXPECT_EQ(f.config().maximumAlarm, 400);
     EXPECT_EQ(f.selected(Choice::MaximumAlarm), 1);

@@ -25,7 +25,7 @@ TEST(Startup, GivesTheConfigurationItsDefaults)
     EXPECT_FALSE(f.model.gaugeFrameVisible());
     EXPECT_FALSE(f.model.progressVisible());
     for (int choice = 0; choice < ChoiceCount; ++choice)
-        EXPECT_EQ(f.selected(static_cast<Choice>(choice)), -1);
+        EXPECT_EQ(f.selected(static_cast<Choice>(choice)), NotChosen);
 }
 
 TEST(Startup, WithAPortTheStatusKeepsItsFirstText)
@@ -144,7 +144,7 @@ TEST_F(Clear, FuelLevelDropsTheSenderAndKeepsUnitAndContact)
     f.click(Choice::Supply, 0);
     f.model.clearConfiguration();
     expectDefaultAlarms();
-    EXPECT_EQ(f.selected(Choice::Sender), -1);
+    EXPECT_EQ(f.selected(Choice::Sender), NotChosen);
     EXPECT_EQ(f.config().senderIndex, NotChosen);
     EXPECT_EQ(f.selected(Choice::Unit), 0);
     EXPECT_EQ(f.config().unitIndex, 0);
@@ -160,7 +160,7 @@ TEST_F(Clear, TheLastLevelSenderIsDeselectedToo)
     f.choose(1);
     f.click(Choice::Sender, 6);
     f.model.clearConfiguration();
-    EXPECT_EQ(f.selected(Choice::Sender), -1);
+    EXPECT_EQ(f.selected(Choice::Sender), NotChosen);
     EXPECT_EQ(f.config().senderIndex, NotChosen);
 }
 
@@ -183,8 +183,8 @@ TEST_F(Clear, SeveralUnitsLeaveUnitsAndSendersUnselectedAndSendersGreyed)
     f.click(Choice::Unit, 1);
     f.click(Choice::Sender, 2);
     f.model.clearConfiguration();
-    EXPECT_EQ(f.selected(Choice::Unit), -1);
-    EXPECT_EQ(f.selected(Choice::Sender), -1);
+    EXPECT_EQ(f.selected(Choice::Unit), NotChosen);
+    EXPECT_EQ(f.selected(Choice::Sender), NotChosen);
     EXPECT_EQ(f.config().unitIndex, NotChosen);
     EXPECT_EQ(f.config().senderIndex, NotChosen);
     for (int i = 0; i < 8; ++i)

@@ -1,7 +1,10 @@
-// Send Data and the port menu, against a serial port in memory.
+// Send Data and the port menu, against serial devices in memory.
 #include "support/Fakes.h"
 
 #include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cerrno>
 
 namespace gauge::test {
 namespace {
@@ -11,7 +14,6 @@ class Transfer : public testing::Test
 protected:
     void SetUp() override
     {
-        f.port.openable = {1, 2, 3, 12};
         f.load();
         f.model.choosePort(3);
     }
@@ -22,7 +24,13 @@ protected:
         f.click(Choice::Sender, 0);
     }
 
-    WindowFixture f;
+    std::ptrdiff_t openingsOf(int number) const
+    {
+        return std::count(f.port.openings.begin(), f.port.openings.end(),
+                          WindowFixture::devicePath(number));
+    }
+
+    WindowFixture f {{1, 2, 3, 12}};
 };
 
 TEST_F(Transfer, SendsThePacketAndReportsSuccess)
@@ -30,7 +38,7 @@ TEST_F(Transfer, SendsThePacketAndReportsSuccess)
     configureVoltmeter();
     std::vector<int> progress;
     f.model.setChangeListener([&] { progress.push_back(f.model.progressValue()); });
-    f.model.sendData();
+    f.sendData();
 
     const wire::Packet expected = f.config().packet();
     ASSERT_EQ(f.port.written.size(), 37u);
@@ -42,7 +50,7 @@ TEST_F(Transfer, SendsThePacketAndReportsSuccess)
     EXPECT_TRUE(f.messages.questions.empty());
     EXPECT_TRUE(f.model.progressVisible());
     EXPECT_EQ(f.model.progressValue(), 100);
-    EXPECT_FALSE(f.model.transferInProgress());
+    EXPECT_TRUE(f.model.takesCommands());
 
     // 0, 1, 3, 4 ... while sending, 49 after the last byte, back to 47 at the first reply byte.
     std::vector<int> steps;
@@ -58,11 +66,44 @@ TEST_F(Transfer, SendsThePacketAndReportsSuccess)
     EXPECT_EQ(steps.back(), 100);
 }
 
+// The window stays on its own event loop while the gauge has not answered yet, and takes no
+// other command until the transfer ends.
+TEST_F(Transfer, NoOtherCommandRunsUntilTheTransferEnds)
+{
+    configureVoltmeter();
+    f.model.sendData();
+    ASSERT_FALSE(f.model.takesCommands());
+    EXPECT_EQ(f.model.statusText(), "Set in progress.....");
+    EXPECT_EQ(f.model.progressValue(), 49);
+
+    f.model.chooseGaugeType(FuelLevel);
+    f.click(Choice::MaximumAlarm, 1);
+    f.model.choosePort(1);
+    f.model.lookAtPorts();
+    f.model.exitProgram(ExitFrom::Menu);
+    EXPECT_FALSE(f.model.windowMayClose());
+    f.model.sendData();
+    EXPECT_EQ(f.config().gaugeType, Voltmeter);
+    EXPECT_EQ(f.config().maximumAlarm, 800);
+    EXPECT_EQ(f.port.openDevice, WindowFixture::devicePath(3));
+    EXPECT_EQ(f.windows.mainWindowClosed, 0);
+    EXPECT_EQ(f.port.written.size(), 37u);
+    EXPECT_FALSE(f.model.portMenuItem(1).enabled);
+    EXPECT_FALSE(f.model.gaugeTypeOffered(FuelLevel));
+    EXPECT_TRUE(f.messages.shown.empty());
+
+    f.finishTransfer();
+    EXPECT_EQ(f.messages.texts(), std::vector<std::string> {"Data has been sent successfully "});
+    EXPECT_TRUE(f.model.portMenuItem(1).enabled);
+    f.model.chooseGaugeType(FuelLevel);
+    EXPECT_EQ(f.config().gaugeType, FuelLevel);
+}
+
 TEST_F(Transfer, RefusesWithoutAPortBeforeLookingAtTheConfiguration)
 {
     WindowFixture g;
     g.load();
-    g.model.sendData();
+    g.sendData();
     EXPECT_EQ(g.messages.texts(),
               std::vector<std::string> {"Serial Port not chosen yet or not available"});
     EXPECT_EQ(g.model.statusText(), "Serial Port not chosen yet or not available");
@@ -72,7 +113,7 @@ TEST_F(Transfer, RefusesWithoutAPortBeforeLookingAtTheConfiguration)
 TEST_F(Transfer, RefusesAnIncompleteConfigurationLeavingTheStatus)
 {
     f.choose(3);
-    f.model.sendData();
+    f.sendData();
     EXPECT_EQ(f.messages.texts(),
               std::vector<std::string> {"Attention: Setting Parameters not complete"});
     EXPECT_EQ(f.model.statusText(), "COM3 Active");
@@ -84,7 +125,7 @@ TEST_F(Transfer, AsksWhenAnAlarmIsOff)
     configureVoltmeter();
     f.click(Choice::MinimumAlarm, 0);
     f.messages.answer = false;
-    f.model.sendData();
+    f.sendData();
     EXPECT_EQ(
         f.messages.questions,
         std::vector<std::string> {"Minimum or/and Maximum Alarm are OFF, do you want continue?"});
@@ -93,25 +134,42 @@ TEST_F(Transfer, AsksWhenAnAlarmIsOff)
     EXPECT_EQ(f.model.statusText(), "COM3 Active");
 
     f.messages.answer = true;
-    f.model.sendData();
+    f.sendData();
     ASSERT_EQ(f.port.written.size(), 37u);
     EXPECT_EQ(f.port.written[10], 0);
     EXPECT_EQ(f.port.written[11], 0);
     EXPECT_EQ(f.model.statusText(), "Data has been sent successfully ");
 }
 
-TEST_F(Transfer, SilenceIsNoCommunicationAfterTwoSeconds)
+// The wait is "more than two seconds" and no more: a gauge that never answers is given up on
+// then, not later.
+TEST_F(Transfer, SilenceIsNoCommunicationAtTwoSeconds)
 {
     configureVoltmeter();
     f.port.answers = false;
     const auto start = f.clock.current;
-    f.model.sendData();
+    f.sendData();
     EXPECT_GT(f.clock.current - start, std::chrono::seconds(2));
+    EXPECT_LE(f.clock.current - start, std::chrono::milliseconds(2005));
     EXPECT_EQ(f.messages.texts(),
               std::vector<std::string> {"Error: No Comunication with Digital Gauge "});
     EXPECT_EQ(f.messages.shown[0].icon, MessageIcon::Error);
     EXPECT_EQ(f.model.statusText(), "No Communication with Digital Gauge");
     EXPECT_EQ(f.model.progressValue(), 49);
+}
+
+TEST_F(Transfer, ATimerThatFiresEarlyDoesNotEndTheWait)
+{
+    configureVoltmeter();
+    f.port.answers = false;
+    f.model.sendData();
+    f.clock.current += std::chrono::milliseconds(1990);
+    f.timer.fireEarly();
+    EXPECT_TRUE(f.timer.pending());
+    EXPECT_FALSE(f.model.takesCommands());
+    f.port.replyChunks = {properReply(f.config().packet())};
+    f.finishTransfer();
+    EXPECT_EQ(f.model.statusText(), "Data has been sent successfully ");
 }
 
 TEST_F(Transfer, ReplyLengthMustBeExact)
@@ -122,9 +180,16 @@ TEST_F(Transfer, ReplyLengthMustBeExact)
         f.messages.shown.clear();
         f.port.replyChunks = {proper};
         f.port.replyChunks.front().resize(length, 0);
-        f.model.sendData();
+        f.port.answers = false;
+        f.sendData();
         EXPECT_EQ(f.model.statusText(), "No Communication with Digital Gauge") << length;
     }
+    // The wait ends at the 42nd byte; what comes after it is no longer looked at.
+    f.port.replyChunks = {std::vector<std::uint8_t>(proper.begin(), proper.end() - 2),
+                          {proper.end() - 2, proper.end()},
+                          {0}};
+    f.sendData();
+    EXPECT_EQ(f.model.statusText(), "Data has been sent successfully ");
 }
 
 TEST_F(Transfer, AWrongHeaderOrEchoIsDataNotSent)
@@ -135,7 +200,8 @@ TEST_F(Transfer, AWrongHeaderOrEchoIsDataNotSent)
         f.messages.shown.clear();
         f.port.replyChunks = {proper};
         f.port.replyChunks.front()[corrupt] ^= 0x01;
-        f.model.sendData();
+        f.port.answers = false;
+        f.sendData();
         EXPECT_EQ(f.messages.texts(), std::vector<std::string> {"Error: Data not sent"}) << corrupt;
         EXPECT_EQ(f.model.statusText(), "Data not sent!!!");
     }
@@ -144,7 +210,7 @@ TEST_F(Transfer, AWrongHeaderOrEchoIsDataNotSent)
 TEST_F(Transfer, HelpModeExplainsInsteadOfSending)
 {
     f.model.enterHelpMode();
-    f.model.sendData();
+    f.sendData();
     EXPECT_EQ(f.model.statusText(), "Transfer the data on Digital Instrument ");
     EXPECT_TRUE(f.messages.shown.empty());
     EXPECT_TRUE(f.port.written.empty());
@@ -152,7 +218,7 @@ TEST_F(Transfer, HelpModeExplainsInsteadOfSending)
     EXPECT_EQ(f.model.mousePointer(), MousePointer::Default);
 
     configureVoltmeter();
-    f.model.sendData();
+    f.sendData();
     EXPECT_EQ(f.port.written.size(), 37u);
 }
 
@@ -160,32 +226,36 @@ TEST_F(Transfer, PortChoiceOpensTheLinkAndMarksTheItem)
 {
     EXPECT_EQ(f.model.statusText(), "COM3 Active");
     EXPECT_TRUE(f.model.portMenuItem(3).checked);
+    EXPECT_EQ(f.port.openDevice, WindowFixture::devicePath(3));
     EXPECT_EQ(f.port.lineSettings, LinkLineSettings);
-    EXPECT_EQ(f.port.receiveSettings, ReceiveSettings {});
 
     f.model.choosePort(12);
     EXPECT_EQ(f.model.statusText(), "COM12 Active");
     EXPECT_FALSE(f.model.portMenuItem(3).checked);
     EXPECT_TRUE(f.model.portMenuItem(12).checked);
 
-    const int opens = f.port.opens;
+    const std::ptrdiff_t opens = openingsOf(12);
     f.model.choosePort(12);
-    EXPECT_EQ(f.port.opens, opens + 1);
+    EXPECT_EQ(openingsOf(12), opens + 1);
     EXPECT_TRUE(f.model.portMenuItem(12).checked);
     EXPECT_EQ(f.model.statusText(), "COM12 Active");
 }
 
 TEST_F(Transfer, ABusyPortIsReportedAndDisabled)
 {
-    f.port.busy = {2};
+    f.refuse(2, OpenFailure::Busy, PortBusyError);
     f.model.choosePort(2);
     ASSERT_EQ(f.messages.shown.size(), 1u);
     EXPECT_EQ(f.messages.shown[0].text, "Error : Port is busy");
+    EXPECT_EQ(f.messages.shown[0].detail,
+              "COM2 (/dev/fake2) is in use by another program. Close that program, or choose "
+              "another port.");
     EXPECT_EQ(f.messages.shown[0].icon, MessageIcon::Information);
     EXPECT_FALSE(f.model.portMenuItem(2).enabled);
     for (int n = 1; n <= 12; ++n)
         EXPECT_FALSE(f.model.portMenuItem(n).checked) << n;
     EXPECT_EQ(f.model.statusText(), "COM3 Active");
+    EXPECT_FALSE(f.port.isOpen());
 }
 
 TEST_F(Transfer, OtherOpeningFailuresShowTheErrorNumber)
@@ -193,16 +263,17 @@ TEST_F(Transfer, OtherOpeningFailuresShowTheErrorNumber)
     f.model.choosePort(5);
     ASSERT_EQ(f.messages.shown.size(), 1u);
     EXPECT_EQ(f.messages.shown[0].text, "Error : 2");
-    EXPECT_EQ(f.messages.shown[0].detail, "detail for 2");
+    EXPECT_EQ(f.messages.shown[0].detail,
+              "No serial device answers as COM5. Check that the programming cable is plugged in.");
 }
 
 TEST_F(Transfer, AfterAFailedChoiceSendDataFindsNoGauge)
 {
     configureVoltmeter();
-    f.port.busy = {2};
+    f.refuse(2, OpenFailure::Busy, PortBusyError);
     f.model.choosePort(2);
     f.messages.shown.clear();
-    f.model.sendData();
+    f.sendData();
     EXPECT_EQ(f.messages.texts(),
               std::vector<std::string> {"Error: No Comunication with Digital Gauge "});
     EXPECT_EQ(f.model.statusText(), "No Communication with Digital Gauge");
@@ -210,26 +281,58 @@ TEST_F(Transfer, AfterAFailedChoiceSendDataFindsNoGauge)
 
 TEST_F(Transfer, ProbeEnablesOnlyThePortsThatOpen)
 {
+    WindowFixture g({1, 2, 3, 12});
+    g.refuse(2, OpenFailure::Busy, PortBusyError);
+    g.load();
     for (int n = 1; n <= 12; ++n) {
-        const bool opens = n == 1 || n == 2 || n == 3 || n == 12;
-        EXPECT_EQ(f.model.portMenuItem(n).enabled, opens) << n;
+        const bool opens = n == 1 || n == 3 || n == 12;
+        EXPECT_EQ(g.model.portMenuItem(n).enabled, opens) << n;
     }
+    EXPECT_FALSE(g.port.isOpen());
 }
 
-// The Serial Port menu reads the ports anew each time it opens. The port open for the link is
-// not tried again: it stays open, enabled and checked.
-TEST_F(Transfer, ThePortMenuFindsPortsAnewAndKeepsTheOpenOne)
+// Opening a serial device raises its modem lines, which restarts some boards: looking at the menu
+// opens only what was plugged in since the last look, once, and never the port open for the
+// link.
+TEST_F(Transfer, ThePortMenuOpensOnlyDevicesPluggedInSinceTheLastLook)
 {
-    f.port.openable = {1, 5, 12}; // COM2 unplugged, COM5 plugged in since the start
-    f.model.refreshPorts();
+    const std::vector<std::string> atStart = f.port.openings;
+    f.model.lookAtPorts();
+    f.model.lookAtPorts();
+    EXPECT_EQ(f.port.openings, atStart);
+
+    f.unplug(2);
+    f.plugIn(5);
+    f.model.lookAtPorts();
+    f.model.lookAtPorts();
+    EXPECT_EQ(f.port.openings.size(), atStart.size() + 1);
+    EXPECT_EQ(f.port.openings.back(), WindowFixture::devicePath(5));
     for (int n = 1; n <= 12; ++n) {
         const bool usable = n == 1 || n == 3 || n == 5 || n == 12;
         EXPECT_EQ(f.model.portMenuItem(n).enabled, usable) << n;
         EXPECT_EQ(f.model.portMenuItem(n).checked, n == 3) << n;
     }
-    EXPECT_TRUE(f.port.isOpen());
-    EXPECT_EQ(f.port.portNumber, 3);
+    EXPECT_EQ(f.model.portMenuItem(2).description, "No serial device found for this port");
+    EXPECT_EQ(f.model.portMenuItem(5).description, "/dev/fake5 – fake serial device");
+    EXPECT_EQ(f.port.openDevice, WindowFixture::devicePath(3));
     EXPECT_EQ(f.model.statusText(), "COM3 Active");
+}
+
+// Only the probe enables an item: one refused when chosen stays greyed while its device stays
+// plugged in, and plugging it in again gives it a fresh test.
+TEST_F(Transfer, AnItemRefusedWhenChosenStaysGreyedUntilReplugged)
+{
+    f.refuse(12, OpenFailure::Busy, PortBusyError);
+    f.model.choosePort(12);
+    f.port.refusals.clear();
+    f.model.lookAtPorts();
+    EXPECT_FALSE(f.model.portMenuItem(12).enabled);
+
+    f.unplug(12);
+    f.model.lookAtPorts();
+    f.plugIn(12);
+    f.model.lookAtPorts();
+    EXPECT_TRUE(f.model.portMenuItem(12).enabled);
 }
 
 TEST(PortMenu, APortPluggedInAfterTheStartMakesSendDataAvailable)
@@ -237,11 +340,29 @@ TEST(PortMenu, APortPluggedInAfterTheStartMakesSendDataAvailable)
     WindowFixture f(std::set<int> {});
     f.load();
     ASSERT_FALSE(f.model.sendDataEnabled());
-    f.port.openable = {2};
-    f.model.refreshPorts();
+    f.plugIn(2);
+    f.model.lookAtPorts();
     EXPECT_TRUE(f.model.sendDataEnabled());
     EXPECT_TRUE(f.model.portMenuItem(2).enabled);
     EXPECT_EQ(f.model.statusText(), "Serial Port Not Chosen yet or not available");
+}
+
+// Joining the device's group helps only where that group may read and write it; the menu says
+// so on the greyed item, too.
+TEST(PortMenu, APermissionRefusalSaysWhyAndWhatHelps)
+{
+    WindowFixture f({1, 2});
+    f.port.refusals[WindowFixture::devicePath(1)] = {OpenFailure::NoPermission, EACCES, "dialout"};
+    f.port.refusals[WindowFixture::devicePath(2)] = {OpenFailure::NoPermission, EACCES, ""};
+    f.load();
+    EXPECT_FALSE(f.model.portMenuItem(1).enabled);
+    EXPECT_EQ(f.model.portMenuItem(1).description,
+              "You may not use COM1 (/dev/fake1): the device belongs to the group \"dialout\". "
+              "Add your user to that group (for example: sudo usermod -aG dialout $USER), then "
+              "log out and in again.");
+    const std::string noGroup = f.model.portMenuItem(2).description;
+    EXPECT_NE(noGroup.find("udev rule"), std::string::npos) << noGroup;
+    EXPECT_EQ(noGroup.find("usermod"), std::string::npos) << noGroup;
 }
 
 TEST_F(Transfer, ALostDeviceIsNoLongerShownActive)
@@ -261,6 +382,19 @@ TEST_F(Transfer, ALostDeviceIsNoLongerShownActive)
     f.model.choosePort(3);
     EXPECT_TRUE(f.model.portMenuItem(3).checked);
     EXPECT_EQ(f.model.statusText(), "COM3 Active");
+}
+
+TEST_F(Transfer, ALineLostDuringTheTransferEndsItAtOnce)
+{
+    configureVoltmeter();
+    f.model.sendData();
+    const auto start = f.clock.current;
+    f.port.loseDevice();
+    EXPECT_TRUE(f.model.takesCommands());
+    EXPECT_EQ(f.clock.current, start);
+    EXPECT_EQ(f.messages.texts(),
+              std::vector<std::string> {"Error: No Comunication with Digital Gauge "});
+    EXPECT_FALSE(f.model.portMenuItem(3).checked);
 }
 
 TEST_F(Transfer, ExitLetsGoOfThePortAtOnce)

@@ -1,14 +1,12 @@
 #pragma once
 
+#include "gauge/Options.h"
 #include "gauge/ScaleEnds.h"
 #include "wire/WireFormat.h"
 
 #include <cstdint>
 
 namespace gauge {
-
-// Marks a choice (gauge type, supply voltage, unit, sender) as not made yet.
-inline constexpr std::uint8_t NotChosen = 255;
 
 // What the tool knows about the gauge being set up: the choices made and what follows from them.
 struct GaugeConfiguration

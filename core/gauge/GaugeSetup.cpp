@@ -220,12 +220,13 @@ std::optional<RecordChoices> GaugeSetup::recordChoices() const
     const int supply = selected(Choice::Supply);
     const int unit = selected(Choice::Unit);
     const int sender = selected(Choice::Sender);
-    if (!c.complete() || supply < 0 || unit < 0 || sender < 0)
+    if (!c.complete() || supply == NotChosen || unit == NotChosen || sender == NotChosen)
         return std::nullopt;
 
     // An alarm group is left without a selection after a rejected threshold; its alarm is then
     // off, so the record names the option that means off.
-    const auto orElse = [](int chosen, int fallback) { return chosen >= 0 ? chosen : fallback; };
+    const auto orElse
+        = [](int chosen, int fallback) { return chosen != NotChosen ? chosen : fallback; };
     RecordChoices record;
     record.supply = supply;
     record.gaugeType = c.gaugeType;

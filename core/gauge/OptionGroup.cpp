@@ -22,7 +22,7 @@ void OptionGroup::select(int index)
 void OptionGroup::deselect(int index)
 {
     if (isSelected(index))
-        m_selected = NoSelection;
+        m_selected = NotChosen;
 }
 
 } // namespace gauge

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "gauge/Options.h"
+
 #include <functional>
 
 namespace gauge {
@@ -17,23 +19,20 @@ public:
 
     OptionGroup(int count, Handler handler);
 
-    int count() const { return m_count; }
     bool contains(int index) const { return index >= 0 && index < m_count; }
 
     // Indexes outside the group are ignored.
     void select(int index);
     void deselect(int index);
-    void deselectAll() { m_selected = NoSelection; }
+    void deselectAll() { m_selected = NotChosen; }
 
-    // The selected option's index, or NoSelection.
+    // The selected option's index, or NotChosen.
     int selected() const { return m_selected; }
     bool isSelected(int index) const { return index == m_selected && contains(index); }
 
-    static constexpr int NoSelection = -1;
-
 private:
     int m_count;
-    int m_selected = NoSelection;
+    int m_selected = NotChosen;
     Handler m_handler;
 };
 

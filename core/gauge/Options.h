@@ -1,9 +1,14 @@
 #pragma once
 
 #include <array>
+#include <cstdint>
 #include <string_view>
 
 namespace gauge {
+
+// Marks a choice as not made yet: no gauge type, supply voltage, unit or sender chosen, or no
+// option of a group selected.
+inline constexpr std::uint8_t NotChosen = 255;
 
 // What the technician chooses for a gauge, each from a group of mutually exclusive options.
 enum class Choice {

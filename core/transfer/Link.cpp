@@ -1,54 +1,62 @@
 #include "transfer/Link.h"
 
-#include "transfer/SerialPort.h"
+#include <cstring>
 
 namespace gauge {
 
-namespace {
-
-// The port procedures go on past a failing step and look at the last error at fixed points.
-class PendingError
+OpenResult openLink(SerialPort &port, const PortDevice &device)
 {
-public:
-    void record(int errorNumber)
-    {
-        if (errorNumber != 0)
-            m_number = errorNumber;
-    }
-    int number() const { return m_number; }
-    void clear() { m_number = 0; }
-
-private:
-    int m_number = 0;
-};
-
-} // namespace
-
-std::array<bool, PortCount> probePorts(SerialPort &port)
-{
-    std::array<bool, PortCount> opens {};
-    for (int n = 1; n <= PortCount; ++n)
-        opens[static_cast<std::size_t>(n - 1)] = port.probe(n) == 0;
-    return opens;
-}
-
-int openLink(SerialPort &port, int number)
-{
-    PendingError pending;
     if (port.isOpen())
-        pending.record(port.close());
-    pending.record(port.setPortNumber(number));
-    pending.record(port.setLineSettings(LinkLineSettings));
-    pending.record(port.setReceiveSettings(ReceiveSettings {}));
-    pending.record(port.open());
-    return pending.number();
+        port.close();
+    return port.open(device, LinkLineSettings);
 }
 
-std::string openingErrorText(int errorNumber)
+std::string openingErrorText(const OpenResult &result)
 {
-    if (errorNumber == PortBusyError)
+    if (result.failure == OpenFailure::Busy)
         return "Error : Port is busy";
-    return "Error : " + std::to_string(errorNumber);
+    return "Error : " + std::to_string(result.errorNumber);
+}
+
+std::string openingAdvice(const OpenResult &result, const std::string &portName)
+{
+    switch (result.failure) {
+    case OpenFailure::None:
+        return {};
+    case OpenFailure::Busy:
+        return portName
+            + " is in use by another program. Close that program, or choose another "
+              "port.";
+    case OpenFailure::NotThere:
+    case OpenFailure::Gone:
+        return "No serial device answers as " + portName
+            + ". Check that the programming cable is plugged in.";
+    case OpenFailure::NotSerial:
+        return portName + " is not a serial device.";
+    case OpenFailure::NoPermission:
+        // Joining the group that owns the device helps only where that group may use it, and
+        // never means joining root.
+        if (result.accessGroup.empty())
+            return "You may not use " + portName
+                + ": its permissions let no group you could join read and write it. They must be "
+                  "changed, for example with a udev rule (the tool's README shows one).";
+        return "You may not use " + portName + ": the device belongs to the group \""
+            + result.accessGroup + "\". Add your user to that group (for example: sudo usermod -aG "
+            + result.accessGroup + " $USER), then log out and in again.";
+    case OpenFailure::Other:
+        break;
+    }
+    return portName + ": " + std::strerror(result.errorNumber) + ".";
+}
+
+std::string portName(int number, const std::optional<PortDevice> &device)
+{
+    const std::string com = "COM" + std::to_string(number);
+    if (!device)
+        return com;
+    if (!device->name.empty())
+        return device->name;
+    return com + " (" + device->path + ")";
 }
 
 } // namespace gauge

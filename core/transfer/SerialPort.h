@@ -1,16 +1,13 @@
 #pragma once
 
-#include <chrono>
+#include "transfer/PortMap.h"
+
 #include <cstdint>
 #include <functional>
 #include <span>
 #include <string>
 
 namespace gauge {
-
-// Error numbers of the serial layer. Any other non-zero number is the system's own (errno).
-inline constexpr int PortBusyError = 8005;
-inline constexpr int PortNotOpenError = 8018;
 
 enum class Parity { None, Even, Odd };
 
@@ -29,56 +26,66 @@ inline constexpr LineSettings ProbeLineSettings {9600, Parity::None, 8, 1};
 // "4800,N,8,1": the programming link.
 inline constexpr LineSettings LinkLineSettings {4800, Parity::None, 8, 1};
 
-// How the link receives: a 100-byte buffer, one byte per read until a transfer asks for its
-// reply, no flow control, raw bytes, no receive notifications.
-struct ReceiveSettings
-{
-    int bufferSize = 100;
-    int readLength = 1;
-    bool flowControl = false;
-    bool rawBytes = true;
-    int notifyThreshold = 0;
-
-    friend bool operator==(const ReceiveSettings &, const ReceiveSettings &) = default;
+// Why a port did not open.
+enum class OpenFailure {
+    None,
+    Busy,         // another program holds it
+    NoPermission, // the system refuses this user
+    NotThere,     // no such device
+    Gone,         // the device is named, but no hardware answers behind it any more
+    NotSerial,    // it opens, but it is no serial line
+    Other,
 };
 
-// The tool's one serial port. Every operation that can fail returns an error number, 0 for
-// success; the procedures that use the port go on past a failing step and decide at fixed
-// points whether they succeeded.
+// The error number a technician reads when another program holds the port: "Error : Port is
+// busy" instead of a number.
+inline constexpr int PortBusyError = 8005;
+
+struct OpenResult
+{
+    OpenFailure failure = OpenFailure::None;
+    // What "Error : n" shows: the system's own error number, or PortBusyError.
+    int errorNumber = 0;
+    // When permission was refused: the group the device's permissions let read and write it, if
+    // any, so the technician can be told which group to join.
+    std::string accessGroup {};
+
+    bool opened() const { return failure == OpenFailure::None; }
+};
+
+// What the port reports while it is open, as it happens.
+struct PortEvents
+{
+    // Bytes that came in on the line, in the order they came.
+    std::function<void(std::span<const std::uint8_t>)> bytesArrived;
+    // The device went away (the cable pulled, the adapter unplugged); the port is closed by then.
+    std::function<void()> lineLost;
+};
+
+// The tool's one serial port, in the link's own terms. One device at a time is open on it; a
+// probe looks at another device without disturbing it.
 class SerialPort
 {
 public:
     virtual ~SerialPort() = default;
 
-    // Port 1..12 stands for COM1..COM12.
-    virtual int setPortNumber(int number) = 0;
-    virtual int setLineSettings(const LineSettings &settings) = 0;
-    virtual int setReceiveSettings(const ReceiveSettings &settings) = 0;
+    virtual void setEvents(PortEvents events) = 0;
 
+    // Opens the device at the line settings. A port that is open already is not opened twice.
+    virtual OpenResult open(const PortDevice &device, const LineSettings &settings) = 0;
     virtual bool isOpen() const = 0;
-    virtual int open() = 0;
-    virtual int close() = 0;
+    virtual void close() = 0;
 
-    // Opens COM number at the probe's line settings and closes it again, leaving the port open
-    // for the link, if any, alone. Returns the error number of the opening.
-    virtual int probe(int number) = 0;
-    // Called when the open port's device goes away (the cable pulled, the adapter unplugged).
-    // The port is closed by then.
-    virtual void setLostHandler(std::function<void()> handler) = 0;
+    // Opens the device at the probe's settings and closes it again, leaving the open port, if
+    // any, alone.
+    virtual OpenResult probe(const PortDevice &device) = 0;
 
-    virtual int discardInput() = 0;
-    virtual int bytesWaiting(int &count) = 0;
-    // Hands the byte to the port without waiting for it to leave the line.
-    virtual int write(std::uint8_t byte) = 0;
-    // Reads exactly as many bytes as the span holds.
-    virtual int read(std::span<std::uint8_t> bytes) = 0;
-
-    // Lets the window go on working until at least count bytes are waiting or the timeout has
-    // passed, whichever comes first. Must not spin.
-    virtual void waitForBytes(int count, std::chrono::milliseconds timeout) = 0;
-
-    // A plain-language explanation of an opening failure, for the technician; may be empty.
-    virtual std::string errorDetail(int errorNumber) const = 0;
+    // Forgets whatever came in and has not been reported yet: it was not meant for what is sent
+    // next.
+    virtual void discardInput() = 0;
+    // Hands the bytes to the port without waiting for them to leave the line. False when the
+    // port cannot take them (it is not open).
+    virtual bool write(std::span<const std::uint8_t> bytes) = 0;
 };
 
 } // namespace gauge

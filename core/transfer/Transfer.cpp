@@ -2,8 +2,10 @@
 
 #include "transfer/Clock.h"
 #include "transfer/SerialPort.h"
+#include "transfer/Timer.h"
 
 #include <algorithm>
+#include <utility>
 
 namespace gauge {
 
@@ -11,7 +13,6 @@ namespace {
 
 using namespace wire;
 
-constexpr auto ReplyTimeLimit = std::chrono::seconds(2);
 // Progress runs over the 37 bytes out and the 37 echoed back.
 constexpr int ProgressSpan = 2 * static_cast<int>(PacketSize);
 // The first reply byte counts as step 35, so the bar steps back from 49 to 47 when it comes.
@@ -22,52 +23,106 @@ int percentOfSpan(int steps)
     return std::min(100, (steps * 100 + ProgressSpan / 2) / ProgressSpan);
 }
 
-// Waits until the whole reply may be there or the time is up; false when the port cannot tell.
-// A port that has closed, its device gone, receives nothing more: what it kept is all there is.
-bool waitForReply(SerialPort &port, const Clock &clock, int &waiting)
+// The deadline is "more than two seconds": a timer may fire a little early, so it is set a
+// millisecond past the limit and the clock has the last word.
+std::chrono::milliseconds timeLeft(std::chrono::steady_clock::duration elapsed)
 {
-    const int replySize = static_cast<int>(ReplySize);
-    const auto start = clock.now();
-    for (;;) {
-        if (port.bytesWaiting(waiting) != 0)
-            return false;
-        const auto elapsed = clock.now() - start;
-        if (waiting >= replySize || elapsed > ReplyTimeLimit || !port.isOpen())
-            return true;
-        const auto left = std::chrono::ceil<std::chrono::milliseconds>(ReplyTimeLimit - elapsed);
-        port.waitForBytes(replySize, left + std::chrono::milliseconds(1));
-    }
+    return std::chrono::ceil<std::chrono::milliseconds>(Transfer::ReplyTimeLimit - elapsed)
+        + std::chrono::milliseconds(1);
 }
 
 } // namespace
 
-TransferOutcome sendPacket(SerialPort &port, const Clock &clock, const Packet &packet,
-                           const TransferProgress &progress)
+Transfer::Transfer(SerialPort &port, const Clock &clock, Timer &timer)
+    : m_port(port)
+    , m_clock(clock)
+    , m_timer(timer)
 {
-    const auto report = [&progress](int steps) {
-        if (progress)
-            progress(percentOfSpan(steps));
-    };
+}
 
-    port.discardInput();
+void Transfer::start(const Packet &packet, Progress progress, Finished finished)
+{
+    m_packet = packet;
+    m_progress = std::move(progress);
+    m_finished = std::move(finished);
+    m_received.clear();
+    m_running = true;
+
+    m_port.discardInput();
     for (std::size_t i = 0; i < packet.size(); ++i) {
-        port.write(packet[i]);
+        m_port.write(std::span(packet).subspan(i, 1));
         report(static_cast<int>(i));
     }
     // Whatever came in while the packet was handed over is line noise, not the reply.
-    port.discardInput();
+    m_port.discardInput();
 
-    int waiting = 0;
+    // A port that is not open hears nothing: there is nothing to wait for.
+    if (!m_port.isOpen()) {
+        finish(TransferOutcome::NoCommunication);
+        return;
+    }
+    m_sentAt = m_clock.now();
+    m_timer.start(timeLeft({}), [this] { deadlineDue(); });
+}
+
+void Transfer::bytesArrived(std::span<const std::uint8_t> bytes)
+{
+    if (!m_running)
+        return;
+    m_received.insert(m_received.end(), bytes.begin(), bytes.end());
+    // The wait ends as soon as a whole reply may be there; a longer one is as wrong as a short.
+    if (m_received.size() >= ReplySize)
+        judgeReply();
+}
+
+void Transfer::lineLost()
+{
+    // What the line brought before it went has been passed on already: no more can come.
+    if (m_running)
+        finish(TransferOutcome::NoCommunication);
+}
+
+void Transfer::deadlineDue()
+{
+    if (!m_running)
+        return;
+    const auto elapsed = m_clock.now() - m_sentAt;
+    if (elapsed > ReplyTimeLimit)
+        finish(TransferOutcome::NoCommunication);
+    else
+        m_timer.start(timeLeft(elapsed), [this] { deadlineDue(); });
+}
+
+void Transfer::judgeReply()
+{
+    if (m_received.size() != ReplySize) {
+        finish(TransferOutcome::NoCommunication);
+        return;
+    }
     Reply reply {};
-    if (!waitForReply(port, clock, waiting) || waiting != static_cast<int>(ReplySize)
-        || port.read(reply) != 0)
-        return TransferOutcome::NoCommunication;
+    std::copy(m_received.begin(), m_received.end(), reply.begin());
     for (std::size_t i = 0; i < reply.size(); ++i)
         report(static_cast<int>(i) + ReplyProgressOffset);
-
-    const bool echoValid = replyEchoValid(reply, packet);
+    const bool echoValid = replyEchoValid(reply, m_packet);
     const bool headerValid = replyHeaderValid(reply);
-    return echoValid && headerValid ? TransferOutcome::Sent : TransferOutcome::NotConfirmed;
+    finish(echoValid && headerValid ? TransferOutcome::Sent : TransferOutcome::NotConfirmed);
+}
+
+// The callbacks are let go before the outcome is told: whoever hears it may start the next
+// transfer at once.
+void Transfer::finish(TransferOutcome outcome)
+{
+    m_running = false;
+    m_timer.stop();
+    m_progress = {};
+    if (const Finished finished = std::exchange(m_finished, {}))
+        finished(outcome);
+}
+
+void Transfer::report(int steps) const
+{
+    if (m_progress)
+        m_progress(percentOfSpan(steps));
 }
 
 } // namespace gauge

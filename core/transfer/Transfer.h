@@ -2,13 +2,18 @@
 
 #include "wire/WireFormat.h"
 
+#include <chrono>
+#include <cstdint>
 #include <functional>
+#include <span>
 #include <string_view>
+#include <vector>
 
 namespace gauge {
 
 class Clock;
 class SerialPort;
+class Timer;
 
 // How a transfer ended.
 enum class TransferOutcome {
@@ -35,14 +40,48 @@ inline constexpr std::string_view outcomeText(TransferOutcome outcome)
 inline constexpr std::string_view AlarmOffQuestion
     = "Minimum or/and Maximum Alarm are OFF, do you want continue?";
 
-// Progress of a transfer in percent: the packet's bytes going out take it to 49, the reply's
-// bytes coming in from 47 to 100.
-using TransferProgress = std::function<void(int percent)>;
+// One exchange with the gauge on the open port: the packet goes out, and the transfer ends on
+// whichever comes first, the 42nd reply byte, the two-second deadline or the line lost. Nothing
+// waits: the port's events and the timer drive it on its owner's event loop.
+class Transfer
+{
+public:
+    // Progress in percent: the packet's bytes going out take it to 49, the reply's bytes coming
+    // in from 47 to 100.
+    using Progress = std::function<void(int percent)>;
+    using Finished = std::function<void(TransferOutcome)>;
 
-// Programs the gauge on the open port: hands the packet to the port byte by byte, waits up to
-// two seconds for the 42-byte reply without spinning, and judges it. A failing port operation
-// does not stop the transfer; the reply decides.
-TransferOutcome sendPacket(SerialPort &port, const Clock &clock, const wire::Packet &packet,
-                           const TransferProgress &progress);
+    Transfer(SerialPort &port, const Clock &clock, Timer &timer);
+    Transfer(const Transfer &) = delete;
+    Transfer &operator=(const Transfer &) = delete;
+
+    // Hands the packet to the port. The outcome comes once, through finished; at once when the
+    // port is not open.
+    void start(const wire::Packet &packet, Progress progress, Finished finished);
+    bool running() const { return m_running; }
+
+    // The port's events, passed on by whoever owns the port; nothing while no transfer runs.
+    void bytesArrived(std::span<const std::uint8_t> bytes);
+    void lineLost();
+
+    static constexpr std::chrono::seconds ReplyTimeLimit {2};
+
+private:
+    void deadlineDue();
+    void judgeReply();
+    void finish(TransferOutcome outcome);
+    void report(int steps) const;
+
+    SerialPort &m_port;
+    const Clock &m_clock;
+    Timer &m_timer;
+
+    bool m_running = false;
+    wire::Packet m_packet {};
+    std::vector<std::uint8_t> m_received;
+    std::chrono::steady_clock::time_point m_sentAt {};
+    Progress m_progress;
+    Finished m_finished;
+};
 
 } // namespace gauge

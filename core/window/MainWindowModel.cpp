@@ -2,7 +2,6 @@
 
 #include "gauge/Catalogue.h"
 #include "transfer/SerialPort.h"
-#include "window/Messages.h"
 #include "window/WindowCommands.h"
 
 #include <utility>
@@ -40,9 +39,22 @@ OptionView senderView(const GaugeConfiguration &configuration, int index)
 
 MainWindowModel::MainWindowModel(Platform platform)
     : m_platform(platform)
+    , m_transfer(platform.serialPort, platform.clock, platform.timer)
     , m_statusText(InitialStatusText)
 {
     m_setup.setNoticeHandler([this](Notice notice) { showNotice(notice); });
+    m_platform.serialPort.setEvents({
+        [this](std::span<const std::uint8_t> bytes) { m_transfer.bytesArrived(bytes); },
+        [this] {
+            portLost();
+            m_transfer.lineLost();
+        },
+    });
+}
+
+MainWindowModel::~MainWindowModel()
+{
+    m_platform.serialPort.setEvents({});
 }
 
 void MainWindowModel::setChangeListener(std::function<void()> listener)
@@ -56,13 +68,33 @@ void MainWindowModel::changed()
         m_changeListener();
 }
 
+// Every command of the technician's comes through here: none runs while a transfer waits for
+// its reply, and the view hears of what it changed.
+void MainWindowModel::runCommand(const std::function<void()> &command)
+{
+    if (!takesCommands())
+        return;
+    command();
+    changed();
+}
+
+// A message speaks of the state the window is in, so the view is brought up to date first.
+void MainWindowModel::tell(MessageIcon icon, const std::string &text, const std::string &detail)
+{
+    changed();
+    m_platform.messages.show(icon, text, detail);
+}
+
+bool MainWindowModel::ask(std::string_view question)
+{
+    changed();
+    return m_platform.messages.ask(std::string(question));
+}
+
 void MainWindowModel::showNotice(Notice notice)
 {
     const std::string text(noticeText(notice));
-    if (notice == Notice::DedicatedSupply)
-        m_platform.messages.information(text);
-    else
-        m_platform.messages.error(text);
+    tell(notice == Notice::DedicatedSupply ? MessageIcon::Information : MessageIcon::Error, text);
 }
 
 bool MainWindowModel::gaugeFrameVisible() const
@@ -106,28 +138,28 @@ OptionView MainWindowModel::option(Choice choice, int index) const
     return view;
 }
 
-PortMenuItem MainWindowModel::portMenuItem(int number) const
+bool MainWindowModel::gaugeTypeOffered(int gaugeType) const
 {
-    if (number < 1 || number > PortCount)
-        return {};
-    return m_portMenu[static_cast<std::size_t>(number - 1)];
+    return takesCommands() && isOfferedInMenu(gaugeType);
 }
 
 void MainWindowModel::chooseGaugeType(int gaugeType)
 {
-    m_setup.chooseGaugeType(gaugeType);
+    runCommand([&] { m_setup.chooseGaugeType(gaugeType); });
 }
 
 void MainWindowModel::chooseOption(Choice choice, int index)
 {
-    m_setup.choose(choice, index);
+    runCommand([&] { m_setup.choose(choice, index); });
 }
 
 void MainWindowModel::enterHelpMode()
 {
-    m_mousePointer = MousePointer::WhatsThis;
-    m_helpMode = true;
-    m_statusText = HelpModeStatusText;
+    runCommand([this] {
+        m_mousePointer = MousePointer::WhatsThis;
+        m_helpMode = true;
+        m_statusText = HelpModeStatusText;
+    });
 }
 
 // The first step of each tool bar button: in help mode the click explains the button instead
@@ -144,39 +176,49 @@ bool MainWindowModel::explainedInHelpMode(std::string_view helpText)
 
 void MainWindowModel::clearConfiguration()
 {
-    if (!explainedInHelpMode(ClearHelpText))
-        m_setup.clearChoices();
+    runCommand([this] {
+        if (!explainedInHelpMode(ClearHelpText))
+            m_setup.clearChoices();
+    });
 }
 
 void MainWindowModel::closeGauge()
 {
-    if (!explainedInHelpMode(CloseHelpText))
-        m_setup.closeGauge();
+    runCommand([this] {
+        if (!explainedInHelpMode(CloseHelpText))
+            m_setup.closeGauge();
+    });
 }
 
 void MainWindowModel::exitProgram(ExitFrom from)
 {
-    if (from == ExitFrom::ToolBar && explainedInHelpMode(ExitHelpText))
-        return;
-    windowClosed();
-    m_platform.windows.closeMainWindow();
+    runCommand([this, from] {
+        if (from == ExitFrom::ToolBar && explainedInHelpMode(ExitHelpText))
+            return;
+        windowMayClose();
+        m_platform.windows.closeMainWindow();
+    });
 }
 
 // The port is let go at once: the help windows may keep the program running, and another program
-// must be able to take the port meanwhile.
-void MainWindowModel::windowClosed()
+// must be able to take the port meanwhile. A transfer under way keeps the window: its wait would
+// go on without one.
+bool MainWindowModel::windowMayClose()
 {
+    if (!takesCommands())
+        return false;
     m_platform.serialPort.close();
+    return true;
 }
 
 void MainWindowModel::showAbout()
 {
-    m_platform.windows.showAbout();
+    runCommand([this] { m_platform.windows.showAbout(); });
 }
 
 void MainWindowModel::showConnectionHelp()
 {
-    m_platform.windows.showConnectionHelp();
+    runCommand([this] { m_platform.windows.showConnectionHelp(); });
 }
 
 } // namespace gauge

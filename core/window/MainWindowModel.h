@@ -2,19 +2,23 @@
 
 #include "gauge/GaugeSetup.h"
 #include "transfer/PortMap.h"
+#include "transfer/Transfer.h"
+#include "window/Messages.h"
 
 #include <array>
 #include <chrono>
 #include <functional>
+#include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace gauge {
 
 class Clock;
 class FileDialogs;
-class Messages;
 class SerialPort;
+class Timer;
 class WindowCommands;
 
 // The platform services the window works through; each has a production adapter and a test
@@ -23,9 +27,11 @@ struct Platform
 {
     Messages &messages;
     FileDialogs &fileDialogs;
-    SerialPort &serialPort;
     WindowCommands &windows;
+    SerialPort &serialPort;
+    PortMap &portMap;
     const Clock &clock;
+    Timer &timer;
 };
 
 enum class MousePointer { Default, WhatsThis };
@@ -44,10 +50,13 @@ struct OptionView
     bool selected = false;
 };
 
+// One entry of the Serial Port menu.
 struct PortMenuItem
 {
     bool enabled = false;
     bool checked = false;
+    // The device behind the COM number, or why it cannot be chosen.
+    std::string description;
 };
 
 // The main window as data, over the gauge setup.
@@ -56,21 +65,26 @@ struct PortMenuItem
 // (chooseOption() for an option button, sendData() for the Send Data button, choosePort() for an
 // entry of the Serial Port menu...). The call hands the choice to the gauge setup, or runs the
 // command over the record files and the serial link, and speaks to the technician through the
-// Messages and FileDialogs seams, synchronously. When it returns, the view redraws itself from
-// what this model says; during a transfer the change listener lets it follow the progress bar.
+// Messages and FileDialogs seams. Whenever what the window shows has changed (after each
+// command, before each message, and at each step of a transfer) the change listener tells the
+// view, which redraws itself from what this model says. A transfer runs on after sendData()
+// returns, driven by the port's events and a timer; until it ends the window takes no other
+// command.
 class MainWindowModel
 {
 public:
     explicit MainWindowModel(Platform platform);
+    ~MainWindowModel();
     MainWindowModel(const MainWindowModel &) = delete;
     MainWindowModel &operator=(const MainWindowModel &) = delete;
 
-    // Finds the ports that open. The view brings up the connection help this long after.
+    // Tries every serial device once and offers those that open. The view brings up the
+    // connection help this long after.
     void start();
-    // Finds the ports that open now, each time the Serial Port menu opens: a cable plugged in
-    // after the start shows up. The port open for the link stays open and checked.
-    void refreshPorts();
     static constexpr std::chrono::milliseconds ConnectionHelpDelay {100};
+    // Looks at the serial devices again, each time the Serial Port menu opens, without
+    // disturbing them: only a device that has appeared since the last look is opened, to try it.
+    void lookAtPorts();
 
     // The menus.
     void chooseGaugeType(int gaugeType);
@@ -79,8 +93,6 @@ public:
     void openRecordFile(const std::string &path);
     void saveRecord();
     void exitProgram(ExitFrom from);
-    // The main window has closed, however it was closed: the port is let go with it.
-    void windowClosed();
     void choosePort(int number);
     void enterHelpMode();
     void showAbout();
@@ -94,10 +106,20 @@ public:
     void clearConfiguration();
     void closeGauge();
 
+    // The main window is asked to close, however (its title bar, the system): whether it may.
+    // When it may, the port is let go with it.
+    bool windowMayClose();
+    // Whether files dropped on the window are taken: a single record file, while the window
+    // takes commands.
+    bool takesDroppedFiles(const std::vector<std::string> &paths) const;
+
     // What the view draws.
+    // While a transfer waits for its reply the window takes no other command.
+    bool takesCommands() const { return !m_transfer.running(); }
     bool gaugeFrameVisible() const;
     std::string_view gaugeFrameCaption() const;
     OptionView option(Choice choice, int index) const;
+    bool gaugeTypeOffered(int gaugeType) const;
     const std::string &statusText() const { return m_statusText; }
     MousePointer mousePointer() const { return m_mousePointer; }
     bool progressVisible() const { return m_progressVisible; }
@@ -105,13 +127,11 @@ public:
     bool sendDataEnabled() const { return m_sendDataEnabled; }
     // Port 1..12.
     PortMenuItem portMenuItem(int number) const;
-    // While a transfer waits for its reply the window takes no other command.
-    bool transferInProgress() const { return m_transferInProgress; }
     bool helpMode() const { return m_helpMode; }
 
     const GaugeSetup &setup() const { return m_setup; }
 
-    // Called when the model changes while a command is still running (the transfer's progress).
+    // Called whenever what the view draws has changed.
     void setChangeListener(std::function<void()> listener);
 
 private:
@@ -120,15 +140,32 @@ private:
     static constexpr std::string_view InitialStatusText
         = "Serial Port Not Chosen yet or not available";
 
+    // A COM number as the last look at the system's devices found it.
+    struct SeenPort
+    {
+        std::optional<PortDevice> device;
+        bool usable = false;
+        // Why the device was refused, where the technician can do something about it.
+        std::string refusal;
+    };
+
+    void runCommand(const std::function<void()> &command);
     bool explainedInHelpMode(std::string_view helpText);
-    void updatePortMenu(const std::array<bool, PortCount> &opens);
-    void portLost();
+    void tell(MessageIcon icon, const std::string &text, const std::string &detail = {});
+    bool ask(std::string_view question);
     void showNotice(Notice notice);
+    void restoreRecord(const std::string &path);
+
+    SeenPort tryPort(int number, const std::optional<PortDevice> &device);
+    void offerUsablePorts();
+    void portLost();
     void setProgress(int percent);
+    void transferFinished(TransferOutcome outcome);
     void changed();
 
     Platform m_platform;
     GaugeSetup m_setup;
+    Transfer m_transfer;
 
     std::string m_statusText;
     MousePointer m_mousePointer = MousePointer::Default;
@@ -139,8 +176,8 @@ private:
     // Once a port has been opened from the menu, Send Data talks to it, even after a later
     // choice failed.
     bool m_portReady = false;
-    std::array<PortMenuItem, PortCount> m_portMenu {};
-    bool m_transferInProgress = false;
+    std::array<SeenPort, PortCount> m_ports {};
+    int m_checkedPort = 0; // none
     // The file name the file dialogs remember between uses.
     std::string m_dialogFileName;
 

@@ -2,60 +2,71 @@
 
 #include "transfer/Link.h"
 #include "transfer/SerialPort.h"
-#include "transfer/Transfer.h"
-#include "window/Messages.h"
+
+#include <cerrno>
 
 namespace gauge {
 
 namespace {
 
 constexpr std::string_view NoPortAtAllText = "Attention: Serial Port Not Available";
-constexpr std::string_view NoPortText = "Serial Port not chosen yet or not available";
-constexpr std::string_view IncompleteText = "Attention: Setting Parameters not complete";
-constexpr std::string_view SendDataHelpText = "Transfer the data on Digital Instrument ";
-constexpr std::string_view InProgressStatus = "Set in progress.....";
+constexpr std::string_view NoDeviceDescription = "No serial device found for this port";
 
-std::string_view outcomeStatus(TransferOutcome outcome)
+std::string describe(const PortDevice &device)
 {
-    switch (outcome) {
-    case TransferOutcome::NoCommunication:
-        return "No Communication with Digital Gauge";
-    case TransferOutcome::NotConfirmed:
-        return "Data not sent!!!";
-    case TransferOutcome::Sent:
-        break;
-    }
-    return outcomeText(outcome);
+    return device.description.empty() ? device.path : device.path + " – " + device.description;
 }
 
 } // namespace
 
 void MainWindowModel::start()
 {
-    m_platform.serialPort.setLostHandler([this] { portLost(); });
-    updatePortMenu(probePorts(m_platform.serialPort));
+    m_platform.portMap.rescan();
+    for (int n = 1; n <= PortCount; ++n)
+        m_ports[static_cast<std::size_t>(n - 1)] = tryPort(n, m_platform.portMap.device(n));
+    offerUsablePorts();
+    changed();
 }
 
-void MainWindowModel::refreshPorts()
+// Opening a serial device raises its modem lines, which restarts some boards and disturbs other
+// instruments: a device is only tried when it is new since the last look, and the port open for
+// the link is left alone.
+void MainWindowModel::lookAtPorts()
 {
-    std::array<bool, PortCount> opens = probePorts(m_platform.serialPort);
-    // The port open for the link does not open a second time; it is as usable as ever.
-    for (int n = 1; n <= PortCount; ++n) {
-        if (m_portMenu[static_cast<std::size_t>(n - 1)].checked)
-            opens[static_cast<std::size_t>(n - 1)] = true;
-    }
-    updatePortMenu(opens);
+    runCommand([this] {
+        m_platform.portMap.rescan();
+        for (int n = 1; n <= PortCount; ++n) {
+            SeenPort &seen = m_ports[static_cast<std::size_t>(n - 1)];
+            const std::optional<PortDevice> now = m_platform.portMap.device(n);
+            const bool sameDevice = seen.device && now && seen.device->path == now->path;
+            if (n == m_checkedPort || sameDevice)
+                seen.device = now ? now : seen.device;
+            else
+                seen = tryPort(n, now);
+        }
+        offerUsablePorts();
+    });
+}
+
+MainWindowModel::SeenPort MainWindowModel::tryPort(int number,
+                                                   const std::optional<PortDevice> &device)
+{
+    if (!device)
+        return {};
+    const OpenResult result = m_platform.serialPort.probe(*device);
+    SeenPort seen {device, result.opened(), {}};
+    if (result.failure == OpenFailure::NoPermission)
+        seen.refusal = openingAdvice(result, portName(number, device));
+    return seen;
 }
 
 // Without any usable port nothing can be sent, which the status bar says; a port that comes up
 // later takes that back.
-void MainWindowModel::updatePortMenu(const std::array<bool, PortCount> &opens)
+void MainWindowModel::offerUsablePorts()
 {
     bool anyPort = false;
-    for (std::size_t i = 0; i < opens.size(); ++i) {
-        m_portMenu[i].enabled = opens[i];
-        anyPort = anyPort || opens[i];
-    }
+    for (const SeenPort &seen : m_ports)
+        anyPort = anyPort || seen.usable;
     if (!anyPort) {
         m_statusText = NoPortAtAllText;
         m_sendDataEnabled = false;
@@ -66,74 +77,55 @@ void MainWindowModel::updatePortMenu(const std::array<bool, PortCount> &opens)
     }
 }
 
-// The device went away: nothing is shown as active any more. The technician chooses the port
-// again once the cable is back; everything else stays as it was.
-void MainWindowModel::portLost()
+PortMenuItem MainWindowModel::portMenuItem(int number) const
 {
-    for (PortMenuItem &item : m_portMenu)
-        item.checked = false;
-    m_statusText = InitialStatusText;
-    changed();
+    if (number < 1 || number > PortCount)
+        return {};
+    const SeenPort &seen = m_ports[static_cast<std::size_t>(number - 1)];
+    PortMenuItem item;
+    item.enabled = takesCommands() && seen.usable;
+    item.checked = number == m_checkedPort;
+    if (!seen.refusal.empty())
+        item.description = seen.refusal;
+    else
+        item.description = seen.device ? describe(*seen.device) : std::string(NoDeviceDescription);
+    return item;
 }
 
 void MainWindowModel::choosePort(int number)
 {
     if (number < 1 || number > PortCount)
         return;
-    for (PortMenuItem &item : m_portMenu)
-        item.checked = false;
-
-    SerialPort &port = m_platform.serialPort;
-    const int error = openLink(port, number);
-    PortMenuItem &item = m_portMenu[static_cast<std::size_t>(number - 1)];
-    if (error == 0) {
-        item.checked = true;
-        m_statusText = "COM" + std::to_string(number) + " Active";
-        m_portReady = true;
-        return;
-    }
-    item.enabled = false;
-    m_platform.messages.information(openingErrorText(error), port.errorDetail(error));
+    runCommand([this, number] {
+        m_checkedPort = 0;
+        SerialPort &port = m_platform.serialPort;
+        SeenPort &seen = m_ports[static_cast<std::size_t>(number - 1)];
+        OpenResult result {OpenFailure::NotThere, ENOENT};
+        if (seen.device) {
+            result = openLink(port, *seen.device);
+        } else if (port.isOpen()) {
+            port.close();
+        }
+        if (result.opened()) {
+            m_checkedPort = number;
+            m_statusText = "COM" + std::to_string(number) + " Active";
+            m_portReady = true;
+            return;
+        }
+        const std::string advice = openingAdvice(result, portName(number, seen.device));
+        seen.usable = false;
+        if (result.failure == OpenFailure::NoPermission)
+            seen.refusal = advice;
+        tell(MessageIcon::Information, openingErrorText(result), advice);
+    });
 }
 
-void MainWindowModel::sendData()
+// The device went away: nothing is shown as active any more. The technician chooses the port
+// again once the cable is back; everything else stays as it was.
+void MainWindowModel::portLost()
 {
-    if (explainedInHelpMode(SendDataHelpText))
-        return;
-    if (!m_portReady) {
-        m_platform.messages.information(std::string(NoPortText));
-        m_statusText = NoPortText;
-        return;
-    }
-    const GaugeConfiguration &configuration = m_setup.configuration();
-    if (!configuration.complete()) {
-        m_platform.messages.information(std::string(IncompleteText));
-        return;
-    }
-    if (configuration.alarmOff() && !m_platform.messages.ask(std::string(AlarmOffQuestion)))
-        return;
-
-    m_statusText = InProgressStatus;
-    m_transferInProgress = true;
-    changed();
-    const TransferOutcome outcome
-        = sendPacket(m_platform.serialPort, m_platform.clock, configuration.packet(),
-                     [this](int percent) { setProgress(percent); });
-    m_transferInProgress = false;
-    changed();
-
-    const std::string text(outcomeText(outcome));
-    if (outcome == TransferOutcome::Sent)
-        m_platform.messages.information(text);
-    else
-        m_platform.messages.error(text);
-    m_statusText = outcomeStatus(outcome);
-}
-
-void MainWindowModel::setProgress(int percent)
-{
-    m_progressVisible = true;
-    m_progressValue = percent;
+    m_checkedPort = 0;
+    m_statusText = InitialStatusText;
     changed();
 }
 

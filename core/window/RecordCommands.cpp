@@ -2,7 +2,9 @@
 
 #include "records/Record.h"
 #include "window/FileDialogs.h"
-#include "window/Messages.h"
+
+#include <algorithm>
+#include <cctype>
 
 namespace gauge {
 
@@ -11,54 +13,80 @@ namespace {
 constexpr std::string_view NotConfiguredText = "Error: Configure the instrument before.";
 constexpr std::string_view SaveFilter = "Configuaration GAUGE  (*.gag)|*.gag";
 constexpr std::string_view OpenFilter = "File GAUGE  (*.gag)|*.gag";
+constexpr std::string_view RecordExtension = ".gag";
+
+bool namesARecord(const std::string &path)
+{
+    if (path.size() < RecordExtension.size())
+        return false;
+    return std::equal(RecordExtension.rbegin(), RecordExtension.rend(), path.rbegin(),
+                      [](char wanted, char given) {
+                          return wanted == std::tolower(static_cast<unsigned char>(given));
+                      });
+}
 
 } // namespace
 
 void MainWindowModel::saveRecord()
 {
-    const std::optional<RecordChoices> record = m_setup.recordChoices();
-    if (!record) {
-        m_platform.messages.error(std::string(NotConfiguredText));
-        return;
-    }
+    runCommand([this] {
+        const std::optional<RecordChoices> record = m_setup.recordChoices();
+        if (!record) {
+            tell(MessageIcon::Error, std::string(NotConfiguredText));
+            return;
+        }
 
-    const std::string fileName
-        = m_platform.fileDialogs.saveFileName(std::string(SaveFilter), m_dialogFileName);
-    // A cancelled dialog changes nothing but the pointer.
-    if (fileName.empty()) {
-        m_mousePointer = MousePointer::Default;
-        return;
-    }
-    m_dialogFileName = fileName;
+        const std::string fileName
+            = m_platform.fileDialogs.saveFileName(std::string(SaveFilter), m_dialogFileName);
+        // A cancelled dialog changes nothing but the pointer.
+        if (fileName.empty()) {
+            m_mousePointer = MousePointer::Default;
+            return;
+        }
+        m_dialogFileName = fileName;
 
-    const FileResult result = writeRecord(fileName, *record);
-    if (!result.ok())
-        m_platform.messages.error("The configuration could not be saved to \"" + fileName
-                                  + "\": " + result.reason + ".");
+        const FileResult result = writeRecord(fileName, *record);
+        if (!result.ok())
+            tell(MessageIcon::Error,
+                 "The configuration could not be saved to \"" + fileName + "\": " + result.reason
+                     + ".");
+    });
 }
 
 void MainWindowModel::openRecord()
 {
-    const std::string fileName
-        = m_platform.fileDialogs.openFileName(std::string(OpenFilter), m_dialogFileName);
-    if (fileName.empty()) {
-        m_mousePointer = MousePointer::Default;
-        return;
-    }
-    m_dialogFileName.clear();
-    openRecordFile(fileName);
+    runCommand([this] {
+        const std::string fileName
+            = m_platform.fileDialogs.openFileName(std::string(OpenFilter), m_dialogFileName);
+        if (fileName.empty()) {
+            m_mousePointer = MousePointer::Default;
+            return;
+        }
+        m_dialogFileName.clear();
+        restoreRecord(fileName);
+    });
+}
+
+void MainWindowModel::openRecordFile(const std::string &path)
+{
+    runCommand([this, &path] { restoreRecord(path); });
 }
 
 // Everything is read and checked before the screen changes, so a damaged file leaves the window
 // exactly as it was.
-void MainWindowModel::openRecordFile(const std::string &path)
+void MainWindowModel::restoreRecord(const std::string &path)
 {
     const RecordReading reading = readRecord(path);
     if (!reading.choices) {
-        m_platform.messages.error(reading.refusal);
+        tell(MessageIcon::Error, reading.refusal);
         return;
     }
     m_setup.restore(*reading.choices);
+}
+
+bool MainWindowModel::takesDroppedFiles(const std::vector<std::string> &paths) const
+{
+    return takesCommands() && paths.size() == 1 && namesARecord(paths.front());
 }
 
 } // namespace gauge

@@ -1,9 +1,9 @@
 // The Qt view: it shows what the model says and hands clicks to it.
+#include "AboutWindow.h"
 #include "CommandLine.h"
-#include "FrmAbout.h"
-#include "FrmMain.h"
-#include "FrmShow.h"
+#include "ConnectionHelpWindow.h"
 #include "HelpWindows.h"
+#include "MainWindow.h"
 #include "QtFileDialogs.h"
 #include "support/Fakes.h"
 #include "support/TempDir.h"
@@ -41,12 +41,12 @@ class Window : public testing::Test
 protected:
     Window()
         : ports(twoPorts())
-        , model(Platform {messages, dialogs, port, windows, clock})
-        , window(model, ports)
+        , model(Platform {messages, dialogs, windows, port, ports, clock, timer})
+        , window(model)
     {
-        port.openable = {1};
+        port.refusals["/dev/ttyUSB1"] = {OpenFailure::NotThere, 2};
         windows.setMainWindow(&window);
-        window.load();
+        window.startUp();
         window.show();
     }
 
@@ -65,11 +65,12 @@ protected:
     FakeMessages messages;
     FakeFileDialogs dialogs;
     FakeClock clock;
-    FakeSerialPort port {clock};
+    FakeTimer timer {clock};
+    FakeSerialPort port;
     FixedPortMap ports;
     HelpWindows windows;
     MainWindowModel model;
-    FrmMain window;
+    MainWindow window;
 };
 
 TEST_F(Window, StartsWithTheLogoAndTheLayoutsTexts)
@@ -119,6 +120,17 @@ TEST_F(Window, StartsWithTheLogoAndTheLayoutsTexts)
     EXPECT_EQ(option("optNO_NC", 0)->text(), "NO ");
     EXPECT_EQ(option("optNO_NC", 1)->toolTip(), "Norm. Closed");
     EXPECT_EQ(option("optAllMax", 3)->text(), "80 %");
+}
+
+// Only "Alarm Setting" itself is captioned larger; the frames inside it are like every other.
+TEST_F(Window, OnlyAlarmSettingHasTheLargerCaption)
+{
+    const qreal normal = find<QGroupBox>("frmUnit")->font().pointSizeF();
+    EXPECT_GT(find<QGroupBox>("frmSetAlarm")->font().pointSizeF(), normal);
+    for (const char *inner : {"frmAllMin", "frmAllMax", "fmrBLK", "frmAllHw", "Frame1"}) {
+        EXPECT_EQ(find<QGroupBox>(inner)->font().pointSizeF(), normal) << inner;
+        EXPECT_TRUE(find<QGroupBox>(inner)->font().bold()) << inner;
+    }
 }
 
 TEST_F(Window, MenusCarryTheirCaptionsShortcutsAndStates)
@@ -234,18 +246,32 @@ TEST_F(Window, TheTransferShowsItsProgress)
     find<QAction>("Gauge(2)")->setEnabled(true); // reached through a record in use
     find<QAction>("Gauge(2)")->trigger();
     find<QPushButton>("cmdTransfer")->click();
-    EXPECT_EQ(statusText(), "Data has been sent successfully ");
+
+    // The gauge has not answered yet: the window shows the wait and takes no other command.
     auto *progress = find<QProgressBar>("ProgressBar2");
+    EXPECT_EQ(statusText(), "Set in progress.....");
     EXPECT_TRUE(progress->isVisible());
+    EXPECT_EQ(progress->value(), 49);
+    EXPECT_FALSE(find<QGroupBox>("frmToolBar")->isEnabled());
+    EXPECT_FALSE(find<QGroupBox>("frmGauge")->isEnabled());
+    EXPECT_FALSE(find<QAction>("Gauge(1)")->isEnabled());
+    EXPECT_FALSE(find<QAction>("SerialPort(1)")->isEnabled());
+    EXPECT_FALSE(find<QAction>("GaugPar")->isEnabled());
+    window.close();
+    EXPECT_TRUE(window.isVisible());
+
+    runLine(port, timer, [this] { return model.takesCommands(); });
+    EXPECT_EQ(statusText(), "Data has been sent successfully ");
     EXPECT_EQ(progress->value(), 100);
     EXPECT_TRUE(find<QGroupBox>("frmToolBar")->isEnabled());
+    EXPECT_TRUE(find<QAction>("GaugPar")->isEnabled());
 }
 
 TEST_F(Window, ConnectionHelpComesUpOnceAfterStartAndIsRaisedNotDuplicated)
 {
     EXPECT_EQ(windows.connectionHelp(), nullptr);
     ASSERT_TRUE(QTest::qWaitFor([this] { return windows.connectionHelp() != nullptr; }));
-    FrmShow *help = windows.connectionHelp();
+    ConnectionHelpWindow *help = windows.connectionHelp();
     EXPECT_TRUE(help->isVisible());
     EXPECT_EQ(help->windowTitle(), "Help Connection");
 
@@ -263,7 +289,7 @@ TEST_F(Window, ConnectionHelpComesUpOnceAfterStartAndIsRaisedNotDuplicated)
 TEST_F(Window, ConnectionHelpTexts)
 {
     find<QAction>("HelpConnection")->trigger();
-    FrmShow *help = windows.connectionHelp();
+    ConnectionHelpWindow *help = windows.connectionHelp();
     ASSERT_NE(help, nullptr);
     EXPECT_TRUE(help->findChild<QLabel *>("lblHelp")->text().startsWith(
         "The gauge can be connected to a personal computer using Products DRAV TQX-4471"));
@@ -282,7 +308,7 @@ TEST_F(Window, ConnectionHelpTexts)
 TEST_F(Window, AboutIsRaisedNotDuplicated)
 {
     find<QAction>("About")->trigger();
-    FrmAbout *about = windows.about();
+    AboutWindow *about = windows.about();
     ASSERT_NE(about, nullptr);
     EXPECT_EQ(about->windowTitle(), "Information");
     find<QAction>("About")->trigger();
@@ -423,16 +449,17 @@ TEST_F(Window, ARecordNamedOnTheCommandLineOrDroppedOpens)
                      .error.isEmpty());
 }
 
-TEST_F(Window, TheSerialPortMenuReadsThePortsAgainWhenItOpens)
+TEST_F(Window, TheSerialPortMenuLooksAtThePortsAgainWhenItOpens)
 {
     ports.remove(2);
     ports.set(3, {"/dev/ttyACM0", "Programming cable"});
-    port.openable = {1, 3};
+    const std::size_t openings = port.openings.size();
     QMenu *menu = find<QMenu>("MenuSeriale");
     QMetaObject::invokeMethod(menu, "aboutToShow");
     EXPECT_TRUE(find<QAction>("SerialPort(3)")->isEnabled());
     EXPECT_EQ(find<QAction>("SerialPort(3)")->statusTip(), "/dev/ttyACM0 – Programming cable");
     EXPECT_EQ(find<QAction>("SerialPort(2)")->statusTip(), "No serial device found for this port");
+    EXPECT_EQ(port.openings.size(), openings + 1);
 }
 
 TEST(FileDialogFilter, TakesTheQtForm)

@@ -1,23 +1,34 @@
 // The real Qt serial port adapter against a simulated gauge on a pseudo-terminal.
 #include "SimulatedGauge.h"
 #include "serial/QtSerialPort.h"
+#include "serial/QtTimer.h"
+#include "serial/SystemPortMap.h"
 #include "support/Fakes.h"
 #include "support/TempDir.h"
 #include "transfer/Link.h"
 #include "transfer/PortMap.h"
 
-#include <QCoreApplication>
 #include <QSerialPort>
+#include <QTest>
 
 #include <gtest/gtest.h>
 
 #include <fcntl.h>
 #include <filesystem>
+#include <fstream>
 #include <sys/ioctl.h>
+#include <thread>
 #include <unistd.h>
 
 namespace gauge::test {
 namespace {
+
+// Send Data, and the wait for the transfer's end on the event loop, as the window waits.
+void sendAndWait(MainWindowModel &model)
+{
+    model.sendData();
+    ASSERT_TRUE(QTest::qWaitFor([&model] { return model.takesCommands(); }, 5000));
+}
 
 using sim::ReplyMode;
 using sim::SimulatedGauge;
@@ -27,8 +38,7 @@ class SerialLink : public testing::Test
 protected:
     explicit SerialLink(ReplyMode mode = ReplyMode::Correct)
         : gauge(mode)
-        , port(ports)
-        , model(Platform {messages, dialogs, port, windows, clock})
+        , model(Platform {messages, dialogs, windows, port, ports, clock, timer})
     {
         // The machine's own serial ports are never touched: COM numbers point at test devices.
         ports.set(3, {gauge.devicePath(), "simulated gauge"});
@@ -46,7 +56,7 @@ protected:
     void send()
     {
         messages.shown.clear();
-        model.sendData();
+        sendAndWait(model);
     }
 
     std::string lastMessage() const
@@ -57,6 +67,7 @@ protected:
     SimulatedGauge gauge;
     FixedPortMap ports;
     QtSerialPort port;
+    QtTimer timer;
     FakeMessages messages;
     FakeFileDialogs dialogs;
     FakeWindows windows;
@@ -135,24 +146,24 @@ TEST_P(GaugeFaults, EndWithTheirOwnMessage)
     SimulatedGauge gauge(c.mode);
     FixedPortMap ports;
     ports.set(1, {gauge.devicePath(), "simulated gauge"});
-    QtSerialPort port(ports);
+    QtSerialPort port;
+    QtTimer timer;
     FakeMessages messages;
     FakeFileDialogs dialogs;
     FakeWindows windows;
     SteadyClock clock;
-    MainWindowModel model(Platform {messages, dialogs, port, windows, clock});
+    MainWindowModel model(Platform {messages, dialogs, windows, port, ports, clock, timer});
     model.start();
     model.choosePort(1);
     model.chooseGaugeType(Voltmeter);
     model.chooseOption(Choice::Sender, 0);
 
-    model.sendData();
+    sendAndWait(model);
     ASSERT_EQ(messages.shown.size(), 1u);
     EXPECT_EQ(messages.shown[0].text, c.message);
     EXPECT_EQ(messages.shown[0].icon, MessageIcon::Error);
     EXPECT_EQ(model.statusText(), c.status);
     EXPECT_EQ(model.progressValue(), c.progress);
-    EXPECT_FALSE(model.transferInProgress());
 }
 
 const std::string NoCommunication = "Error: No Comunication with Digital Gauge ";
@@ -273,33 +284,37 @@ TEST_F(SerialLink, AVanishedPortIsClosedAndTheToolCarriesOn)
     EXPECT_EQ(model.setup().configuration().gaugeType, FuelLevel);
 }
 
-// A gauge whose whole reply has come in may hang up before the transfer reads it: the reply still
-// counts.
+// A gauge whose whole reply has come in may hang up before the tool has read it: the reply is
+// still passed on, ahead of the news that the line is gone.
 TEST_F(SerialLink, AReplyThatArrivedWholeSurvivesTheLineDropping)
 {
-    ASSERT_EQ(openLink(port, 3), 0);
+    std::vector<std::uint8_t> received;
+    std::vector<std::uint8_t> receivedWhenLost;
+    bool lost = false;
+    port.setEvents({[&](std::span<const std::uint8_t> bytes) {
+                        received.insert(received.end(), bytes.begin(), bytes.end());
+                    },
+                    [&] {
+                        lost = true;
+                        receivedWhenLost = received;
+                    }});
+    ASSERT_TRUE(openLink(port, *ports.device(3)).opened());
     const wire::Packet packet {};
-    for (const std::uint8_t byte : packet)
-        port.write(byte);
-    port.waitForBytes(wire::ReplySize, std::chrono::seconds(2));
-    int waiting = 0;
-    ASSERT_EQ(port.bytesWaiting(waiting), 0);
-    ASSERT_EQ(waiting, static_cast<int>(wire::ReplySize));
-
+    ASSERT_TRUE(port.write(packet));
+    // The packet leaves on the event loop; the loop then stands still until the gauge has
+    // answered and hung up, so the tool has read nothing before the line is gone.
+    ASSERT_TRUE(QTest::qWaitFor([this] { return !gauge.packets().empty(); }));
+    std::this_thread::sleep_for(std::chrono::milliseconds(50));
     gauge.hangUp();
-    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(2);
-    while (port.isOpen() && std::chrono::steady_clock::now() < deadline)
-        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 50);
-    ASSERT_FALSE(port.isOpen());
+    std::this_thread::sleep_for(std::chrono::milliseconds(50));
+    ASSERT_TRUE(QTest::qWaitFor([&lost] { return lost; }));
 
-    ASSERT_EQ(port.bytesWaiting(waiting), 0);
-    EXPECT_EQ(waiting, static_cast<int>(wire::ReplySize));
+    EXPECT_FALSE(port.isOpen());
+    ASSERT_EQ(receivedWhenLost.size(), wire::ReplySize);
     wire::Reply reply {};
-    ASSERT_EQ(port.read(reply), 0);
+    std::copy(received.begin(), received.end(), reply.begin());
     EXPECT_TRUE(wire::replyHeaderValid(reply));
     EXPECT_TRUE(wire::replyEchoValid(reply, packet));
-    // Once read, it is gone, and the port is closed.
-    EXPECT_NE(port.bytesWaiting(waiting), 0);
 }
 
 // The lock that keeps a second program off a port is named after what is opened: a link to the
@@ -309,10 +324,8 @@ TEST_F(SerialLink, TwoNamesForOneDeviceShareOneLock)
     TempDir dir;
     const std::string link = dir.path("gauge");
     std::filesystem::create_symlink(gauge.devicePath(), link);
-    FixedPortMap linked;
-    linked.set(1, {link, ""});
-    QtSerialPort viaLink(linked);
-    ASSERT_EQ(openLink(viaLink, 1), 0);
+    QtSerialPort viaLink;
+    ASSERT_TRUE(openLink(viaLink, PortDevice {link}).opened());
 
     model.choosePort(3);
     ASSERT_EQ(messages.shown.size(), 1u);
@@ -333,14 +346,43 @@ TEST_F(SerialLink, ALostDeviceIsNoLongerShownActive)
     model.choosePort(3);
     chooseVoltmeter();
     gauge.hangUp();
-    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(2);
-    while (port.isOpen() && std::chrono::steady_clock::now() < deadline)
-        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 50);
-    ASSERT_FALSE(port.isOpen());
-    EXPECT_FALSE(model.portMenuItem(3).checked);
+    ASSERT_TRUE(QTest::qWaitFor([this] { return !model.portMenuItem(3).checked; }));
+    EXPECT_FALSE(port.isOpen());
     EXPECT_EQ(model.statusText(), "Serial Port Not Chosen yet or not available");
     EXPECT_TRUE(model.setup().configuration().complete());
     EXPECT_TRUE(messages.shown.empty());
+}
+
+// The system's serial devices as sysfs lists them: a reserved port without hardware behind it
+// (type 0), and a terminal with no device at all, get no COM number.
+TEST(SystemPorts, OnlyTtysWithHardwareBehindThemAreNumbered)
+{
+    TempDir sys;
+    namespace fs = std::filesystem;
+    const auto tty = [&sys](const std::string &name, const char *type) {
+        fs::create_directories(sys.path("class/tty/" + name));
+        if (type)
+            std::ofstream(sys.path("class/tty/" + name + "/type")) << type << "\n";
+    };
+    tty("tty0", nullptr);
+    tty("ttyS0", "0");
+    tty("ttyS1", "4");
+    fs::create_directory(sys.path("class/tty/ttyS0/device"));
+    fs::create_directory(sys.path("class/tty/ttyS1/device"));
+    fs::create_directories(sys.path("usb/1-1/1-1:1.0"));
+    std::ofstream(sys.path("usb/1-1/product")) << "Programming cable\n";
+    tty("ttyUSB0", nullptr);
+    fs::create_directory_symlink(sys.path("usb/1-1/1-1:1.0"), sys.path("class/tty/ttyUSB0/device"));
+
+    SystemPortMap ports(sys.path("class/tty"));
+    ports.rescan();
+    ASSERT_TRUE(ports.device(1));
+    EXPECT_EQ(ports.device(1)->path, "/dev/ttyUSB0");
+    EXPECT_EQ(ports.device(1)->description, "Programming cable");
+    ASSERT_TRUE(ports.device(2));
+    EXPECT_EQ(ports.device(2)->path, "/dev/ttyS1");
+    for (int n = 3; n <= PortCount; ++n)
+        EXPECT_FALSE(ports.device(n)) << n;
 }
 
 TEST(SimulatedGaugeReplies, FollowTheirMode)

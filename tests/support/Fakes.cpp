@@ -3,6 +3,7 @@
 #include "GaugeReply.h"
 
 #include <algorithm>
+#include <utility>
 
 namespace gauge::test {
 
@@ -26,124 +27,136 @@ std::string FakeFileDialogs::saveFileName(const std::string &filter, const std::
     return openFileName(filter, fileName);
 }
 
-int FakeSerialPort::setPortNumber(int number)
+void FakeTimer::start(std::chrono::milliseconds delay, std::function<void()> callback)
 {
-    portNumber = number;
-    return 0;
+    m_due = m_clock.current + delay;
+    m_callback = std::move(callback);
 }
 
-int FakeSerialPort::setLineSettings(const LineSettings &settings)
+void FakeTimer::fire()
 {
-    lineSettings = settings;
-    return 0;
+    if (!m_callback)
+        return;
+    m_clock.current = std::max(m_clock.current, m_due);
+    std::exchange(m_callback, {})();
 }
 
-int FakeSerialPort::setReceiveSettings(const ReceiveSettings &settings)
+OpenResult FakeSerialPort::tryOpening(const PortDevice &device)
 {
-    receiveSettings = settings;
-    return 0;
+    openings.push_back(device.path);
+    const auto refused = refusals.find(device.path);
+    return refused == refusals.end() ? OpenResult {} : refused->second;
 }
 
-int FakeSerialPort::open()
+OpenResult FakeSerialPort::open(const PortDevice &device, const LineSettings &settings)
 {
-    if (busy.contains(portNumber))
-        return PortBusyError;
-    if (!openable.contains(portNumber))
-        return 2;
-    m_open = true;
-    ++opens;
-    return 0;
+    if (isOpen())
+        return {OpenFailure::Busy, PortBusyError};
+    const OpenResult result = tryOpening(device);
+    if (result.opened()) {
+        openDevice = device.path;
+        lineSettings = settings;
+    }
+    return result;
 }
 
-int FakeSerialPort::probe(int number)
+OpenResult FakeSerialPort::probe(const PortDevice &device)
 {
-    if (busy.contains(number))
-        return PortBusyError;
-    return openable.contains(number) ? 0 : 2;
+    return tryOpening(device);
+}
+
+void FakeSerialPort::close()
+{
+    openDevice.clear();
+}
+
+bool FakeSerialPort::write(std::span<const std::uint8_t> bytes)
+{
+    if (!isOpen())
+        return false;
+    written.insert(written.end(), bytes.begin(), bytes.end());
+    return true;
+}
+
+bool FakeSerialPort::speak()
+{
+    if (!isOpen())
+        return false;
+    std::vector<std::uint8_t> said;
+    if (!replyChunks.empty()) {
+        said = std::move(replyChunks.front());
+        replyChunks.pop_front();
+    } else if (answers && written.size() / wire::PacketSize > m_packetsAnswered) {
+        m_packetsAnswered = written.size() / wire::PacketSize;
+        said = properReply(std::span(written).last(wire::PacketSize));
+    } else {
+        return false;
+    }
+    if (m_events.bytesArrived)
+        m_events.bytesArrived(said);
+    return true;
 }
 
 void FakeSerialPort::loseDevice()
 {
-    m_open = false;
-    m_input.clear();
-    if (m_lost)
-        m_lost();
+    openDevice.clear();
+    if (m_events.lineLost)
+        m_events.lineLost();
 }
 
-int FakeSerialPort::close()
+void runLine(FakeSerialPort &port, FakeTimer &timer, const std::function<bool()> &done)
 {
-    if (!m_open)
-        return PortNotOpenError;
-    m_open = false;
-    m_input.clear();
-    return 0;
-}
-
-int FakeSerialPort::discardInput()
-{
-    if (!m_open)
-        return PortNotOpenError;
-    m_input.clear();
-    return 0;
-}
-
-int FakeSerialPort::bytesWaiting(int &count)
-{
-    if (!m_open)
-        return PortNotOpenError;
-    count = static_cast<int>(m_input.size());
-    return 0;
-}
-
-int FakeSerialPort::write(std::uint8_t byte)
-{
-    if (!m_open)
-        return PortNotOpenError;
-    written.push_back(byte);
-    return 0;
-}
-
-int FakeSerialPort::read(std::span<std::uint8_t> bytes)
-{
-    if (!m_open || m_input.size() < bytes.size())
-        return PortNotOpenError;
-    std::copy_n(m_input.begin(), bytes.size(), bytes.begin());
-    m_input.erase(m_input.begin(), m_input.begin() + static_cast<std::ptrdiff_t>(bytes.size()));
-    return 0;
-}
-
-// The gauge answers after the packet has left, so the reply arrives during the wait.
-void FakeSerialPort::waitForBytes(int count, std::chrono::milliseconds timeout)
-{
-    if (m_open && !replyChunks.empty()) {
-        m_input.insert(m_input.end(), replyChunks.front().begin(), replyChunks.front().end());
-        replyChunks.pop_front();
-        return;
+    while (!done()) {
+        if (port.speak())
+            continue;
+        if (!timer.pending())
+            return;
+        timer.fire();
     }
-    if (m_open && answers && written.size() >= wire::PacketSize && m_input.empty()) {
-        const std::span<const std::uint8_t> packet(written.end() - wire::PacketSize, written.end());
-        const std::vector<std::uint8_t> reply = properReply(packet);
-        m_input.assign(reply.begin(), reply.end());
-    }
-    if (static_cast<int>(m_input.size()) < count)
-        m_clock.current += timeout;
-}
-
-std::string FakeSerialPort::errorDetail(int errorNumber) const
-{
-    return "detail for " + std::to_string(errorNumber);
 }
 
 WindowFixture::WindowFixture(std::set<int> ports)
-    : model(Platform {messages, dialogs, port, windows, clock})
+    : model(Platform {messages, dialogs, windows, port, portMap, clock, timer})
 {
-    port.openable = std::move(ports);
+    for (int number : ports)
+        plugIn(number);
 }
 
 MainWindowModel &WindowFixture::load()
 {
     model.start();
     return model;
+}
+
+void WindowFixture::sendData()
+{
+    model.sendData();
+    finishTransfer();
+}
+
+void WindowFixture::finishTransfer()
+{
+    runLine(port, timer, [this] { return model.takesCommands(); });
+}
+
+std::string WindowFixture::devicePath(int number)
+{
+    return "/dev/fake" + std::to_string(number);
+}
+
+void WindowFixture::plugIn(int number)
+{
+    portMap.set(number, {devicePath(number), "fake serial device"});
+}
+
+void WindowFixture::unplug(int number)
+{
+    portMap.remove(number);
+}
+
+void WindowFixture::refuse(int number, OpenFailure failure, int errorNumber)
+{
+    port.refusals[devicePath(number)] = {failure, errorNumber};
 }
 
 WindowSnapshot snapshot(const MainWindowModel &model)

@@ -2,15 +2,19 @@
 
 #include "gauge/Catalogue.h"
 #include "transfer/Clock.h"
+#include "transfer/PortMap.h"
 #include "transfer/SerialPort.h"
+#include "transfer/Timer.h"
 #include "window/FileDialogs.h"
 #include "window/MainWindowModel.h"
 #include "window/Messages.h"
 #include "window/WindowCommands.h"
 
 #include <deque>
+#include <map>
 #include <set>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace gauge::test {
@@ -72,54 +76,73 @@ public:
     std::chrono::steady_clock::time_point current {};
 };
 
-// A serial port in memory: the ports listed open, and a written packet is answered, during the
-// wait that follows, the way the simulated gauge answers it.
-class FakeSerialPort final : public SerialPort
+// A timer on the fake clock: it fires only when told to, moving the clock to the moment it was
+// due.
+class FakeTimer final : public Timer
 {
 public:
-    explicit FakeSerialPort(FakeClock &clock)
+    explicit FakeTimer(FakeClock &clock)
         : m_clock(clock)
     {
     }
 
-    int setPortNumber(int number) override;
-    int setLineSettings(const LineSettings &settings) override;
-    int setReceiveSettings(const ReceiveSettings &settings) override;
-    bool isOpen() const override { return m_open; }
-    int open() override;
-    int close() override;
-    int probe(int number) override;
-    void setLostHandler(std::function<void()> handler) override { m_lost = std::move(handler); }
-    int discardInput() override;
-    int bytesWaiting(int &count) override;
-    int write(std::uint8_t byte) override;
-    int read(std::span<std::uint8_t> bytes) override;
-    void waitForBytes(int count, std::chrono::milliseconds timeout) override;
-    std::string errorDetail(int errorNumber) const override;
+    void start(std::chrono::milliseconds delay, std::function<void()> callback) override;
+    void stop() override { m_callback = {}; }
 
-    // The device of the open port goes away.
-    void loseDevice();
-
-    std::set<int> openable;
-    std::set<int> busy;
-    // When set, the reply arrives in these pieces instead, one piece a wait; an empty list and
-    // answering switched off is silence.
-    std::deque<std::vector<std::uint8_t>> replyChunks;
-    bool answers = true;
-    std::vector<std::uint8_t> written;
-    LineSettings lineSettings {};
-    ReceiveSettings receiveSettings {};
-    int portNumber = 0;
-    int opens = 0;
+    bool pending() const { return static_cast<bool>(m_callback); }
+    void fire();
+    // Fires now, before it is due, as a coarse system timer may.
+    void fireEarly() { std::exchange(m_callback, {})(); }
 
 private:
     FakeClock &m_clock;
-    bool m_open = false;
-    std::deque<std::uint8_t> m_input;
-    std::function<void()> m_lost;
+    std::chrono::steady_clock::time_point m_due {};
+    std::function<void()> m_callback;
 };
 
-// The main window model after start-up, with every platform service faked.
+// Serial devices in memory. Every device opens unless it is refused; a packet written to the
+// open port is answered, when the line is let speak, the way the simulated gauge answers it.
+class FakeSerialPort final : public SerialPort
+{
+public:
+    void setEvents(PortEvents events) override { m_events = std::move(events); }
+    OpenResult open(const PortDevice &device, const LineSettings &settings) override;
+    bool isOpen() const override { return !openDevice.empty(); }
+    void close() override;
+    OpenResult probe(const PortDevice &device) override;
+    void discardInput() override { }
+    bool write(std::span<const std::uint8_t> bytes) override;
+
+    // Passes the next thing the gauge says to the port's owner; false when it has nothing to say.
+    bool speak();
+    // The device of the open port goes away.
+    void loseDevice();
+
+    // Devices that do not open, by path, and why.
+    std::map<std::string, OpenResult> refusals;
+    // When set, the gauge says these pieces instead of its proper reply, one piece each time it
+    // speaks; an empty list with answers switched off is silence.
+    std::deque<std::vector<std::uint8_t>> replyChunks;
+    bool answers = true;
+
+    std::vector<std::string> openings; // every device opened or probed, by path
+    std::string openDevice;            // empty: closed
+    LineSettings lineSettings {};
+    std::vector<std::uint8_t> written;
+
+private:
+    OpenResult tryOpening(const PortDevice &device);
+
+    PortEvents m_events;
+    std::size_t m_packetsAnswered = 0;
+};
+
+// The gauge speaks until it has nothing more to say, then time runs on to the next timer, until
+// done() holds or nothing more can happen.
+void runLine(FakeSerialPort &port, FakeTimer &timer, const std::function<bool()> &done);
+
+// The main window model after start-up, with every platform service faked. The COM numbers
+// given have a device each, named after the number ("/dev/fake3").
 struct WindowFixture
 {
     explicit WindowFixture(std::set<int> ports = {1});
@@ -131,11 +154,23 @@ struct WindowFixture
     OptionView option(Choice choice, int index) const { return model.option(choice, index); }
     const GaugeConfiguration &config() const { return model.setup().configuration(); }
 
+    // Send Data, and the transfer run to its end: the gauge speaks, and when it has nothing more
+    // to say the time runs out.
+    void sendData();
+    void finishTransfer();
+
+    static std::string devicePath(int number);
+    void plugIn(int number);
+    void unplug(int number);
+    void refuse(int number, OpenFailure failure, int errorNumber);
+
     FakeMessages messages;
     FakeFileDialogs dialogs;
-    FakeClock clock;
-    FakeSerialPort port {clock};
     FakeWindows windows;
+    FakeClock clock;
+    FakeTimer timer {clock};
+    FakeSerialPort port;
+    FixedPortMap portMap;
     MainWindowModel model;
 };
 

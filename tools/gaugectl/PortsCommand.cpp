@@ -2,7 +2,7 @@
 
 #include "serial/QtSerialPort.h"
 #include "serial/SystemPortMap.h"
-#include "transfer/SerialPort.h"
+#include "transfer/Link.h"
 
 #include <QCommandLineParser>
 
@@ -28,9 +28,9 @@ int runPorts(const Arguments &arguments)
     if (!parser.positionalArguments().isEmpty())
         return usageError("ports takes no arguments", Usage);
 
-    const SystemPortMap ports;
-    QtSerialPort port(ports);
-    port.setLineSettings(gauge::ProbeLineSettings);
+    SystemPortMap ports;
+    ports.rescan();
+    QtSerialPort port;
     for (int number = 1; number <= gauge::PortCount; ++number) {
         const std::string com = "COM" + std::to_string(number);
         const auto device = ports.device(number);
@@ -38,11 +38,10 @@ int runPorts(const Arguments &arguments)
             std::printf("%-6s no device\n", com.c_str());
             continue;
         }
-        port.setPortNumber(number);
-        const int error = port.open();
-        port.close();
-        const std::string state
-            = error == 0 ? "opens" : "does not open: " + port.errorDetail(error);
+        const gauge::OpenResult result = port.probe(*device);
+        const std::string state = result.opened()
+            ? "opens"
+            : "does not open: " + gauge::openingAdvice(result, gauge::portName(number, device));
         std::printf("%-6s %s%s%s  %s\n", com.c_str(), device->path.c_str(),
                     device->description.empty() ? "" : ", ", device->description.c_str(),
                     state.c_str());

@@ -24,7 +24,7 @@ Exit status: 0 shown, 1 the output could not be written, 2 bad usage or a refuse
 std::string chosen(const gauge::GaugeSetup &setup, gauge::Choice choice, const char *whenNone)
 {
     const int index = setup.selected(choice);
-    if (index < 0)
+    if (index == gauge::NotChosen)
         return whenNone;
     const std::string_view name = gauge::optionName(setup.configuration().gaugeType, choice, index);
     if (name.empty())

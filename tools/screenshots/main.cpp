@@ -1,14 +1,16 @@
 // Renders the README's pictures of the main window and the connection help, off screen:
 //   QT_QPA_PLATFORM=offscreen screenshots OUTPUT_FOLDER
-#include "FrmMain.h"
-#include "FrmShow.h"
+#include "ConnectionHelpWindow.h"
 #include "HelpWindows.h"
+#include "MainWindow.h"
+#include "QuietSeams.h"
 #include "SimulatedGauge.h"
 #include "gauge/Catalogue.h"
 #include "serial/QtSerialPort.h"
+#include "serial/QtTimer.h"
 #include "transfer/Clock.h"
 #include "transfer/PortMap.h"
-#include "window/QuietSeams.h"
+#include "window/MainWindowModel.h"
 
 #include <QApplication>
 #include <QDir>
@@ -37,22 +39,23 @@ int main(int argc, char *argv[])
     gauge::sim::SimulatedGauge simulatedGauge;
     gauge::FixedPortMap ports;
     ports.set(1, {simulatedGauge.devicePath(), "USB-Serial Controller"});
-    QtSerialPort serialPort(ports);
+    QtSerialPort serialPort;
+    QtTimer timer;
     gauge::SteadyClock clock;
-    gauge::QuietMessages messages(false);
-    gauge::NoFileDialogs dialogs;
+    QuietMessages messages(false);
+    NoFileDialogs dialogs;
     HelpWindows windows;
-    gauge::MainWindowModel model(gauge::Platform {messages, dialogs, serialPort, windows, clock});
-    FrmMain window(model, ports);
+    gauge::MainWindowModel model(
+        gauge::Platform {messages, dialogs, windows, serialPort, ports, clock, timer});
+    MainWindow window(model);
     windows.setMainWindow(&window);
-    window.load();
+    window.startUp();
     window.show();
 
     model.choosePort(1);
     model.chooseGaugeType(gauge::OilPressure);
     model.chooseOption(gauge::Choice::Unit, 2);
     model.chooseOption(gauge::Choice::Sender, 5);
-    window.syncFromModel();
     bool ok = save(&window, output.filePath(QStringLiteral("main-window.png")));
 
     model.showConnectionHelp();

@@ -1,7 +1,5 @@
 #include "SystemPortMap.h"
 
-#include <QtGlobal>
-
 #ifdef Q_OS_LINUX
 #include <filesystem>
 #include <fstream>
@@ -37,11 +35,11 @@ std::string usbProduct(const fs::path &device)
 
 // Reading sysfs directly takes a fraction of a millisecond, where asking udev through
 // QSerialPortInfo takes ten: it counts, as the list is read while the tool starts.
-std::vector<gauge::PortDevice> serialDevices()
+std::vector<gauge::PortDevice> serialDevices(const fs::path &ttyClass)
 {
     std::vector<gauge::PortDevice> found;
     std::error_code error;
-    for (const fs::directory_entry &entry : fs::directory_iterator("/sys/class/tty", error)) {
+    for (const fs::directory_entry &entry : fs::directory_iterator(ttyClass, error)) {
         const fs::path dir = entry.path();
         // Virtual terminals and pseudo-terminals have no device behind them.
         if (!fs::exists(dir / "device", error))
@@ -54,6 +52,16 @@ std::vector<gauge::PortDevice> serialDevices()
     return found;
 }
 #else
+// What Qt opens the port by: "COM3" on Windows, the device file elsewhere.
+QString systemName(const QSerialPortInfo &info)
+{
+#ifdef Q_OS_WIN
+    return info.portName();
+#else
+    return info.systemLocation();
+#endif
+}
+
 std::vector<gauge::PortDevice> serialDevices()
 {
     std::vector<gauge::PortDevice> found;
@@ -61,7 +69,7 @@ std::vector<gauge::PortDevice> serialDevices()
     for (const QSerialPortInfo &info : ports) {
         const QString description
             = info.description().isEmpty() ? info.manufacturer() : info.description();
-        found.push_back({info.systemLocation().toStdString(), description.toStdString()});
+        found.push_back({systemName(info).toStdString(), description.toStdString()});
     }
     return found;
 }
@@ -69,30 +77,40 @@ std::vector<gauge::PortDevice> serialDevices()
 
 } // namespace
 
-SystemPortMap::SystemPortMap()
+SystemPortMap::SystemPortMap() = default;
+
+#ifdef Q_OS_LINUX
+SystemPortMap::SystemPortMap(std::string ttyClassFolder)
+    : m_ttyClassFolder(std::move(ttyClassFolder))
 {
-    rescan();
 }
 
 void SystemPortMap::rescan()
 {
-#ifdef Q_OS_WIN
+    m_devices = gauge::reassignComNumbers(m_devices, serialDevices(m_ttyClassFolder));
+}
+#elif defined(Q_OS_WIN)
+void SystemPortMap::rescan()
+{
     const std::vector<gauge::PortDevice> found = serialDevices();
     m_devices.assign(found.begin(), found.end());
-#else
-    m_devices = gauge::reassignComNumbers(m_devices, serialDevices());
-#endif
 }
+#else
+void SystemPortMap::rescan()
+{
+    m_devices = gauge::reassignComNumbers(m_devices, serialDevices());
+}
+#endif
 
 std::optional<gauge::PortDevice> SystemPortMap::device(int number) const
 {
 #ifdef Q_OS_WIN
     const std::string name = "COM" + std::to_string(number);
     for (const auto &device : m_devices) {
-        if (device && device->path.ends_with(name))
-            return gauge::PortDevice {name, device->description};
+        if (device && device->path == name)
+            return device;
     }
-    return gauge::PortDevice {name, {}};
+    return std::nullopt;
 #else
     if (number < 1 || number > static_cast<int>(m_devices.size()))
         return std::nullopt;

@@ -1,4 +1,4 @@
-#include "FrmShow.h"
+#include "ConnectionHelpWindow.h"
 
 #include "artwork/Artwork.h"
 #include "artwork/PictureWidget.h"
@@ -21,7 +21,7 @@ QLabel *paragraph(const char *name, const QString &text, QWidget *parent)
 
 } // namespace
 
-FrmShow::FrmShow(QWidget *parent)
+ConnectionHelpWindow::ConnectionHelpWindow(QWidget *parent)
     : QWidget(parent, Qt::Window)
 {
     setObjectName(QStringLiteral("frmShow"));

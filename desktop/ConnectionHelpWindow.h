@@ -3,10 +3,10 @@
 #include <QWidget>
 
 // "Help Connection": how to wire a gauge to the computer for programming.
-class FrmShow final : public QWidget
+class ConnectionHelpWindow final : public QWidget
 {
     Q_OBJECT
 
 public:
-    explicit FrmShow(QWidget *parent = nullptr);
+    explicit ConnectionHelpWindow(QWidget *parent = nullptr);
 };

@@ -3,10 +3,10 @@
 #include <QWidget>
 
 // "Information": the tool's name, its maker and its release.
-class FrmAbout final : public QWidget
+class AboutWindow final : public QWidget
 {
     Q_OBJECT
 
 public:
-    explicit FrmAbout(QWidget *parent = nullptr);
+    explicit AboutWindow(QWidget *parent = nullptr);
 };

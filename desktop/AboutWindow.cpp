@@ -1,11 +1,11 @@
-#include "FrmAbout.h"
+#include "AboutWindow.h"
 
 #include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
 #include <QVBoxLayout>
 
-FrmAbout::FrmAbout(QWidget *parent)
+AboutWindow::AboutWindow(QWidget *parent)
     : QWidget(parent, Qt::Window)
 {
     setObjectName(QStringLiteral("frmAbout"));

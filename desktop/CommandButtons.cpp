@@ -1,0 +1,62 @@
+#include "CommandButtons.h"
+
+#include "Frames.h"
+#include "window/MainWindowModel.h"
+
+#include <QHBoxLayout>
+#include <QPushButton>
+
+namespace {
+
+constexpr int BandHeight = 57;
+
+} // namespace
+
+CommandButtons::CommandButtons(gauge::MainWindowModel &model, QWidget *parent)
+    : QGroupBox(QStringLiteral("ToolBar"), parent)
+    , m_model(model)
+{
+    setObjectName(QStringLiteral("frmToolBar"));
+    setAccessibleName(title());
+    setFont(frameFont());
+    setFixedHeight(BandHeight);
+    setAutoFillBackground(true);
+    auto *row = new QHBoxLayout(this);
+    row->setContentsMargins(8, 2, 8, 4);
+
+    m_sendDataButton = addButton("cmdTransfer", QStringLiteral("Send Data"),
+                                 QStringLiteral("Send data to the digital instrument"));
+    connect(m_sendDataButton, &QPushButton::clicked, this, [this] { m_model.sendData(); });
+    row->addWidget(m_sendDataButton);
+
+    QPushButton *clear = addButton("cmdClearCofn", QStringLiteral("Clear"),
+                                   QStringLiteral("Clear the actual configuration"));
+    connect(clear, &QPushButton::clicked, this, [this] { m_model.clearConfiguration(); });
+    row->addWidget(clear);
+
+    QPushButton *close
+        = addButton("cmdClose", QStringLiteral("Close"), QStringLiteral("Close the Configuration"));
+    connect(close, &QPushButton::clicked, this, [this] { m_model.closeGauge(); });
+    row->addWidget(close);
+
+    row->addStretch();
+    QPushButton *exit = addButton("cmdExit", QStringLiteral("Exit"), QString());
+    connect(exit, &QPushButton::clicked, this,
+            [this] { m_model.exitProgram(gauge::ExitFrom::ToolBar); });
+    row->addWidget(exit);
+}
+
+QPushButton *CommandButtons::addButton(const char *name, const QString &caption,
+                                       const QString &toolTip)
+{
+    auto *button = new QPushButton(caption, this);
+    button->setObjectName(QLatin1String(name));
+    button->setToolTip(toolTip);
+    return button;
+}
+
+void CommandButtons::redraw()
+{
+    setEnabled(m_model.takesCommands());
+    m_sendDataButton->setEnabled(m_model.sendDataEnabled());
+}

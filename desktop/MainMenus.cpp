@@ -1,0 +1,115 @@
+#include "MainMenus.h"
+
+#include "CoreText.h"
+#include "gauge/Catalogue.h"
+#include "window/MainWindowModel.h"
+
+#include <QAction>
+#include <QMenu>
+#include <QMenuBar>
+
+namespace {
+
+// The gauge type menu's shortcuts skip Ctrl+J.
+constexpr Qt::Key GaugeShortcutKeys[] = {Qt::Key_A, Qt::Key_B, Qt::Key_C, Qt::Key_D, Qt::Key_E,
+                                         Qt::Key_F, Qt::Key_G, Qt::Key_H, Qt::Key_I, Qt::Key_K};
+
+} // namespace
+
+MainMenus::MainMenus(gauge::MainWindowModel &model, QMenuBar *bar)
+    : QObject(bar)
+    , m_model(model)
+{
+    buildSettingMenu(bar);
+    buildSerialPortMenu(bar);
+    buildHelpMenu(bar);
+
+    // Has no commands at all, so it is not shown.
+    QAction *setup = bar->addAction(QStringLiteral("Setup"));
+    setup->setObjectName(QStringLiteral("SetStrumenti"));
+    setup->setVisible(false);
+}
+
+void MainMenus::buildSettingMenu(QMenuBar *bar)
+{
+    QMenu *setting = bar->addMenu(QStringLiteral("Setting"));
+    setting->setObjectName(QStringLiteral("SettingMenu"));
+
+    QMenu *newMenu = setting->addMenu(QStringLiteral("New"));
+    newMenu->setObjectName(QStringLiteral("NuovaConfigurazione"));
+    for (int code = gauge::FirstGaugeType; code <= gauge::LastGaugeType; ++code) {
+        QAction *action = newMenu->addAction(fromCore(gauge::gaugeTypeInfo(code)->menuName));
+        action->setObjectName(indexedName("Gauge", code));
+        action->setShortcut(QKeySequence(Qt::CTRL | GaugeShortcutKeys[code - 1]));
+        connect(action, &QAction::triggered, this, [this, code] { m_model.chooseGaugeType(code); });
+        m_gaugeActions.append(action);
+    }
+
+    QMenu *openMenu = setting->addMenu(QStringLiteral("Open  "));
+    openMenu->setObjectName(QStringLiteral("ApriConfigurazione"));
+    // Unavailable for good, like "Consuption" above: shown greyed, with nothing behind it.
+    QAction *configurationFile = openMenu->addAction(QStringLiteral("Configuration File"));
+    configurationFile->setObjectName(QStringLiteral("ConfFile"));
+    configurationFile->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_X));
+    configurationFile->setEnabled(false);
+    addCommand(openMenu, "GaugPar", QStringLiteral("Gauge Parameter"),
+               QKeySequence(Qt::CTRL | Qt::Key_Y), [this] { m_model.openRecord(); });
+    addCommand(setting, "SalvaConfigurazione", QStringLiteral("Save "),
+               QKeySequence(Qt::CTRL | Qt::Key_S), [this] { m_model.saveRecord(); });
+    addCommand(setting, "Uscita", QStringLiteral("Exit"), QKeySequence(Qt::CTRL | Qt::Key_Q),
+               [this] { m_model.exitProgram(gauge::ExitFrom::Menu); });
+}
+
+// The devices are looked at again each time the menu opens: a cable plugged in since shows up,
+// and each entry names the device behind it as it is now.
+void MainMenus::buildSerialPortMenu(QMenuBar *bar)
+{
+    QMenu *serial = bar->addMenu(QStringLiteral("Serial Port"));
+    serial->setObjectName(QStringLiteral("MenuSeriale"));
+    for (int number = 1; number <= gauge::PortCount; ++number) {
+        QAction *action = serial->addAction(QStringLiteral("COM%1").arg(number));
+        action->setObjectName(indexedName("SerialPort", number));
+        action->setCheckable(true);
+        connect(action, &QAction::triggered, this, [this, number] { m_model.choosePort(number); });
+        m_serialPortActions.append(action);
+    }
+    connect(serial, &QMenu::aboutToShow, this, [this] { m_model.lookAtPorts(); });
+}
+
+void MainMenus::buildHelpMenu(QMenuBar *bar)
+{
+    QMenu *help = bar->addMenu(QStringLiteral("Help"));
+    help->setObjectName(QStringLiteral("Help"));
+    addCommand(help, "Aiuto", QStringLiteral("Help on line"), QKeySequence(Qt::Key_F1),
+               [this] { m_model.enterHelpMode(); });
+    addCommand(help, "About", QStringLiteral("About"), QKeySequence(Qt::Key_F2),
+               [this] { m_model.showAbout(); });
+    addCommand(help, "HelpConnection", QStringLiteral("ShowConnection"), QKeySequence(Qt::Key_F3),
+               [this] { m_model.showConnectionHelp(); });
+}
+
+QAction *MainMenus::addCommand(QMenu *menu, const char *name, const QString &caption,
+                               const QKeySequence &shortcut, std::function<void()> command)
+{
+    QAction *action = menu->addAction(caption);
+    action->setObjectName(QLatin1String(name));
+    action->setShortcut(shortcut);
+    connect(action, &QAction::triggered, this, std::move(command));
+    m_commandActions.append(action);
+    return action;
+}
+
+void MainMenus::redraw()
+{
+    for (int code = gauge::FirstGaugeType; code <= gauge::LastGaugeType; ++code)
+        m_gaugeActions[code - 1]->setEnabled(m_model.gaugeTypeOffered(code));
+    for (int number = 1; number <= gauge::PortCount; ++number) {
+        const gauge::PortMenuItem item = m_model.portMenuItem(number);
+        QAction *action = m_serialPortActions[number - 1];
+        action->setEnabled(item.enabled);
+        action->setChecked(item.checked);
+        action->setStatusTip(fromCore(item.description));
+    }
+    for (QAction *action : std::as_const(m_commandActions))
+        action->setEnabled(m_model.takesCommands());
+}

@@ -1,0 +1,150 @@
+#include "QtSerialPort.h"
+
+#include "OpeningFailure.h"
+
+#include <QFileInfo>
+
+#include <cerrno>
+
+namespace {
+
+QSerialPort::Parity toQt(gauge::Parity parity)
+{
+    switch (parity) {
+    case gauge::Parity::Even:
+        return QSerialPort::EvenParity;
+    case gauge::Parity::Odd:
+        return QSerialPort::OddParity;
+    case gauge::Parity::None:
+        break;
+    }
+    return QSerialPort::NoParity;
+}
+
+void applyLineSettings(QSerialPort &port, const gauge::LineSettings &settings)
+{
+    port.setBaudRate(settings.baudRate);
+    port.setParity(toQt(settings.parity));
+    port.setDataBits(static_cast<QSerialPort::DataBits>(settings.dataBits));
+    port.setStopBits(settings.stopBits == 2 ? QSerialPort::TwoStop : QSerialPort::OneStop);
+    port.setFlowControl(QSerialPort::NoFlowControl);
+}
+
+// The device itself, not a link to it: the lock that keeps a second program off the port is
+// named after what is opened, so two names for one device must not make two locks.
+QString deviceItself(const std::string &path)
+{
+    const QString given = QString::fromLocal8Bit(path);
+    const QString device = QFileInfo(given).canonicalFilePath();
+    return device.isEmpty() ? given : device;
+}
+
+std::span<const std::uint8_t> asBytes(const QByteArray &bytes)
+{
+    return {reinterpret_cast<const std::uint8_t *>(bytes.constData()),
+            static_cast<std::size_t>(bytes.size())};
+}
+
+gauge::OpenResult opening(QSerialPort &port, const std::string &path)
+{
+    if (port.open(QIODevice::ReadWrite))
+        return {};
+    const gauge::OpenResult result = openingFailure(port.error(), path);
+    port.clearError();
+    return result;
+}
+
+} // namespace
+
+QtSerialPort::QtSerialPort(QObject *parent)
+    : QObject(parent)
+{
+    connect(&m_port, &QSerialPort::readyRead, this, &QtSerialPort::passOnArrivedBytes,
+            Qt::QueuedConnection);
+    connect(&m_port, &QSerialPort::errorOccurred, this, &QtSerialPort::handleError);
+}
+
+void QtSerialPort::setEvents(gauge::PortEvents events)
+{
+    m_events = std::move(events);
+}
+
+gauge::OpenResult QtSerialPort::open(const gauge::PortDevice &device,
+                                     const gauge::LineSettings &settings)
+{
+    if (m_port.isOpen())
+        return {gauge::OpenFailure::Busy, gauge::PortBusyError};
+    if (device.path.empty())
+        return {gauge::OpenFailure::NotThere, ENOENT};
+    m_port.setPortName(deviceItself(device.path));
+    applyLineSettings(m_port, settings);
+    ++m_opening;
+    return opening(m_port, device.path);
+}
+
+gauge::OpenResult QtSerialPort::probe(const gauge::PortDevice &device)
+{
+    if (device.path.empty())
+        return {gauge::OpenFailure::NotThere, ENOENT};
+    QSerialPort trial(deviceItself(device.path));
+    applyLineSettings(trial, gauge::ProbeLineSettings);
+    return opening(trial, device.path);
+}
+
+bool QtSerialPort::isOpen() const
+{
+    return m_port.isOpen();
+}
+
+void QtSerialPort::close()
+{
+    if (m_port.isOpen())
+        m_port.close();
+}
+
+void QtSerialPort::discardInput()
+{
+    if (m_port.isOpen())
+        m_port.clear(QSerialPort::Input);
+}
+
+bool QtSerialPort::write(std::span<const std::uint8_t> bytes)
+{
+    if (!m_port.isOpen())
+        return false;
+    const auto size = static_cast<qint64>(bytes.size());
+    return m_port.write(reinterpret_cast<const char *>(bytes.data()), size) == size;
+}
+
+void QtSerialPort::passOnArrivedBytes()
+{
+    if (!m_port.isOpen())
+        return;
+    const QByteArray bytes = m_port.readAll();
+    if (!bytes.isEmpty() && m_events.bytesArrived)
+        m_events.bytesArrived(asBytes(bytes));
+}
+
+// A device that went away (a USB cable pulled, the far end of a line hung up) is closed at once:
+// left open, Qt reports the same error over and over and burns a processor core. What it sent
+// before it went still counts: a gauge may hang up right after a whole reply.
+void QtSerialPort::handleError(QSerialPort::SerialPortError error)
+{
+    const bool lost = error == QSerialPort::ResourceError || error == QSerialPort::ReadError
+        || error == QSerialPort::WriteError;
+    if (!lost || !m_port.isOpen())
+        return;
+    const QByteArray salvaged = m_port.readAll();
+    m_port.close();
+    QMetaObject::invokeMethod(
+        this,
+        [this, salvaged, opening = m_opening] {
+            if (opening != m_opening)
+                return;
+            if (!salvaged.isEmpty() && m_events.bytesArrived)
+                m_events.bytesArrived(asBytes(salvaged));
+            if (m_events.lineLost)
+                m_events.lineLost();
+        },
+        Qt::QueuedConnection);
+}

@@ -1,0 +1,35 @@
+#pragma once
+
+#include "transfer/SerialPort.h"
+
+#include <QObject>
+#include <QSerialPort>
+
+// The tool's serial port on Qt SerialPort. What the port reports (bytes coming in, the line
+// lost) is passed on from the event loop, never from inside Qt's own handling of the device, so
+// whoever hears it may show a message box or open the port anew.
+class QtSerialPort final : public QObject, public gauge::SerialPort
+{
+    Q_OBJECT
+
+public:
+    explicit QtSerialPort(QObject *parent = nullptr);
+
+    void setEvents(gauge::PortEvents events) override;
+    gauge::OpenResult open(const gauge::PortDevice &device,
+                           const gauge::LineSettings &settings) override;
+    bool isOpen() const override;
+    void close() override;
+    gauge::OpenResult probe(const gauge::PortDevice &device) override;
+    void discardInput() override;
+    bool write(std::span<const std::uint8_t> bytes) override;
+
+private:
+    void passOnArrivedBytes();
+    void handleError(QSerialPort::SerialPortError error);
+
+    QSerialPort m_port;
+    gauge::PortEvents m_events;
+    // Counts the openings, so that news of a line lost is not taken for a line opened since.
+    int m_opening = 0;
+};

@@ -1,0 +1,27 @@
+#pragma once
+
+#include <QSocketNotifier>
+
+#include <functional>
+#include <string>
+
+// The lines the technician types on standard input (Enter between gauges), read on the event
+// loop as they come, so that the loop, and an interrupt, never wait behind a blocking read.
+class OperatorInput
+{
+public:
+    OperatorInput();
+
+    // Calls back once, from the event loop: true when the next line has come, false at the end of
+    // the input.
+    void waitForLine(std::function<void(bool lineCame)> done);
+
+private:
+    void readWhatCame();
+    void answerIfReady();
+
+    QSocketNotifier m_notifier;
+    std::string m_typed;
+    bool m_ended = false;
+    std::function<void(bool)> m_done;
+};
