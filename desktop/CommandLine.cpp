@@ -5,7 +5,23 @@
 
 #include <cstdio>
 
-CommandLine readCommandLine(const QStringList &arguments)
+namespace {
+
+// Each byte of an argument goes into the parser as one character and comes back unchanged: on
+// Linux a file name is bytes, and one that is not UTF-8 must still name its file.
+QString fromArgument(const std::string &argument)
+{
+    return QString::fromLatin1(argument);
+}
+
+std::string toArgument(const QString &text)
+{
+    return text.toLatin1().toStdString();
+}
+
+} // namespace
+
+CommandLine readCommandLine(const std::vector<std::string> &arguments)
 {
     QCommandLineParser parser;
     parser.setApplicationDescription(
@@ -15,9 +31,13 @@ CommandLine readCommandLine(const QStringList &arguments)
     parser.addPositionalArgument(QStringLiteral("record"),
                                  QStringLiteral("A gauge parameter record (.gag) to open."),
                                  QStringLiteral("[record]"));
+    QStringList list;
+    for (const std::string &argument : arguments)
+        list.append(fromArgument(argument));
+
     CommandLine result;
-    if (!parser.parse(arguments)) {
-        result.error = parser.errorText();
+    if (!parser.parse(list)) {
+        result.error = toArgument(parser.errorText());
         return result;
     }
     if (parser.isSet(help) || parser.isSet(version)) {
@@ -31,8 +51,8 @@ CommandLine readCommandLine(const QStringList &arguments)
     }
     const QStringList records = parser.positionalArguments();
     if (records.size() > 1)
-        result.error = QStringLiteral("One record at a time, please.");
+        result.error = "One record at a time, please.";
     else if (!records.isEmpty())
-        result.record = records.constFirst();
+        result.record = toArgument(records.constFirst());
     return result;
 }

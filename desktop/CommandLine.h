@@ -1,15 +1,16 @@
 #pragma once
 
-#include <QString>
-#include <QStringList>
+#include <string>
+#include <vector>
 
 // What the tool's command line asks for. A file manager names the record to open there.
 struct CommandLine
 {
-    QString record; // empty: none
-    QString error;  // set when the command line could not be read
+    std::string record; // as the bytes it was given in; empty: none
+    std::string error;  // set when the command line could not be read
     bool helpShown = false;
 };
 
 // Reads the arguments (the program's name first); --help and --version are answered on the way.
-CommandLine readCommandLine(const QStringList &arguments);
+// Needs an application object, not a display.
+CommandLine readCommandLine(const std::vector<std::string> &arguments);

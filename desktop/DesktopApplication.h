@@ -1,5 +1,6 @@
 #pragma once
 
+#include "EndOnSignal.h"
 #include "HelpWindows.h"
 #include "MainWindow.h"
 #include "QtFileDialogs.h"
@@ -32,4 +33,5 @@ private:
     HelpWindows m_windows;
     gauge::MainWindowModel m_model;
     MainWindow m_window;
+    EndOnSignal m_endOnSignal {m_serialPort};
 };

@@ -27,10 +27,15 @@ constexpr QSize WorkAreaSize(691, 421);
 constexpr QSize LogoSize(378, 376);
 const QColor WorkAreaBlue(0, 0, 123);
 
-// Paths are the system's bytes, whatever their encoding.
-std::string localPath(const QString &path)
+// On Linux a file name is bytes, which a URL carries percent-encoded whatever they are; decoded
+// into a QString, those that are not UTF-8 would be lost.
+std::string localPathOf(const QUrl &url)
 {
-    return QFile::encodeName(path).toStdString();
+#ifdef Q_OS_UNIX
+    return QByteArray::fromPercentEncoding(url.path(QUrl::FullyEncoded).toLatin1()).toStdString();
+#else
+    return QFile::encodeName(url.toLocalFile()).toStdString();
+#endif
 }
 
 // The local files among dropped URLs; anything else stands as an empty path, which no record
@@ -42,7 +47,7 @@ std::vector<std::string> droppedFiles(const QMimeData *data)
         return paths;
     const QList<QUrl> urls = data->urls();
     for (const QUrl &url : urls)
-        paths.push_back(url.isLocalFile() ? localPath(url.toLocalFile()) : std::string());
+        paths.push_back(url.isLocalFile() ? localPathOf(url) : std::string());
     return paths;
 }
 
@@ -113,9 +118,9 @@ void MainWindow::startUp()
     m_connectionHelpTimer.start(gauge::MainWindowModel::ConnectionHelpDelay);
 }
 
-void MainWindow::openRecordFile(const QString &path)
+void MainWindow::openRecordFile(const std::string &path)
 {
-    m_model.openRecordFile(localPath(path));
+    m_model.openRecordFile(path);
 }
 
 // The one place the window is drawn: the model calls it whenever what it says has changed.

@@ -3,6 +3,8 @@
 #include <QMainWindow>
 #include <QTimer>
 
+#include <string>
+
 class CommandButtons;
 class GaugeFrame;
 class MainMenus;
@@ -26,7 +28,7 @@ public:
     // The start-up: the port probe, and the one-shot timer that brings up the connection help.
     void startUp();
     // Opens a record as "Gauge Parameter" does: one named on the command line, or dropped here.
-    void openRecordFile(const QString &path);
+    void openRecordFile(const std::string &path);
 
 protected:
     void closeEvent(QCloseEvent *event) override;

@@ -1,5 +1,6 @@
 #include "QtFileDialogs.h"
 
+#include <QFile>
 #include <QFileDialog>
 #include <QStringList>
 
@@ -31,17 +32,19 @@ QString defaultSuffix(const std::string &filter)
 
 std::string QtFileDialogs::openFileName(const std::string &filter, const std::string &fileName)
 {
-    return QFileDialog::getOpenFileName(m_window, QString(), QString::fromStdString(fileName),
-                                        qtNameFilter(filter))
+    return QFile::encodeName(QFileDialog::getOpenFileName(
+                                 m_window, QString(), QFile::decodeName(fileName.c_str()),
+                                 qtNameFilter(filter)))
         .toStdString();
 }
 
 std::string QtFileDialogs::saveFileName(const std::string &filter, const std::string &fileName)
 {
-    QFileDialog dialog(m_window, QString(), QString::fromStdString(fileName), qtNameFilter(filter));
+    QFileDialog dialog(m_window, QString(), QFile::decodeName(fileName.c_str()),
+                       qtNameFilter(filter));
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setDefaultSuffix(defaultSuffix(filter));
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return {};
-    return dialog.selectedFiles().constFirst().toStdString();
+    return QFile::encodeName(dialog.selectedFiles().constFirst()).toStdString();
 }

@@ -5,8 +5,16 @@
 #ifdef Q_OS_UNIX
 #include <fcntl.h>
 #include <grp.h>
+#include <sys/ioctl.h>
 #include <sys/stat.h>
+#include <termios.h>
 #include <unistd.h>
+
+#include <optional>
+#endif
+
+#ifdef Q_OS_LINUX
+#include <sys/sysmacros.h>
 #endif
 
 namespace {
@@ -39,9 +47,55 @@ std::string groupThatMayUse(const std::string &path)
     const group *owner = ::getgrgid(info.st_gid);
     return owner ? std::string(owner->gr_name) : std::to_string(info.st_gid);
 }
+
+// The device number of the terminal this program runs in, if it runs in one. /dev/tty stands for
+// it, but only asked through it does the system name the device behind it.
+std::optional<dev_t> ownTerminal()
+{
+    const int tty = ::open("/dev/tty", O_RDONLY | O_NOCTTY | O_NONBLOCK);
+    if (tty < 0)
+        return std::nullopt;
+    std::optional<dev_t> found;
+#ifdef TIOCGDEV
+    unsigned int encoded = 0;
+    if (::ioctl(tty, TIOCGDEV, &encoded) == 0)
+        found = makedev((encoded & 0xfff00) >> 8, (encoded & 0xff) | ((encoded >> 12) & 0xfff00));
+#endif
+    ::close(tty);
+    // Without that question, a standard stream that is the terminal tells as much.
+    for (int stream = STDIN_FILENO; !found && stream <= STDERR_FILENO; ++stream) {
+        struct stat terminal
+        {
+        };
+        if (::isatty(stream) && ::tcgetsid(stream) == ::getsid(0) && ::fstat(stream, &terminal) == 0)
+            found = terminal.st_rdev;
+    }
+    return found;
+}
 #endif
 
 } // namespace
+
+bool isOwnTerminal(const std::string &path)
+{
+#ifdef Q_OS_UNIX
+    struct stat device
+    {
+    };
+    if (::stat(path.c_str(), &device) != 0 || !S_ISCHR(device.st_mode))
+        return false;
+    struct stat anyOwnTerminal
+    {
+    };
+    if (::stat("/dev/tty", &anyOwnTerminal) == 0 && device.st_rdev == anyOwnTerminal.st_rdev)
+        return true;
+    const std::optional<dev_t> own = ownTerminal();
+    return own && *own == device.st_rdev;
+#else
+    Q_UNUSED(path);
+    return false;
+#endif
+}
 
 gauge::OpenResult openingFailure(QSerialPort::SerialPortError error, const std::string &path)
 {

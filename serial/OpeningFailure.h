@@ -6,6 +6,10 @@
 
 #include <string>
 
+// Whether path is the terminal this program runs in (/dev/tty, or the device behind it). It is
+// told without opening the device, which would disturb whatever is connected to it.
+bool isOwnTerminal(const std::string &path);
+
 // Why the device at path did not open, in the link's terms, from what Qt reports and what the
 // system says of the device.
 gauge::OpenResult openingFailure(QSerialPort::SerialPortError error, const std::string &path);

@@ -2,9 +2,10 @@
 
 #include "OpeningFailure.h"
 
-#include <QFileInfo>
+#include <QFile>
 
 #include <cerrno>
+#include <filesystem>
 
 namespace {
 
@@ -31,12 +32,14 @@ void applyLineSettings(QSerialPort &port, const gauge::LineSettings &settings)
 }
 
 // The device itself, not a link to it: the lock that keeps a second program off the port is
-// named after what is opened, so two names for one device must not make two locks.
+// named after what is opened, so two names for one device must not make two locks. The link is
+// followed on the name's own bytes, which need not be UTF-8; the devices themselves are named in
+// plain letters.
 QString deviceItself(const std::string &path)
 {
-    const QString given = QString::fromLocal8Bit(path);
-    const QString device = QFileInfo(given).canonicalFilePath();
-    return device.isEmpty() ? given : device;
+    std::error_code error;
+    const std::filesystem::path device = std::filesystem::canonical(path, error);
+    return QFile::decodeName(error ? path.c_str() : device.string().c_str());
 }
 
 std::span<const std::uint8_t> asBytes(const QByteArray &bytes)
@@ -76,6 +79,8 @@ gauge::OpenResult QtSerialPort::open(const gauge::PortDevice &device,
         return {gauge::OpenFailure::Busy, gauge::PortBusyError};
     if (device.path.empty())
         return {gauge::OpenFailure::NotThere, ENOENT};
+    if (isOwnTerminal(device.path))
+        return {gauge::OpenFailure::OwnTerminal, ENOTTY};
     m_port.setPortName(deviceItself(device.path));
     applyLineSettings(m_port, settings);
     ++m_opening;

@@ -2,6 +2,7 @@
 // fault is the user's own cancel, none), the window still takes commands, the configuration on
 // screen is unchanged, and the record file on disk is untouched.
 #include "ConnectionHelpWindow.h"
+#include "EndOnSignal.h"
 #include "HelpWindows.h"
 #include "MainWindow.h"
 #include "SimulatedGauge.h"
@@ -15,9 +16,11 @@
 #include <QPushButton>
 #include <QSerialPort>
 #include <QTest>
+#include <QTimer>
 
 #include <gtest/gtest.h>
 
+#include <csignal>
 #include <filesystem>
 #include <functional>
 #include <memory>
@@ -229,6 +232,27 @@ TEST_P(FaultMatrix, IsReportedAndChangesNothingElse)
 
 INSTANTIATE_TEST_SUITE_P(EachFault, FaultMatrix, testing::ValuesIn(Faults),
                          [](const auto &info) { return info.param.name; });
+
+// The session closing, or a kill, ends the tool as Exit does, the port let go with its lock, even
+// while a transfer waits for the gauge and the help window is open.
+TEST(FaultMatrixExit, ASignalToEndLetsGoOfThePort)
+{
+    for (const int signal : {SIGTERM, SIGHUP}) {
+        Rig rig(ReplyMode::Silent);
+        EndOnSignal endOnSignal(rig.port);
+        rig.trigger("HelpConnection");
+        rig.click("cmdTransfer");
+        ASSERT_FALSE(rig.model.takesCommands());
+        QTimer::singleShot(0, [signal] { std::raise(signal); });
+        QTimer giveUp;
+        giveUp.callOnTimeout([] { QCoreApplication::exit(1); });
+        giveUp.start(5000);
+        EXPECT_EQ(QCoreApplication::exec(), 0) << signal;
+        EXPECT_FALSE(rig.port.isOpen());
+        QSerialPort other(QString::fromStdString(rig.ports.device(1)->path));
+        EXPECT_TRUE(other.open(QIODevice::ReadWrite)) << other.errorString().toStdString();
+    }
+}
 
 TEST(FaultMatrixExit, WithTheHelpWindowsOpenClosesTheMainWindowOnly)
 {

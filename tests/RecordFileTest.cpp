@@ -183,11 +183,21 @@ TEST_F(RecordFiles, HiddenSendersWithACurveKeepLoading)
     EXPECT_TRUE(f.messages.shown.empty());
     EXPECT_EQ(f.config().senderIndex, 3);
     EXPECT_EQ(f.config().scale.high, 15);
+    // The window shows what the gauge will get: that sender chosen, and greyed, as no click can
+    // choose it.
+    const OptionView shown = f.option(Choice::Sender, 3);
+    EXPECT_TRUE(shown.visible);
+    EXPECT_TRUE(shown.selected);
+    EXPECT_FALSE(shown.enabled);
+    EXPECT_EQ(shown.caption, "Sender 4, from the record");
 
     // Saved again, the hidden sender is found.
     const std::string again = dir.path("again.gag");
     save(again);
     EXPECT_EQ(readAll(again), readAll(path));
+
+    f.click(Choice::Sender, 0);
+    EXPECT_FALSE(f.option(Choice::Sender, 3).visible);
 }
 
 TEST_F(RecordFiles, SaveOverALongerFileKeepsItsTail)

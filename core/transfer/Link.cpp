@@ -33,6 +33,8 @@ std::string openingAdvice(const OpenResult &result, const std::string &portName)
             + ". Check that the programming cable is plugged in.";
     case OpenFailure::NotSerial:
         return portName + " is not a serial device.";
+    case OpenFailure::OwnTerminal:
+        return portName + " is the terminal this program runs in, not a serial line to a gauge.";
     case OpenFailure::NoPermission:
         // Joining the group that owns the device helps only where that group may use it, and
         // never means joining root.

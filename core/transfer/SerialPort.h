@@ -34,6 +34,7 @@ enum class OpenFailure {
     NotThere,     // no such device
     Gone,         // the device is named, but no hardware answers behind it any more
     NotSerial,    // it opens, but it is no serial line
+    OwnTerminal,  // the terminal the program runs in: a packet would land on the screen
     Other,
 };
 

@@ -35,6 +35,16 @@ OptionView senderView(const GaugeConfiguration &configuration, int index)
     return view;
 }
 
+// A record may choose a sender the window does not offer for its gauge type; the gauge will get
+// it all the same, so it is shown chosen, greyed, where no hand could choose it.
+void showSenderFromRecord(OptionView &view, int index)
+{
+    view.visible = true;
+    view.enabled = false;
+    if (view.caption.empty())
+        view.caption = "Sender " + std::to_string(index + 1) + ", from the record";
+}
+
 } // namespace
 
 MainWindowModel::MainWindowModel(Platform platform)
@@ -135,6 +145,8 @@ OptionView MainWindowModel::option(Choice choice, int index) const
     }
     view.caption = optionName(configuration.gaugeType, choice, index);
     view.selected = m_setup.selected(choice) == index;
+    if (choice == Choice::Sender && view.selected && !view.visible)
+        showSenderFromRecord(view, index);
     return view;
 }
 

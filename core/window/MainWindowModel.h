@@ -43,7 +43,7 @@ enum class ExitFrom { ToolBar, Menu };
 // What one option button shows.
 struct OptionView
 {
-    std::string_view caption;
+    std::string caption;
     std::string_view toolTip;
     bool visible = true;
     bool enabled = true;

@@ -7,6 +7,7 @@
 #include <chrono>
 #include <csignal>
 #include <fcntl.h>
+#include <pty.h>
 #include <filesystem>
 #include <fstream>
 #include <spawn.h>
@@ -378,18 +379,24 @@ TEST_F(Gaugectl, ProductionRunSurvivesADroppedLine)
               "sent 1, failed 2\n");
 }
 
+// Ctrl+C, or the terminal closed, while the tool waits for the gauge.
 TEST_F(Gaugectl, InterruptedSendLetsGoOfThePort)
 {
     auto gauge = simulate("silent");
     const auto locksBefore = staleLockFiles();
-    Process send(dir, "send", {"send", "--port", link(), record("oil.gag", OilPressure)});
-    // The gauge has the packet, and the tool waits for the reply that does not come.
-    for (int i = 0; i < 500 && gauge->out().find("packet 1") == std::string::npos; ++i)
-        std::this_thread::sleep_for(10ms);
-    ASSERT_NE(gauge->out().find("packet 1"), std::string::npos);
-    EXPECT_EQ(send.signal(SIGINT), 128 + SIGINT);
-    EXPECT_NE(send.err().find("interrupted"), std::string::npos);
-    EXPECT_EQ(staleLockFiles(), locksBefore);
+    const std::string path = record("oil.gag", OilPressure);
+    int packets = 0;
+    for (const int signal : {SIGINT, SIGHUP}) {
+        Process send(dir, "send", {"send", "--port", link(), path});
+        // The gauge has the packet, and the tool waits for the reply that does not come.
+        const std::string packet = "packet " + std::to_string(++packets);
+        for (int i = 0; i < 500 && gauge->out().find(packet) == std::string::npos; ++i)
+            std::this_thread::sleep_for(10ms);
+        ASSERT_NE(gauge->out().find(packet), std::string::npos);
+        EXPECT_EQ(send.signal(signal), 128 + signal);
+        EXPECT_NE(send.err().find("interrupted"), std::string::npos);
+        EXPECT_EQ(staleLockFiles(), locksBefore);
+    }
 }
 
 TEST_F(Gaugectl, PortsAreNamedAsGiven)
@@ -504,6 +511,66 @@ TEST_F(Gaugectl, EveryCommandExplainsItself)
         EXPECT_NE(help.out.find("Exit status"), std::string::npos) << command;
     }
     EXPECT_NE(run(dir, {"--help"}).out.find("Commands:"), std::string::npos);
+}
+
+// Over ssh or in a container there is no display: help and version come all the same.
+TEST_F(Gaugectl, HelpAndVersionNeedNoDisplay)
+{
+    for (const char *name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
+        ::unsetenv(name);
+    const Result version = run(dir, {"--version"});
+    EXPECT_EQ(version.status, 0);
+    EXPECT_EQ(version.out, "gaugectl " PROJECT_VERSION "\n");
+    for (const char *option : {"--version", "--help"}) {
+        Process tool(dir, "tool", {option}, {}, GAUGE_PROGRAMMER);
+        EXPECT_EQ(tool.wait(), 0) << option << ": " << tool.err();
+        const std::string expected = std::string(option) == "--version"
+            ? "gauge-programmer " PROJECT_VERSION "\n"
+            : "gauge-programmer [options] [record]";
+        EXPECT_NE(tool.out().find(expected), std::string::npos) << tool.out();
+    }
+}
+
+// On Linux a name is bytes: a record and a port named in Latin-1 are found as named.
+TEST_F(Gaugectl, NamesThatAreNotUtf8AreFound)
+{
+    const std::string path = record("caf\xe9.gag", OilPressure);
+    const Result shown = run(dir, {"show", path});
+    EXPECT_EQ(shown.status, 0) << shown.err;
+
+    auto gauge = simulate("correct");
+    const std::string port = dir.path("c\xe2" "ble");
+    std::filesystem::create_symlink(std::filesystem::read_symlink(link()), port);
+    const Result sent = run(dir, {"send", "--port", port, path});
+    EXPECT_EQ(sent.status, 0) << sent.err;
+    EXPECT_EQ(sent.out, "Data has been sent successfully \n");
+}
+
+// The terminal gaugectl runs in is no line to a gauge: the packet would land on the screen.
+TEST_F(Gaugectl, ItsOwnTerminalIsRefusedAsAPort)
+{
+    const std::string path = record("oil.gag", OilPressure);
+    for (const std::string port : {"/dev/tty", "$(tty)"}) {
+        int terminal = -1;
+        const pid_t child = ::forkpty(&terminal, nullptr, nullptr, nullptr);
+        ASSERT_GE(child, 0);
+        if (child == 0) {
+            const std::string command
+                = std::string("exec ") + GAUGECTL + " send --yes --port " + port + " " + path;
+            ::execl("/bin/sh", "sh", "-c", command.c_str(), nullptr);
+            ::_exit(127);
+        }
+        std::string screen;
+        char chunk[256];
+        for (ssize_t got; (got = ::read(terminal, chunk, sizeof chunk)) > 0;)
+            screen.append(chunk, static_cast<std::size_t>(got));
+        ::close(terminal);
+        int status = 0;
+        ::waitpid(child, &status, 0);
+        EXPECT_EQ(WEXITSTATUS(status), 2) << port << ": " << screen;
+        EXPECT_NE(screen.find("is the terminal this program runs in"), std::string::npos) << screen;
+        EXPECT_EQ(screen.find("\xaa\xaa"), std::string::npos) << port;
+    }
 }
 
 } // namespace

@@ -5,6 +5,7 @@
 #include "HelpWindows.h"
 #include "MainWindow.h"
 #include "QtFileDialogs.h"
+#include "QtMessages.h"
 #include "support/Fakes.h"
 #include "support/TempDir.h"
 #include "transfer/PortMap.h"
@@ -16,12 +17,14 @@
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMessageBox>
 #include <QMimeData>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QStatusBar>
 #include <QTest>
+#include <QTextDocument>
 
 #include <gtest/gtest.h>
 
@@ -401,15 +404,16 @@ TEST_F(Window, TheKeyboardChoosesAsTheMouseDoes)
         EXPECT_FALSE(option("optMinAll", i)->isChecked()) << i;
 }
 
+// A name is the system's bytes, UTF-8 or not (here Latin-1): it still names its file.
 TEST_F(Window, ARecordNamedOnTheCommandLineOrDroppedOpens)
 {
     TempDir dir;
-    const std::string record = dir.path("oil.gag");
+    const std::string record = dir.path("oil-\xe9.gag");
     writeAll(record, {100, 103, 102, 101, 101, 103, 100, 100, 100});
 
-    const CommandLine commandLine
-        = readCommandLine({QStringLiteral("gauge-programmer"), QString::fromStdString(record)});
-    EXPECT_TRUE(commandLine.error.isEmpty());
+    const CommandLine commandLine = readCommandLine({"gauge-programmer", record});
+    EXPECT_TRUE(commandLine.error.empty());
+    EXPECT_EQ(commandLine.record, record);
     window.openRecordFile(commandLine.record);
     EXPECT_EQ(model.setup().configuration().gaugeType, OilPressure);
     EXPECT_EQ(find<QGroupBox>("frmGauge")->title(), "Oil pressure");
@@ -418,17 +422,18 @@ TEST_F(Window, ARecordNamedOnTheCommandLineOrDroppedOpens)
     // A file that is refused changes nothing and says why, as from the menu.
     const std::string bad = dir.path("bad.gag");
     writeAll(bad, {1, 2, 3});
-    window.openRecordFile(QString::fromStdString(bad));
+    window.openRecordFile(bad);
     EXPECT_EQ(messages.texts().back(),
               "The file \"" + bad
                   + "\" is not a valid gauge parameter file: it holds 3 "
                     "bytes, a gauge parameter record holds 9.");
     EXPECT_EQ(model.setup().configuration().gaugeType, OilPressure);
 
-    const std::string voltmeter = dir.path("volt.gag");
+    const std::string voltmeter = dir.path("volt-\xe9.gag");
     writeAll(voltmeter, {100, 108, 100, 100, 101, 103, 101, 100, 100});
     QMimeData data;
-    data.setUrls({QUrl::fromLocalFile(QString::fromStdString(voltmeter))});
+    data.setUrls({QUrl::fromEncoded("file://"
+                                    + QByteArray::fromStdString(voltmeter).toPercentEncoding("/"))});
     QDragEnterEvent enter(QPoint(10, 10), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
     QApplication::sendEvent(&window, &enter);
     EXPECT_TRUE(enter.isAccepted());
@@ -444,9 +449,27 @@ TEST_F(Window, ARecordNamedOnTheCommandLineOrDroppedOpens)
     QApplication::sendEvent(&window, &other);
     EXPECT_FALSE(other.isAccepted());
 
-    EXPECT_FALSE(readCommandLine({QStringLiteral("gauge-programmer"), QStringLiteral("a.gag"),
-                                  QStringLiteral("b.gag")})
-                     .error.isEmpty());
+    EXPECT_FALSE(readCommandLine({"gauge-programmer", "a.gag", "b.gag"}).error.empty());
+}
+
+// Everything a message shows from outside (a file name, the system's words) is shown exactly as
+// it is: a name that looks like formatting is not read as formatting.
+TEST(MessageBoxes, ShowTheirTextsAsPlainText)
+{
+    const std::string text = "The file \"<i>tank 3.gag\" could not be read: a<br>b.";
+    const std::string detail = "A folder named <u>site & more";
+    const auto box = QtMessages().messageBox(MessageIcon::Error, text, detail);
+    // What a label displays: its text, unless it takes that text for rich text.
+    std::vector<std::string> shown;
+    for (const QLabel *label : box->findChildren<QLabel *>()) {
+        const bool rich = label->textFormat() == Qt::RichText
+            || (label->textFormat() == Qt::AutoText && Qt::mightBeRichText(label->text()));
+        QTextDocument document;
+        document.setHtml(label->text());
+        shown.push_back((rich ? document.toPlainText() : label->text()).toStdString());
+    }
+    EXPECT_NE(std::find(shown.begin(), shown.end(), text), shown.end());
+    EXPECT_NE(std::find(shown.begin(), shown.end(), detail), shown.end());
 }
 
 TEST_F(Window, TheSerialPortMenuLooksAtThePortsAgainWhenItOpens)

@@ -14,6 +14,8 @@
 #include <gtest/gtest.h>
 
 #include <fcntl.h>
+#include <grp.h>
+#include <sys/stat.h>
 #include <filesystem>
 #include <fstream>
 #include <sys/ioctl.h>
@@ -238,6 +240,27 @@ TEST_F(SerialLink, AnExclusiveHoldIsBusyToo)
     ::close(fd);
     ASSERT_EQ(messages.shown.size(), 1u);
     EXPECT_EQ(messages.shown[0].text, "Error : Port is busy");
+}
+
+// Joining the device's group is advised only where that group may read and write the device.
+TEST_F(SerialLink, PermissionAdviceNamesAGroupOnlyWhereItHelps)
+{
+    if (geteuid() == 0)
+        GTEST_SKIP() << "permission bits do not stop root";
+    const std::string device = gauge.devicePath();
+    // The owner's own bits decide for the owner, so a group of ours stands for one we are not in.
+    ASSERT_EQ(::chown(device.c_str(), static_cast<uid_t>(-1), getegid()), 0);
+    ASSERT_EQ(::chmod(device.c_str(), 0060), 0);
+    const OpenResult groupMay = port.probe(PortDevice {device});
+    EXPECT_EQ(groupMay.failure, OpenFailure::NoPermission);
+    EXPECT_EQ(groupMay.accessGroup, ::getgrgid(getegid())->gr_name);
+
+    for (const mode_t mode : {0040, 0}) {
+        ASSERT_EQ(::chmod(device.c_str(), mode), 0);
+        const OpenResult nobodyMay = port.probe(PortDevice {device});
+        EXPECT_EQ(nobodyMay.failure, OpenFailure::NoPermission) << mode;
+        EXPECT_EQ(nobodyMay.accessGroup, "") << mode;
+    }
 }
 
 TEST_F(SerialLink, AMissingDeviceShowsTheSystemErrorNumber)

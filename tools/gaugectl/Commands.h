@@ -5,6 +5,7 @@
 #include <vector>
 
 class QCommandLineParser;
+class QString;
 
 // Exit statuses of every command.
 inline constexpr int ExitSuccess = 0;
@@ -25,3 +26,7 @@ int runSimulate(const Arguments &arguments);
 std::optional<int> parseArguments(QCommandLineParser &parser, const Arguments &arguments,
                                   const char *usage);
 int usageError(const std::string &problem, const char *usage);
+
+// An argument as the bytes it was given in: on Linux a file or device name is bytes, whatever its
+// encoding.
+std::string argumentBytes(const QString &value);

@@ -56,12 +56,12 @@ std::optional<SendOptions> parse(const Arguments &arguments, int &status)
     }
     const QStringList records = parser.positionalArguments();
     if (records.size() > 1) {
-        status = usageError("unexpected argument " + printable(records[1].toStdString()), Usage);
+        status = usageError("unexpected argument " + printable(argumentBytes(records[1])), Usage);
         return std::nullopt;
     }
     SendOptions options;
-    options.port = parser.value(port).toLocal8Bit().toStdString();
-    options.record = records.isEmpty() ? std::string() : records[0].toLocal8Bit().toStdString();
+    options.port = argumentBytes(parser.value(port));
+    options.record = records.isEmpty() ? std::string() : argumentBytes(records[0]);
     options.yes = parser.isSet(yes);
     options.each = parser.isSet(each);
     if (options.port.empty() || options.record.empty()) {

@@ -7,6 +7,7 @@
 #include <QCoreApplication>
 
 #include <cstdio>
+#include <cstdlib>
 
 SendSession::SendSession(gauge::PortDevice device, const gauge::wire::Packet &packet,
                          Options options, Question &question)
@@ -19,6 +20,8 @@ SendSession::SendSession(gauge::PortDevice device, const gauge::wire::Packet &pa
         [this](std::span<const std::uint8_t> bytes) { m_transfer.bytesArrived(bytes); },
         [this] { m_transfer.lineLost(); },
     });
+    QObject::connect(&m_termination, &TerminationWatch::terminationRequested, &m_termination,
+                     [this](int number) { leave(number); });
 }
 
 void SendSession::start()
@@ -30,9 +33,15 @@ void SendSession::start()
 void SendSession::programNextGauge()
 {
     const gauge::OpenResult opening = gauge::openLink(m_port, m_device);
+    // A device that is no line to a gauge is a mistake in the command, not a failed gauge.
     if (opening.failure == gauge::OpenFailure::NotSerial) {
         std::fprintf(stderr, "gaugectl: %s is not a serial device\n",
                      printable(m_device.path).c_str());
+        finish(ExitUsage);
+        return;
+    }
+    if (opening.failure == gauge::OpenFailure::OwnTerminal) {
+        printLine(stderr, "gaugectl: " + printable(gauge::openingAdvice(opening, m_device.path)));
         finish(ExitUsage);
         return;
     }
@@ -43,7 +52,7 @@ void SendSession::programNextGauge()
         return;
     }
     if (m_options.alarmOff && !m_question.ask(gauge::AlarmOffQuestion)) {
-        m_interrupts.leaveIfInterrupted();
+        leaveIfInterrupted();
         if (m_question.refused())
             std::fprintf(stderr,
                          "gaugectl: an alarm of this record is off; run on a terminal to "
@@ -89,4 +98,20 @@ void SendSession::waitForNextGauge()
 void SendSession::finish(int status)
 {
     QCoreApplication::exit(status);
+}
+
+// A signal that cut short the question's read is seen here, without waiting for the event loop.
+void SendSession::leaveIfInterrupted()
+{
+    if (const int number = TerminationWatch::caughtSignal())
+        leave(number);
+}
+
+// Ctrl+C, a kill, or the terminal closed while a gauge is programmed must not leave the port's
+// lock file behind: the port is closed before the program ends.
+void SendSession::leave(int number)
+{
+    m_port.close();
+    std::fprintf(stderr, "\ngaugectl: interrupted; the port is closed\n");
+    std::exit(128 + number);
 }

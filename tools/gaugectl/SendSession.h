@@ -1,11 +1,11 @@
 #pragma once
 
 #include "Console.h"
-#include "Interrupts.h"
 #include "OperatorInput.h"
 
 #include "serial/QtSerialPort.h"
 #include "serial/QtTimer.h"
+#include "serial/TerminationWatch.h"
 #include "transfer/Clock.h"
 #include "transfer/PortMap.h"
 #include "transfer/Transfer.h"
@@ -34,6 +34,8 @@ private:
     void gaugeDone(bool sent);
     void waitForNextGauge();
     void finish(int status);
+    void leaveIfInterrupted();
+    [[noreturn]] void leave(int number);
 
     gauge::PortDevice m_device;
     gauge::wire::Packet m_packet;
@@ -44,7 +46,7 @@ private:
     QtTimer m_timer;
     gauge::SteadyClock m_clock;
     gauge::Transfer m_transfer {m_port, m_clock, m_timer};
-    Interrupts m_interrupts {m_port};
+    TerminationWatch m_termination;
     OperatorInput m_input;
     int m_sent = 0;
     int m_failed = 0;

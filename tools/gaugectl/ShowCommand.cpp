@@ -42,7 +42,7 @@ int runShow(const Arguments &arguments)
     const QStringList records = parser.positionalArguments();
     if (records.size() != 1 || records.constFirst().isEmpty())
         return usageError("show takes one record file", Usage);
-    const std::string record = records.constFirst().toLocal8Bit().toStdString();
+    const std::string record = argumentBytes(records.constFirst());
 
     gauge::GaugeSetup setup;
     if (!loadRecord(record, setup))

@@ -50,13 +50,13 @@ int runSimulate(const Arguments &arguments)
         return *status;
     if (!parser.positionalArguments().isEmpty())
         return usageError("unexpected argument "
-                              + printable(parser.positionalArguments().constFirst().toStdString()),
+                              + printable(argumentBytes(parser.positionalArguments().constFirst())),
                           Usage);
     gauge::sim::ReplyMode mode = gauge::sim::ReplyMode::Correct;
-    const std::string modeName = parser.value(modeOption).toStdString();
+    const std::string modeName = argumentBytes(parser.value(modeOption));
     if (!gauge::sim::modeFromName(modeName, mode))
         return usageError("unknown mode " + printable(modeName), Usage);
-    const std::string link = parser.value(linkOption).toLocal8Bit().toStdString();
+    const std::string link = argumentBytes(parser.value(linkOption));
 
     std::signal(SIGINT, interrupt);
     std::signal(SIGTERM, interrupt);

@@ -26,7 +26,7 @@ Commands:
   simulate [--mode MODE] [--link PATH]
                                       play a gauge on a pseudo-terminal
 
-Run "gaugectl COMMAND --help" for a command's options.
+Run "gaugectl COMMAND --help" for a command's options, "gaugectl --version" for the version.
 
 Exit status: 0 success, 1 the gauge did not confirm, the port failed or the output could not
 be written, 2 bad usage or a refused record.
@@ -41,14 +41,21 @@ std::optional<int> parseArguments(QCommandLineParser &parser, const Arguments &a
     parser.addOption(help);
     QStringList list {QStringLiteral("gaugectl")};
     for (const std::string &argument : arguments)
-        list.append(QString::fromLocal8Bit(argument.c_str()));
+        list.append(QString::fromLatin1(argument));
     if (!parser.parse(list))
-        return usageError(printable(parser.errorText().toStdString()), usage);
+        return usageError(printable(argumentBytes(parser.errorText())), usage);
     if (parser.isSet(help)) {
         std::fputs(usage, stdout);
         return ExitSuccess;
     }
     return std::nullopt;
+}
+
+// Each byte of an argument went into the parser as one character, so it comes back unchanged: a
+// file name that is not UTF-8 still names its file.
+std::string argumentBytes(const QString &value)
+{
+    return value.toLatin1().toStdString();
 }
 
 int usageError(const std::string &problem, const char *usage)
@@ -75,6 +82,10 @@ int runCommand(const std::string &command, const Arguments &arguments)
 {
     if (command == "--help" || command == "-h" || command == "help") {
         std::fputs(Usage, stdout);
+        return ExitSuccess;
+    }
+    if (command == "--version" || command == "-v") {
+        std::printf("gaugectl %s\n", PROJECT_VERSION);
         return ExitSuccess;
     }
     if (command == "show")

@@ -1,0 +1,28 @@
+#pragma once
+
+#include <QObject>
+
+class QSocketNotifier;
+
+// Tells, on the event loop, that the system asks the program to end: SIGINT (Ctrl+C), SIGTERM
+// (a kill, a shutdown) or SIGHUP (the terminal or the session closed). The signal handler only
+// writes to a pipe, so whoever hears it may close the serial port, which lets go of its lock
+// file, before the program ends. Where there are no such signals, nothing is ever told.
+class TerminationWatch final : public QObject
+{
+    Q_OBJECT
+
+public:
+    explicit TerminationWatch(QObject *parent = nullptr);
+    ~TerminationWatch() override;
+
+    // The signal that came, or 0; for code that was waiting in a blocking read the signal cut
+    // short, and must not wait for the event loop.
+    static int caughtSignal();
+
+signals:
+    void terminationRequested(int signal);
+
+private:
+    QSocketNotifier *m_notifier = nullptr;
+};
