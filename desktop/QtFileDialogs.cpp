@@ -32,10 +32,9 @@ QString defaultSuffix(const std::string &filter)
 
 std::string QtFileDialogs::openFileName(const std::string &filter, const std::string &fileName)
 {
-    return QFile::encodeName(QFileDialog::getOpenFileName(
-                                 m_window, QString(), QFile::decodeName(fileName.c_str()),
-                                 qtNameFilter(filter)))
-        .toStdString();
+    const QString chosen = QFileDialog::getOpenFileName(
+        m_window, QString(), QFile::decodeName(fileName.c_str()), qtNameFilter(filter));
+    return QFile::encodeName(chosen).toStdString();
 }
 
 std::string QtFileDialogs::saveFileName(const std::string &filter, const std::string &fileName)

@@ -67,7 +67,8 @@ std::optional<dev_t> ownTerminal()
         struct stat terminal
         {
         };
-        if (::isatty(stream) && ::tcgetsid(stream) == ::getsid(0) && ::fstat(stream, &terminal) == 0)
+        if (::isatty(stream) && ::tcgetsid(stream) == ::getsid(0)
+            && ::fstat(stream, &terminal) == 0)
             found = terminal.st_rdev;
     }
     return found;

@@ -7,9 +7,9 @@
 #include <chrono>
 #include <csignal>
 #include <fcntl.h>
-#include <pty.h>
 #include <filesystem>
 #include <fstream>
+#include <pty.h>
 #include <spawn.h>
 #include <sstream>
 #include <sys/stat.h>
@@ -539,7 +539,8 @@ TEST_F(Gaugectl, NamesThatAreNotUtf8AreFound)
     EXPECT_EQ(shown.status, 0) << shown.err;
 
     auto gauge = simulate("correct");
-    const std::string port = dir.path("c\xe2" "ble");
+    const std::string port = dir.path("c\xe2"
+                                      "ble");
     std::filesystem::create_symlink(std::filesystem::read_symlink(link()), port);
     const Result sent = run(dir, {"send", "--port", port, path});
     EXPECT_EQ(sent.status, 0) << sent.err;

@@ -432,8 +432,8 @@ TEST_F(Window, ARecordNamedOnTheCommandLineOrDroppedOpens)
     const std::string voltmeter = dir.path("volt-\xe9.gag");
     writeAll(voltmeter, {100, 108, 100, 100, 101, 103, 101, 100, 100});
     QMimeData data;
-    data.setUrls({QUrl::fromEncoded("file://"
-                                    + QByteArray::fromStdString(voltmeter).toPercentEncoding("/"))});
+    data.setUrls({QUrl::fromEncoded(
+        "file://" + QByteArray::fromStdString(voltmeter).toPercentEncoding("/"))});
     QDragEnterEvent enter(QPoint(10, 10), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
     QApplication::sendEvent(&window, &enter);
     EXPECT_TRUE(enter.isAccepted());

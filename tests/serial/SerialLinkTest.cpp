@@ -14,11 +14,11 @@
 #include <gtest/gtest.h>
 
 #include <fcntl.h>
-#include <grp.h>
-#include <sys/stat.h>
 #include <filesystem>
 #include <fstream>
+#include <grp.h>
 #include <sys/ioctl.h>
+#include <sys/stat.h>
 #include <thread>
 #include <unistd.h>
 
