@@ -69,7 +69,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
         return table;
     }();
     WindowFixture f({1});
-    f.load();
+    f.startUp();
     f.model.choosePort(1);
     for (std::size_t i = 0; i + 1 < size && i < 400; i += 2) {
         const int action = data[i] % 12;

@@ -33,7 +33,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     writeAll(record, bytes);
 
     WindowFixture f;
-    f.load();
+    f.startUp();
     f.choose(FuelLevel);
     f.click(Choice::Sender, 4);
     f.click(Choice::MinimumAlarm, 3);

@@ -43,8 +43,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     FakeTimer timer(clock);
     FakeSerialPort port;
     Transfer transfer(port, clock, timer);
-    port.setEvents({[&](std::span<const std::uint8_t> bytes) { transfer.bytesArrived(bytes); },
-                    [&] { transfer.lineLost(); }});
+    port.setEvents(
+        {[&](std::span<const std::uint8_t> bytes) { transfer.bytesArrived(bytes); },
+         [&](std::span<const std::uint8_t> lastBytes) { transfer.lineLost(lastBytes); }});
     FUZZ_CHECK(openLink(port, PortDevice {"/dev/fake1"}).opened());
     port.answers = false;
     std::size_t offset = 0;

@@ -75,7 +75,7 @@ void QtSerialPort::setEvents(gauge::PortEvents events)
 gauge::OpenResult QtSerialPort::open(const gauge::PortDevice &device,
                                      const gauge::LineSettings &settings)
 {
-    if (m_port.isOpen())
+    if (isOpen())
         return {gauge::OpenFailure::Busy, gauge::PortBusyError};
     if (device.path.empty())
         return {gauge::OpenFailure::NotThere, ENOENT};
@@ -98,11 +98,12 @@ gauge::OpenResult QtSerialPort::probe(const gauge::PortDevice &device)
 
 bool QtSerialPort::isOpen() const
 {
-    return m_port.isOpen();
+    return m_port.isOpen() || m_lossUntold;
 }
 
 void QtSerialPort::close()
 {
+    m_lossUntold = false;
     if (m_port.isOpen())
         m_port.close();
 }
@@ -141,15 +142,15 @@ void QtSerialPort::handleError(QSerialPort::SerialPortError error)
         return;
     const QByteArray salvaged = m_port.readAll();
     m_port.close();
+    m_lossUntold = true;
     QMetaObject::invokeMethod(
         this,
         [this, salvaged, opening = m_opening] {
-            if (opening != m_opening)
+            if (opening != m_opening || !m_lossUntold)
                 return;
-            if (!salvaged.isEmpty() && m_events.bytesArrived)
-                m_events.bytesArrived(asBytes(salvaged));
+            m_lossUntold = false;
             if (m_events.lineLost)
-                m_events.lineLost();
+                m_events.lineLost(asBytes(salvaged));
         },
         Qt::QueuedConnection);
 }

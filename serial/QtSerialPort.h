@@ -30,6 +30,9 @@ private:
 
     QSerialPort m_port;
     gauge::PortEvents m_events;
+    // The device went away and the port is closed, but the owner has not heard of it yet: until
+    // then the port counts as open, so that what the owner does meanwhile meets the loss in order.
+    bool m_lossUntold = false;
     // Counts the openings, so that news of a line lost is not taken for a line opened since.
     int m_opening = 0;
 };

@@ -20,17 +20,22 @@ std::string firstLine(const fs::path &file)
     return line;
 }
 
-// A USB adapter names itself in the "product" file of its USB device, a few levels up.
-std::string usbProduct(const fs::path &device)
+// A USB adapter names itself in the "product" file of its USB device, a few levels up. The same
+// folder numbers the device on its bus afresh each time it is plugged in.
+gauge::PortDevice usbAdapter(std::string path, const fs::path &device)
 {
+    gauge::PortDevice adapter {std::move(path)};
     std::error_code error;
     fs::path dir = fs::canonical(device, error);
     for (int level = 0; level < 4 && !error && dir.has_parent_path(); ++level) {
-        if (fs::exists(dir / "product", error))
-            return firstLine(dir / "product");
+        if (fs::exists(dir / "product", error)) {
+            adapter.description = firstLine(dir / "product");
+            adapter.plugging = firstLine(dir / "busnum") + "-" + firstLine(dir / "devnum");
+            break;
+        }
         dir = dir.parent_path();
     }
-    return {};
+    return adapter;
 }
 
 // Reading sysfs directly takes a fraction of a millisecond, where asking udev through
@@ -47,7 +52,7 @@ std::vector<gauge::PortDevice> serialDevices(const fs::path &ttyClass)
         // A serial port the kernel reserves but found no hardware for has type 0.
         if (fs::exists(dir / "type", error) && firstLine(dir / "type") == "0")
             continue;
-        found.push_back({"/dev/" + dir.filename().string(), usbProduct(dir / "device")});
+        found.push_back(usbAdapter("/dev/" + dir.filename().string(), dir / "device"));
     }
     return found;
 }

@@ -43,7 +43,7 @@ TerminationWatch::TerminationWatch(QObject *parent)
     };
     action.sa_handler = &onSignal;
     sigemptyset(&action.sa_mask);
-    // No SA_RESTART: a read waiting for the technician returns, so the signal is seen at once.
+    action.sa_flags = SA_RESTART;
     for (const int number : Signals)
         ::sigaction(number, &action, nullptr);
 #endif
@@ -61,9 +61,4 @@ TerminationWatch::~TerminationWatch()
     ::close(wakePipe[1]);
     wakePipe[0] = wakePipe[1] = -1;
 #endif
-}
-
-int TerminationWatch::caughtSignal()
-{
-    return caught;
 }

@@ -16,10 +16,6 @@ public:
     explicit TerminationWatch(QObject *parent = nullptr);
     ~TerminationWatch() override;
 
-    // The signal that came, or 0; for code that was waiting in a blocking read the signal cut
-    // short, and must not wait for the event loop.
-    static int caughtSignal();
-
 signals:
     void terminationRequested(int signal);
 

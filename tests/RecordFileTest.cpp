@@ -22,7 +22,7 @@ const Bytes OilPressureRecord = {100, 103, 102, 101, 101, 103, 100, 100, 100};
 class RecordFiles : public testing::Test
 {
 protected:
-    void SetUp() override { f.load(); }
+    void SetUp() override { f.startUp(); }
 
     void save(const std::string &path)
     {
@@ -94,7 +94,7 @@ TEST_F(RecordFiles, EveryTypeRoundTripsOntoAFreshForm)
     for (const Setup &s : setups) {
         SCOPED_TRACE("type " + std::to_string(s.type));
         WindowFixture original;
-        original.load();
+        original.startUp();
         original.choose(s.type);
         original.click(Choice::Supply, s.voltage);
         original.click(Choice::Unit, s.unit);
@@ -109,7 +109,7 @@ TEST_F(RecordFiles, EveryTypeRoundTripsOntoAFreshForm)
         ASSERT_EQ(readAll(path).size(), 9u);
 
         WindowFixture restored;
-        restored.load();
+        restored.startUp();
         open(restored, path);
         EXPECT_EQ(snapshot(restored.model), snapshot(original.model));
     }
@@ -143,7 +143,7 @@ TEST_F(RecordFiles, AValidRecordRestoresExactlyWhateverWasOnScreen)
     };
     for (const Case &c : cases) {
         WindowFixture g;
-        g.load();
+        g.startUp();
         g.choose(FuelLevel);
         g.click(Choice::MaximumAlarm, c.maximumOnScreen);
         g.click(Choice::MinimumAlarm, c.minimumOnScreen);
@@ -214,7 +214,7 @@ TEST_F(RecordFiles, SaveOverALongerFileKeepsItsTail)
 
     // And the reader ignores the tail.
     WindowFixture other;
-    other.load();
+    other.startUp();
     open(other, path);
     EXPECT_TRUE(other.messages.shown.empty());
     EXPECT_EQ(other.config().gaugeType, 2);
@@ -286,7 +286,7 @@ TEST_P(RefusedRecords, LeaveTheFormAsItWas)
     const Refusal &r = GetParam();
     TempDir dir;
     WindowFixture f;
-    f.load();
+    f.startUp();
     f.choose(1);
     f.click(Choice::Sender, 5);
     f.click(Choice::Contact, 1);

@@ -60,7 +60,7 @@ class AlarmThresholds : public testing::Test
 protected:
     void SetUp() override
     {
-        f.load();
+        f.startUp();
         f.choose(1);
     }
     WindowFixture f;

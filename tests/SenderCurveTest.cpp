@@ -34,7 +34,7 @@ TEST_P(Scale, FollowsTypeSenderUnitAndSupply)
 {
     const ScaleCase &c = GetParam();
     WindowFixture f;
-    f.load();
+    f.startUp();
     f.choose(c.type);
     f.click(Choice::Supply, c.supply);
     f.click(Choice::Unit, c.unit);
@@ -84,7 +84,7 @@ INSTANTIATE_TEST_SUITE_P(
 TEST(SenderCurve, CombinationsWithoutAScaleKeepThePreviousOne)
 {
     WindowFixture f;
-    f.load();
+    f.startUp();
     f.choose(9);
     f.click(Choice::Sender, 1);
     f.click(Choice::Sender, 5);
@@ -102,7 +102,7 @@ TEST(SenderCurve, CombinationsWithoutAScaleKeepThePreviousOne)
 TEST(SenderCurve, LoadsTheSendersTableEntry)
 {
     WindowFixture f;
-    f.load();
+    f.startUp();
     f.choose(1);
     f.click(Choice::Sender, 6);
     EXPECT_EQ(f.config().curve, (Words {0, 0, 0, 0, 16509, 0, 600, 0}));
@@ -117,7 +117,7 @@ TEST(SenderCurve, LoadsTheSendersTableEntry)
 TEST(SenderCurve, ChoosingConsumptionLoadsItsOnlySender)
 {
     WindowFixture f;
-    f.load();
+    f.startUp();
     f.choose(2);
     EXPECT_EQ(f.config().senderIndex, 0);
     EXPECT_EQ(f.config().curve, (Words {0, 54, 16384, 214, 1, 534, 16384, 32}));
@@ -130,7 +130,7 @@ TEST(SenderCurve, ChoosingConsumptionLoadsItsOnlySender)
 TEST(SenderCurve, AnEmptyEntryLoadsZeroWords)
 {
     WindowFixture f;
-    f.load();
+    f.startUp();
     f.choose(1);
     f.click(Choice::Sender, 0);
     ASSERT_NE(f.config().curve, Words {});
@@ -143,7 +143,7 @@ TEST(SenderCurve, AnEmptyEntryLoadsZeroWords)
 TEST(SenderCurve, ANewUnitKeepsTheOldCurveUntilASenderIsChosen)
 {
     WindowFixture f;
-    f.load();
+    f.startUp();
     f.choose(3);
     f.click(Choice::Unit, 0);
     f.click(Choice::Sender, 5);
@@ -160,7 +160,7 @@ TEST(SenderCurve, ANewUnitKeepsTheOldCurveUntilASenderIsChosen)
 TEST(SenderCurve, WithoutAGaugeTypeNothingIsReadOutOfRange)
 {
     WindowFixture f;
-    f.load();
+    f.startUp();
     f.click(Choice::Sender, 19);
     EXPECT_EQ(f.config().curve, Words {});
     EXPECT_EQ(f.config().scale.low, 0);

@@ -11,7 +11,7 @@ namespace {
 TEST(Startup, GivesTheConfigurationItsDefaults)
 {
     WindowFixture f;
-    f.load();
+    f.startUp();
     const GaugeConfiguration &c = f.config();
     EXPECT_FALSE(c.complete());
     EXPECT_EQ(c.minimumAlarm, 0);
@@ -31,7 +31,7 @@ TEST(Startup, GivesTheConfigurationItsDefaults)
 TEST(Startup, WithAPortTheStatusKeepsItsFirstText)
 {
     WindowFixture f({2});
-    f.load();
+    f.startUp();
     EXPECT_EQ(f.model.statusText(), "Serial Port Not Chosen yet or not available");
     EXPECT_TRUE(f.model.sendDataEnabled());
 }
@@ -39,7 +39,7 @@ TEST(Startup, WithAPortTheStatusKeepsItsFirstText)
 TEST(Startup, WithoutAnyPortSendDataIsDisabled)
 {
     WindowFixture f(std::set<int> {});
-    f.load();
+    f.startUp();
     EXPECT_EQ(f.model.statusText(), "Attention: Serial Port Not Available");
     EXPECT_FALSE(f.model.sendDataEnabled());
     for (int n = 1; n <= 12; ++n)
@@ -65,7 +65,7 @@ TEST(HelpMode, EachButtonExplainsItselfAndRunsNothing)
     };
     for (const Case &c : cases) {
         WindowFixture f;
-        f.load();
+        f.startUp();
         f.choose(1);
         f.click(Choice::Sender, 4);
         f.model.enterHelpMode();
@@ -85,7 +85,7 @@ TEST(HelpMode, EachButtonExplainsItselfAndRunsNothing)
 TEST(HelpMode, OtherCommandsRunAndKeepHelpModeOn)
 {
     WindowFixture f;
-    f.load();
+    f.startUp();
     f.model.enterHelpMode();
     f.choose(3);
     f.click(Choice::Unit, 0);
@@ -102,7 +102,7 @@ TEST(HelpMode, OtherCommandsRunAndKeepHelpModeOn)
 TEST(HelpMode, TheExitMenuEntryExitsEvenInHelpMode)
 {
     WindowFixture f;
-    f.load();
+    f.startUp();
     f.model.enterHelpMode();
     f.model.exitProgram(ExitFrom::Menu);
     EXPECT_EQ(f.windows.mainWindowClosed, 1);
@@ -115,7 +115,7 @@ TEST(HelpMode, TheExitMenuEntryExitsEvenInHelpMode)
 class Clear : public testing::Test
 {
 protected:
-    void SetUp() override { f.load(); }
+    void SetUp() override { f.startUp(); }
 
     void expectDefaultAlarms()
     {
@@ -204,7 +204,7 @@ TEST_F(Clear, WithoutAGaugeTypeOnlyTheHiddenOptionsChange)
 TEST(Close, HidesTheFrameAndForgetsTheGaugeType)
 {
     WindowFixture f;
-    f.load();
+    f.startUp();
     f.choose(8);
     f.click(Choice::Supply, 1);
     f.click(Choice::Sender, 0);
@@ -225,7 +225,7 @@ TEST(Close, HidesTheFrameAndForgetsTheGaugeType)
 TEST(SecondaryWindows, MenuEntriesAskForThem)
 {
     WindowFixture f;
-    f.load();
+    f.startUp();
     f.model.showAbout();
     f.model.showConnectionHelp();
     EXPECT_EQ(f.windows.aboutShown, 1);

@@ -14,7 +14,7 @@ class Transfer : public testing::Test
 protected:
     void SetUp() override
     {
-        f.load();
+        f.startUp();
         f.model.choosePort(3);
     }
 
@@ -102,7 +102,7 @@ TEST_F(Transfer, NoOtherCommandRunsUntilTheTransferEnds)
 TEST_F(Transfer, RefusesWithoutAPortBeforeLookingAtTheConfiguration)
 {
     WindowFixture g;
-    g.load();
+    g.startUp();
     g.sendData();
     EXPECT_EQ(g.messages.texts(),
               std::vector<std::string> {"Serial Port not chosen yet or not available"});
@@ -170,6 +170,16 @@ TEST_F(Transfer, ATimerThatFiresEarlyDoesNotEndTheWait)
     f.port.replyChunks = {properReply(f.config().packet())};
     f.finishTransfer();
     EXPECT_EQ(f.model.statusText(), "Data has been sent successfully ");
+}
+
+// Whatever came in before the packet, or while it was handed over, is not the reply.
+TEST_F(Transfer, LineNoiseIsNotTakenForTheReply)
+{
+    configureVoltmeter();
+    f.port.unheard = {0x55, 0xAA};
+    f.port.noiseWhileWriting = {0x00};
+    f.sendData();
+    EXPECT_EQ(f.messages.texts(), std::vector<std::string> {"Data has been sent successfully "});
 }
 
 TEST_F(Transfer, ReplyLengthMustBeExact)
@@ -283,7 +293,7 @@ TEST_F(Transfer, ProbeEnablesOnlyThePortsThatOpen)
 {
     WindowFixture g({1, 2, 3, 12});
     g.refuse(2, OpenFailure::Busy, PortBusyError);
-    g.load();
+    g.startUp();
     for (int n = 1; n <= 12; ++n) {
         const bool opens = n == 1 || n == 3 || n == 12;
         EXPECT_EQ(g.model.portMenuItem(n).enabled, opens) << n;
@@ -319,26 +329,31 @@ TEST_F(Transfer, ThePortMenuOpensOnlyDevicesPluggedInSinceTheLastLook)
 }
 
 // Only the probe enables an item: one refused when chosen stays greyed while its device stays
-// plugged in, and plugging it in again gives it a fresh test.
+// plugged in, and plugging it in again, even between two looks, gives it a fresh test. Send Data
+// stays available, and the status bar untouched.
 TEST_F(Transfer, AnItemRefusedWhenChosenStaysGreyedUntilReplugged)
 {
-    f.refuse(12, OpenFailure::Busy, PortBusyError);
-    f.model.choosePort(12);
-    f.port.refusals.clear();
-    f.model.lookAtPorts();
-    EXPECT_FALSE(f.model.portMenuItem(12).enabled);
+    WindowFixture g({1});
+    g.startUp();
+    g.model.choosePort(1);
+    g.refuse(1, OpenFailure::Busy, PortBusyError);
+    g.model.choosePort(1);
+    g.port.refusals.clear();
+    g.model.lookAtPorts();
+    EXPECT_FALSE(g.model.portMenuItem(1).enabled);
+    EXPECT_TRUE(g.model.sendDataEnabled());
+    EXPECT_EQ(g.model.statusText(), "COM1 Active");
 
-    f.unplug(12);
-    f.model.lookAtPorts();
-    f.plugIn(12);
-    f.model.lookAtPorts();
-    EXPECT_TRUE(f.model.portMenuItem(12).enabled);
+    g.unplug(1);
+    g.plugIn(1);
+    g.model.lookAtPorts();
+    EXPECT_TRUE(g.model.portMenuItem(1).enabled);
 }
 
 TEST(PortMenu, APortPluggedInAfterTheStartMakesSendDataAvailable)
 {
     WindowFixture f(std::set<int> {});
-    f.load();
+    f.startUp();
     ASSERT_FALSE(f.model.sendDataEnabled());
     f.plugIn(2);
     f.model.lookAtPorts();
@@ -354,7 +369,7 @@ TEST(PortMenu, APermissionRefusalSaysWhyAndWhatHelps)
     WindowFixture f({1, 2});
     f.port.refusals[WindowFixture::devicePath(1)] = {OpenFailure::NoPermission, EACCES, "dialout"};
     f.port.refusals[WindowFixture::devicePath(2)] = {OpenFailure::NoPermission, EACCES, ""};
-    f.load();
+    f.startUp();
     EXPECT_FALSE(f.model.portMenuItem(1).enabled);
     EXPECT_EQ(f.model.portMenuItem(1).description,
               "You may not use COM1 (/dev/fake1): the device belongs to the group \"dialout\". "
@@ -394,6 +409,18 @@ TEST_F(Transfer, ALineLostDuringTheTransferEndsItAtOnce)
     EXPECT_EQ(f.clock.current, start);
     EXPECT_EQ(f.messages.texts(),
               std::vector<std::string> {"Error: No Comunication with Digital Gauge "});
+    EXPECT_FALSE(f.model.portMenuItem(3).checked);
+}
+
+// A gauge may hang up right after its whole reply: the reply counts, and the menu shows the port
+// gone, the status bar the transfer's outcome.
+TEST_F(Transfer, AWholeReplyBeforeTheLineWentCounts)
+{
+    configureVoltmeter();
+    f.model.sendData();
+    f.port.loseDevice(properReply(f.config().packet()));
+    EXPECT_EQ(f.messages.texts(), std::vector<std::string> {"Data has been sent successfully "});
+    EXPECT_EQ(f.model.statusText(), "Data has been sent successfully ");
     EXPECT_FALSE(f.model.portMenuItem(3).checked);
 }
 

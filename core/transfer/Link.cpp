@@ -53,7 +53,7 @@ std::string openingAdvice(const OpenResult &result, const std::string &portName)
 
 std::string portName(int number, const std::optional<PortDevice> &device)
 {
-    const std::string com = "COM" + std::to_string(number);
+    std::string com = "COM" + std::to_string(number);
     if (!device)
         return com;
     if (!device->name.empty())

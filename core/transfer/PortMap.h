@@ -14,6 +14,9 @@ struct PortDevice
     std::string path;           // what the system opens, e.g. /dev/ttyUSB0 or COM3
     std::string description {}; // what a technician recognises, e.g. "USB-Serial Controller"
     std::string name {};        // what messages call the port; empty: its COM number and path
+    // Tells this plugging-in of the device from an earlier one under the same path, where the
+    // system can tell; empty where it cannot.
+    std::string plugging {};
 };
 
 // Which system device stands behind COM1 to COM12.

@@ -60,7 +60,9 @@ struct PortEvents
     // Bytes that came in on the line, in the order they came.
     std::function<void(std::span<const std::uint8_t>)> bytesArrived;
     // The device went away (the cable pulled, the adapter unplugged); the port is closed by then.
-    std::function<void()> lineLost;
+    // What it sent before it went and was not passed on yet comes with the news: a gauge may hang
+    // up right after a whole reply.
+    std::function<void(std::span<const std::uint8_t> lastBytes)> lineLost;
 };
 
 // The tool's one serial port, in the link's own terms. One device at a time is open on it; a
@@ -74,6 +76,7 @@ public:
 
     // Opens the device at the line settings. A port that is open already is not opened twice.
     virtual OpenResult open(const PortDevice &device, const LineSettings &settings) = 0;
+    // A port whose device went away counts as open until lineLost has been told.
     virtual bool isOpen() const = 0;
     virtual void close() = 0;
 

@@ -40,6 +40,13 @@ Transfer::Transfer(SerialPort &port, const Clock &clock, Timer &timer)
 {
 }
 
+// A deadline still due must not call back into a transfer that is gone.
+Transfer::~Transfer()
+{
+    if (m_running)
+        m_timer.stop();
+}
+
 void Transfer::start(const Packet &packet, Progress progress, Finished finished)
 {
     m_packet = packet;
@@ -75,9 +82,10 @@ void Transfer::bytesArrived(std::span<const std::uint8_t> bytes)
         judgeReply();
 }
 
-void Transfer::lineLost()
+void Transfer::lineLost(std::span<const std::uint8_t> lastBytes)
 {
-    // What the line brought before it went has been passed on already: no more can come.
+    bytesArrived(lastBytes);
+    // No more can come.
     if (m_running)
         finish(TransferOutcome::NoCommunication);
 }

@@ -52,6 +52,7 @@ public:
     using Finished = std::function<void(TransferOutcome)>;
 
     Transfer(SerialPort &port, const Clock &clock, Timer &timer);
+    ~Transfer();
     Transfer(const Transfer &) = delete;
     Transfer &operator=(const Transfer &) = delete;
 
@@ -62,7 +63,7 @@ public:
 
     // The port's events, passed on by whoever owns the port; nothing while no transfer runs.
     void bytesArrived(std::span<const std::uint8_t> bytes);
-    void lineLost();
+    void lineLost(std::span<const std::uint8_t> lastBytes);
 
     static constexpr std::chrono::seconds ReplyTimeLimit {2};
 

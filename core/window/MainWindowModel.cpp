@@ -55,9 +55,9 @@ MainWindowModel::MainWindowModel(Platform platform)
     m_setup.setNoticeHandler([this](Notice notice) { showNotice(notice); });
     m_platform.serialPort.setEvents({
         [this](std::span<const std::uint8_t> bytes) { m_transfer.bytesArrived(bytes); },
-        [this] {
+        [this](std::span<const std::uint8_t> lastBytes) {
             portLost();
-            m_transfer.lineLost();
+            m_transfer.lineLost(lastBytes);
         },
     });
 }
@@ -79,12 +79,12 @@ void MainWindowModel::changed()
 }
 
 // Every command of the technician's comes through here: none runs while a transfer waits for
-// its reply, and the view hears of what it changed.
+// its reply, and the view hears of what it changed, or is put back as it was where a widget ran
+// ahead of a refused command.
 void MainWindowModel::runCommand(const std::function<void()> &command)
 {
-    if (!takesCommands())
-        return;
-    command();
+    if (takesCommands())
+        command();
     changed();
 }
 

@@ -157,7 +157,7 @@ private:
     void restoreRecord(const std::string &path);
 
     SeenPort tryPort(int number, const std::optional<PortDevice> &device);
-    void offerUsablePorts();
+    void offerPortsAtStart();
     void portLost();
     void setProgress(int percent);
     void transferFinished(TransferOutcome outcome);
@@ -177,7 +177,8 @@ private:
     // choice failed.
     bool m_portReady = false;
     std::array<SeenPort, PortCount> m_ports {};
-    int m_checkedPort = 0; // none
+    // The port open for the link, checked in the menu.
+    std::optional<int> m_linkPort;
     // The file name the file dialogs remember between uses.
     std::string m_dialogFileName;
 

@@ -16,15 +16,6 @@ public:
     virtual void show(MessageIcon icon, const std::string &text, const std::string &detail) = 0;
     // Yes/No question without an icon; true means Yes.
     virtual bool ask(const std::string &question) = 0;
-
-    void information(const std::string &text, const std::string &detail = {})
-    {
-        show(MessageIcon::Information, text, detail);
-    }
-    void error(const std::string &text, const std::string &detail = {})
-    {
-        show(MessageIcon::Error, text, detail);
-    }
 };
 
 } // namespace gauge

@@ -3,6 +3,7 @@
 #include "transfer/Link.h"
 #include "transfer/SerialPort.h"
 
+#include <algorithm>
 #include <cerrno>
 
 namespace gauge {
@@ -24,13 +25,14 @@ void MainWindowModel::start()
     m_platform.portMap.rescan();
     for (int n = 1; n <= PortCount; ++n)
         m_ports[static_cast<std::size_t>(n - 1)] = tryPort(n, m_platform.portMap.device(n));
-    offerUsablePorts();
+    offerPortsAtStart();
     changed();
 }
 
 // Opening a serial device raises its modem lines, which restarts some boards and disturbs other
 // instruments: a device is only tried when it is new since the last look, and the port open for
-// the link is left alone.
+// the link is left alone. A port that turns up usable makes Send Data available, should the start
+// have found none.
 void MainWindowModel::lookAtPorts()
 {
     runCommand([this] {
@@ -38,13 +40,18 @@ void MainWindowModel::lookAtPorts()
         for (int n = 1; n <= PortCount; ++n) {
             SeenPort &seen = m_ports[static_cast<std::size_t>(n - 1)];
             const std::optional<PortDevice> now = m_platform.portMap.device(n);
-            const bool sameDevice = seen.device && now && seen.device->path == now->path;
-            if (n == m_checkedPort || sameDevice)
+            const bool sameDevice = seen.device && now && seen.device->path == now->path
+                && seen.device->plugging == now->plugging;
+            if (n == m_linkPort || sameDevice)
                 seen.device = now ? now : seen.device;
             else
                 seen = tryPort(n, now);
+            if (seen.usable && !m_sendDataEnabled) {
+                m_sendDataEnabled = true;
+                if (m_statusText == NoPortAtAllText)
+                    m_statusText = InitialStatusText;
+            }
         }
-        offerUsablePorts();
     });
 }
 
@@ -60,20 +67,14 @@ MainWindowModel::SeenPort MainWindowModel::tryPort(int number,
     return seen;
 }
 
-// Without any usable port nothing can be sent, which the status bar says; a port that comes up
-// later takes that back.
-void MainWindowModel::offerUsablePorts()
+// Without any usable port at the start nothing can be sent, which the status bar says.
+void MainWindowModel::offerPortsAtStart()
 {
-    bool anyPort = false;
-    for (const SeenPort &seen : m_ports)
-        anyPort = anyPort || seen.usable;
+    const bool anyPort = std::any_of(m_ports.begin(), m_ports.end(),
+                                     [](const SeenPort &seen) { return seen.usable; });
     if (!anyPort) {
         m_statusText = NoPortAtAllText;
         m_sendDataEnabled = false;
-    } else if (!m_sendDataEnabled) {
-        m_sendDataEnabled = true;
-        if (m_statusText == NoPortAtAllText)
-            m_statusText = InitialStatusText;
     }
 }
 
@@ -84,7 +85,7 @@ PortMenuItem MainWindowModel::portMenuItem(int number) const
     const SeenPort &seen = m_ports[static_cast<std::size_t>(number - 1)];
     PortMenuItem item;
     item.enabled = takesCommands() && seen.usable;
-    item.checked = number == m_checkedPort;
+    item.checked = number == m_linkPort;
     if (!seen.refusal.empty())
         item.description = seen.refusal;
     else
@@ -97,7 +98,7 @@ void MainWindowModel::choosePort(int number)
     if (number < 1 || number > PortCount)
         return;
     runCommand([this, number] {
-        m_checkedPort = 0;
+        m_linkPort.reset();
         SerialPort &port = m_platform.serialPort;
         SeenPort &seen = m_ports[static_cast<std::size_t>(number - 1)];
         OpenResult result {OpenFailure::NotThere, ENOENT};
@@ -107,7 +108,7 @@ void MainWindowModel::choosePort(int number)
             port.close();
         }
         if (result.opened()) {
-            m_checkedPort = number;
+            m_linkPort = number;
             m_statusText = "COM" + std::to_string(number) + " Active";
             m_portReady = true;
             return;
@@ -124,7 +125,7 @@ void MainWindowModel::choosePort(int number)
 // again once the cable is back; everything else stays as it was.
 void MainWindowModel::portLost()
 {
-    m_checkedPort = 0;
+    m_linkPort.reset();
     m_statusText = InitialStatusText;
     changed();
 }

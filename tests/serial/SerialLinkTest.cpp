@@ -8,6 +8,7 @@
 #include "transfer/Link.h"
 #include "transfer/PortMap.h"
 
+#include <QCoreApplication>
 #include <QSerialPort>
 #include <QTest>
 
@@ -317,7 +318,8 @@ TEST_F(SerialLink, AReplyThatArrivedWholeSurvivesTheLineDropping)
     port.setEvents({[&](std::span<const std::uint8_t> bytes) {
                         received.insert(received.end(), bytes.begin(), bytes.end());
                     },
-                    [&] {
+                    [&](std::span<const std::uint8_t> lastBytes) {
+                        received.insert(received.end(), lastBytes.begin(), lastBytes.end());
                         lost = true;
                         receivedWhenLost = received;
                     }});
@@ -364,6 +366,21 @@ TEST_F(SerialLink, ExitLetsGoOfThePortAtOnce)
     EXPECT_TRUE(other.open(QIODevice::ReadWrite)) << other.errorString().toStdString();
 }
 
+// Qt has seen the line go, but the model has not heard of it yet when Send Data comes: the
+// transfer meets the loss in order, and the status bar ends on the transfer's outcome.
+TEST_F(SerialLink, SendDataRightAfterTheLineWentEndsOnItsOwnOutcome)
+{
+    model.choosePort(3);
+    chooseVoltmeter();
+    gauge.hangUp();
+    std::this_thread::sleep_for(std::chrono::milliseconds(50));
+    QCoreApplication::processEvents();
+    send();
+    EXPECT_EQ(lastMessage(), NoCommunication);
+    EXPECT_EQ(model.statusText(), NoCommunicationStatus);
+    EXPECT_FALSE(model.portMenuItem(3).checked);
+}
+
 TEST_F(SerialLink, ALostDeviceIsNoLongerShownActive)
 {
     model.choosePort(3);
@@ -394,6 +411,8 @@ TEST(SystemPorts, OnlyTtysWithHardwareBehindThemAreNumbered)
     fs::create_directory(sys.path("class/tty/ttyS1/device"));
     fs::create_directories(sys.path("usb/1-1/1-1:1.0"));
     std::ofstream(sys.path("usb/1-1/product")) << "Programming cable\n";
+    std::ofstream(sys.path("usb/1-1/busnum")) << "1\n";
+    std::ofstream(sys.path("usb/1-1/devnum")) << "7\n";
     tty("ttyUSB0", nullptr);
     fs::create_directory_symlink(sys.path("usb/1-1/1-1:1.0"), sys.path("class/tty/ttyUSB0/device"));
 
@@ -402,6 +421,7 @@ TEST(SystemPorts, OnlyTtysWithHardwareBehindThemAreNumbered)
     ASSERT_TRUE(ports.device(1));
     EXPECT_EQ(ports.device(1)->path, "/dev/ttyUSB0");
     EXPECT_EQ(ports.device(1)->description, "Programming cable");
+    EXPECT_EQ(ports.device(1)->plugging, "1-7");
     ASSERT_TRUE(ports.device(2));
     EXPECT_EQ(ports.device(2)->path, "/dev/ttyS1");
     for (int n = 3; n <= PortCount; ++n)

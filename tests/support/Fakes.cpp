@@ -75,6 +75,8 @@ bool FakeSerialPort::write(std::span<const std::uint8_t> bytes)
     if (!isOpen())
         return false;
     written.insert(written.end(), bytes.begin(), bytes.end());
+    for (std::size_t i = 0; i < bytes.size(); ++i)
+        unheard.insert(unheard.end(), noiseWhileWriting.begin(), noiseWhileWriting.end());
     return true;
 }
 
@@ -83,7 +85,9 @@ bool FakeSerialPort::speak()
     if (!isOpen())
         return false;
     std::vector<std::uint8_t> said;
-    if (!replyChunks.empty()) {
+    if (!unheard.empty()) {
+        said = std::exchange(unheard, {});
+    } else if (!replyChunks.empty()) {
         said = std::move(replyChunks.front());
         replyChunks.pop_front();
     } else if (answers && written.size() / wire::PacketSize > m_packetsAnswered) {
@@ -97,11 +101,11 @@ bool FakeSerialPort::speak()
     return true;
 }
 
-void FakeSerialPort::loseDevice()
+void FakeSerialPort::loseDevice(std::vector<std::uint8_t> lastBytes)
 {
     openDevice.clear();
     if (m_events.lineLost)
-        m_events.lineLost();
+        m_events.lineLost(lastBytes);
 }
 
 void runLine(FakeSerialPort &port, FakeTimer &timer, const std::function<bool()> &done)
@@ -122,7 +126,7 @@ WindowFixture::WindowFixture(std::set<int> ports)
         plugIn(number);
 }
 
-MainWindowModel &WindowFixture::load()
+MainWindowModel &WindowFixture::startUp()
 {
     model.start();
     return model;
@@ -146,7 +150,8 @@ std::string WindowFixture::devicePath(int number)
 
 void WindowFixture::plugIn(int number)
 {
-    portMap.set(number, {devicePath(number), "fake serial device"});
+    portMap.set(number,
+                {devicePath(number), "fake serial device", {}, std::to_string(++m_pluggings)});
 }
 
 void WindowFixture::unplug(int number)

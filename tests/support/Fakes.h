@@ -110,13 +110,14 @@ public:
     bool isOpen() const override { return !openDevice.empty(); }
     void close() override;
     OpenResult probe(const PortDevice &device) override;
-    void discardInput() override { }
+    void discardInput() override { unheard.clear(); }
     bool write(std::span<const std::uint8_t> bytes) override;
 
-    // Passes the next thing the gauge says to the port's owner; false when it has nothing to say.
+    // Passes what came in unheard, else the next thing the gauge says, to the port's owner; false
+    // when there is nothing.
     bool speak();
-    // The device of the open port goes away.
-    void loseDevice();
+    // The device of the open port goes away, with what it sent last.
+    void loseDevice(std::vector<std::uint8_t> lastBytes = {});
 
     // Devices that do not open, by path, and why.
     std::map<std::string, OpenResult> refusals;
@@ -124,6 +125,10 @@ public:
     // speaks; an empty list with answers switched off is silence.
     std::deque<std::vector<std::uint8_t>> replyChunks;
     bool answers = true;
+    // What came in on the line and was not passed on yet, such as noise from before; and what
+    // more comes in with each byte written, as on a line that echoes.
+    std::vector<std::uint8_t> unheard;
+    std::vector<std::uint8_t> noiseWhileWriting;
 
     std::vector<std::string> openings; // every device opened or probed, by path
     std::string openDevice;            // empty: closed
@@ -147,7 +152,7 @@ struct WindowFixture
 {
     explicit WindowFixture(std::set<int> ports = {1});
 
-    MainWindowModel &load();
+    MainWindowModel &startUp();
     void choose(int gaugeType) { model.chooseGaugeType(gaugeType); }
     void click(Choice choice, int index) { model.chooseOption(choice, index); }
     int selected(Choice choice) const { return model.setup().selected(choice); }
@@ -172,6 +177,9 @@ struct WindowFixture
     FakeSerialPort port;
     FixedPortMap portMap;
     MainWindowModel model;
+
+private:
+    int m_pluggings = 0;
 };
 
 // Everything the screen shows and the configuration holds; two models with equal snapshots are

@@ -1,8 +1,5 @@
 #include "Console.h"
 
-#include <iostream>
-#include <unistd.h>
-
 std::string printable(std::string_view text)
 {
     static constexpr char Digits[] = "0123456789abcdef";
@@ -28,22 +25,4 @@ void printLine(std::FILE *stream, std::string_view text)
 {
     std::fprintf(stream, "%s\n", std::string(text).c_str());
     std::fflush(stream);
-}
-
-bool Question::ask(std::string_view question)
-{
-    if (m_answer == Answer::Yes)
-        return true;
-    if (!::isatty(STDIN_FILENO)) {
-        m_refused = true;
-        return false;
-    }
-    std::fprintf(stderr, "%s [y/N] ", std::string(question).c_str());
-    std::fflush(stderr);
-    std::string reply;
-    std::getline(std::cin, reply);
-    const bool yes = !reply.empty() && (reply[0] == 'y' || reply[0] == 'Y');
-    if (yes && m_rememberYes)
-        m_answer = Answer::Yes;
-    return yes;
 }

@@ -15,7 +15,7 @@ OperatorInput::OperatorInput()
                      [this] { readWhatCame(); });
 }
 
-void OperatorInput::waitForLine(std::function<void(bool)> done)
+void OperatorInput::waitForLine(std::function<void(std::optional<std::string>)> done)
 {
     m_done = std::move(done);
     // A line typed ahead is answered on the next turn of the loop, not from within the caller.
@@ -46,6 +46,10 @@ void OperatorInput::answerIfReady()
         return;
     }
     m_notifier.setEnabled(false);
-    m_typed.erase(0, end == std::string::npos ? std::string::npos : end + 1);
-    std::exchange(m_done, {})(lineCame);
+    std::optional<std::string> line;
+    if (lineCame) {
+        line = m_typed.substr(0, end);
+        m_typed.erase(0, end == std::string::npos ? std::string::npos : end + 1);
+    }
+    std::exchange(m_done, {})(std::move(line));
 }

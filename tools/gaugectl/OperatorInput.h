@@ -3,18 +3,19 @@
 #include <QSocketNotifier>
 
 #include <functional>
+#include <optional>
 #include <string>
 
-// The lines the technician types on standard input (Enter between gauges), read on the event
-// loop as they come, so that the loop, and an interrupt, never wait behind a blocking read.
+// The lines the technician types on standard input (an answer, Enter between gauges), read on the
+// event loop as they come, so that the loop, and an interrupt, never wait behind a blocking read.
 class OperatorInput
 {
 public:
     OperatorInput();
 
-    // Calls back once, from the event loop: true when the next line has come, false at the end of
-    // the input.
-    void waitForLine(std::function<void(bool lineCame)> done);
+    // Calls back once, from the event loop, with the next line, or with nothing at the end of the
+    // input.
+    void waitForLine(std::function<void(std::optional<std::string> line)> done);
 
 private:
     void readWhatCame();
@@ -23,5 +24,5 @@ private:
     QSocketNotifier m_notifier;
     std::string m_typed;
     bool m_ended = false;
-    std::function<void(bool)> m_done;
+    std::function<void(std::optional<std::string>)> m_done;
 };

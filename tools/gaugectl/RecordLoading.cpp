@@ -3,18 +3,20 @@
 #include "Console.h"
 
 #include "gauge/GaugeSetup.h"
-#include "records/Record.h"
 
-bool loadRecord(const std::string &path, gauge::GaugeSetup &setup)
+std::optional<gauge::Record> loadRecord(const std::string &path, gauge::GaugeSetup &setup,
+                                        std::string *refusal)
 {
     const gauge::RecordReading reading = gauge::readRecord(path);
     if (!reading.choices) {
         printLine(stderr, printable(reading.refusal));
-        return false;
+        if (refusal)
+            *refusal = reading.refusal;
+        return std::nullopt;
     }
     setup.setNoticeHandler(
         [](gauge::Notice notice) { printLine(stderr, gauge::noticeText(notice)); });
     setup.restore(*reading.choices);
     setup.setNoticeHandler({});
-    return true;
+    return gauge::encodeRecord(*reading.choices);
 }

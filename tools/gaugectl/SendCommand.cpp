@@ -1,5 +1,7 @@
+#include "Attempt.h"
 #include "Commands.h"
 #include "Console.h"
+#include "ProductionLog.h"
 #include "RecordLoading.h"
 #include "SendSession.h"
 
@@ -11,13 +13,18 @@
 #include <QCoreApplication>
 #include <QTimer>
 
+#include <algorithm>
+#include <cctype>
 #include <cstdio>
+#include <filesystem>
+#include <memory>
 #include <optional>
-#include <regex>
+#include <string_view>
 
 namespace {
 
-constexpr const char *Usage = R"(Usage: gaugectl send --port PORT [--yes] [--each] FILE.gag
+constexpr const char *Usage
+    = R"(Usage: gaugectl send --port PORT [--yes] [--each] [--json] [--log FILE] FILE.gag
 
 Programs the gauge on PORT with the record, through the same exchange as "Send Data" in the
 window, and prints the same result ("Data has been sent successfully " and so on).
@@ -28,6 +35,11 @@ window, and prints the same result ("Data has been sent successfully " and so on
   --each       production run: program gauge after gauge with the same record, waiting for
                Enter between them (end with Ctrl+D), and keep a count of sent and failed gauges;
                the port is opened anew for every gauge
+  --json       print one JSON object a line for every gauge attempted, with the keys of the
+               log, instead of the words; errors still go to standard error
+  --log FILE   production log: append one JSON object a line to FILE for every gauge
+               attempted, each written whole and on the disk before the next gauge is offered;
+               a log that cannot be written stops the run
 
 Exit status: 0 sent (with --each: every gauge), 1 the gauge did not confirm, the port failed
 or the output could not be written, 2 bad usage, a port that is not a serial device, or a
@@ -38,8 +50,10 @@ struct SendOptions
 {
     std::string port;
     std::string record;
+    std::string log;
     bool yes = false;
     bool each = false;
+    bool json = false;
 };
 
 // Nothing when the arguments were answered (--help) or refused; the exit status is then set.
@@ -49,7 +63,9 @@ std::optional<SendOptions> parse(const Arguments &arguments, int &status)
     const QCommandLineOption port(QStringLiteral("port"), QString(), QStringLiteral("PORT"));
     const QCommandLineOption yes(QStringLiteral("yes"), QString());
     const QCommandLineOption each(QStringLiteral("each"), QString());
-    parser.addOptions({port, yes, each});
+    const QCommandLineOption json(QStringLiteral("json"), QString());
+    const QCommandLineOption log(QStringLiteral("log"), QString(), QStringLiteral("FILE"));
+    parser.addOptions({port, yes, each, json, log});
     if (const auto answered = parseArguments(parser, arguments, Usage)) {
         status = *answered;
         return std::nullopt;
@@ -64,6 +80,12 @@ std::optional<SendOptions> parse(const Arguments &arguments, int &status)
     options.record = records.isEmpty() ? std::string() : argumentBytes(records[0]);
     options.yes = parser.isSet(yes);
     options.each = parser.isSet(each);
+    options.json = parser.isSet(json);
+    options.log = argumentBytes(parser.value(log));
+    if (parser.isSet(log) && options.log.empty()) {
+        status = usageError("--log needs a file", Usage);
+        return std::nullopt;
+    }
     if (options.port.empty() || options.record.empty()) {
         status = usageError("send needs --port PORT and a record file", Usage);
         return std::nullopt;
@@ -80,17 +102,31 @@ struct PortArgument
 
 PortArgument portArgument(const std::string &port)
 {
-    static const std::regex Com("com(-?[0-9]+)", std::regex::icase);
-    std::smatch match;
-    if (!std::regex_match(port, match, Com))
+    const auto isDigit = [](char c) { return c >= '0' && c <= '9'; };
+    const auto lower
+        = [](char c) { return static_cast<char>(std::tolower(static_cast<unsigned char>(c))); };
+    if (port.size() < 4 || lower(port[0]) != 'c' || lower(port[1]) != 'o' || lower(port[2]) != 'm')
         return {};
-    const std::string digits = match[1].str();
-    if (digits.size() > 3)
+    std::string_view digits = std::string_view(port).substr(3);
+    const bool negative = digits.front() == '-';
+    if (negative)
+        digits.remove_prefix(1);
+    if (digits.empty() || !std::all_of(digits.begin(), digits.end(), isDigit))
+        return {};
+    if (negative || digits.size() > 3)
         return {PortArgument::ComOutOfRange};
-    const int number = std::stoi(digits);
+    const int number = std::stoi(std::string(digits));
     if (number < 1 || number > gauge::PortCount)
         return {PortArgument::ComOutOfRange};
     return {PortArgument::ComNumber, number};
+}
+
+// What a device path leads to, for the log: the device itself, not a link to it.
+std::string deviceBehind(const std::string &path)
+{
+    std::error_code error;
+    const std::filesystem::path device = std::filesystem::canonical(path, error);
+    return error ? path : device.string();
 }
 
 } // namespace
@@ -101,6 +137,29 @@ int runSend(const Arguments &arguments)
     const auto options = parse(arguments, status);
     if (!options)
         return status;
+
+    // The log is opened first: everything from here on is a gauge attempted, and is traced.
+    std::unique_ptr<ProductionLog> log;
+    if (!options->log.empty()) {
+        std::string error;
+        log = ProductionLog::open(options->log, error);
+        if (!log) {
+            std::fprintf(stderr, "gaugectl: the production log %s cannot be opened (%s)\n",
+                         printable(options->log).c_str(), error.c_str());
+            return ExitNotConfirmed;
+        }
+    }
+    Attempt attempt;
+    attempt.started = QDateTime::currentDateTimeUtc();
+    attempt.port = options->port;
+    attempt.device = deviceBehind(options->port);
+    attempt.record = options->record;
+    const auto notProgrammed = [&](Attempt::Outcome outcome, const std::string &detail,
+                                   int exitStatus) {
+        attempt.outcome = outcome;
+        attempt.detail = detail;
+        return reportAttempt(attempt, options->json, log.get()) ? exitStatus : ExitNotConfirmed;
+    };
 
     gauge::PortDevice device {options->port, "", options->port};
     const PortArgument port = portArgument(options->port);
@@ -113,25 +172,25 @@ int runSend(const Arguments &arguments)
         system.rescan();
         const auto found = system.device(port.number);
         if (!found) {
-            std::fprintf(stderr,
-                         "gaugectl: no serial device stands behind %s (see gaugectl ports)\n",
-                         options->port.c_str());
-            return ExitNotConfirmed;
+            const std::string problem = "no serial device stands behind " + options->port;
+            std::fprintf(stderr, "gaugectl: %s (see gaugectl ports)\n", problem.c_str());
+            return notProgrammed(Attempt::Outcome::PortFailed, problem, ExitNotConfirmed);
         }
         device = *found;
         device.name = gauge::portName(port.number, found);
+        attempt.device = device.path;
     }
 
-    Question question(options->yes ? Question::Answer::Yes : Question::Answer::Ask);
-    if (options->each)
-        question.rememberYes();
     gauge::GaugeSetup setup;
-    if (!loadRecord(options->record, setup))
-        return ExitUsage;
+    std::string refusal;
+    const std::optional<gauge::Record> record = loadRecord(options->record, setup, &refusal);
+    if (!record)
+        return notProgrammed(Attempt::Outcome::RefusedRecord, refusal, ExitUsage);
     const gauge::GaugeConfiguration &configuration = setup.configuration();
 
-    SendSession session(device, configuration.packet(), {options->each, configuration.alarmOff()},
-                        question);
+    SendSession session(
+        {options->port, device, attempt.device, options->record, *record, configuration.packet()},
+        {options->each, options->json, configuration.alarmOff(), options->yes}, log.get());
     QTimer::singleShot(0, [&session] { session.start(); });
     return QCoreApplication::exec();
 }

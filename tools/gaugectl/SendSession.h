@@ -1,6 +1,6 @@
 #pragma once
 
-#include "Console.h"
+#include "Attempt.h"
 #include "OperatorInput.h"
 
 #include "serial/QtSerialPort.h"
@@ -9,38 +9,56 @@
 #include "transfer/Clock.h"
 #include "transfer/PortMap.h"
 #include "transfer/Transfer.h"
-#include "wire/WireFormat.h"
+
+#include <QElapsedTimer>
+
+class ProductionLog;
 
 // Programs a gauge, or gauge after gauge on a production line, on the event loop: the port is
 // opened anew for each gauge, the packet goes out through the same transfer as in the window,
-// and the loop ends with the exit status.
+// and the loop ends with the exit status. Each gauge is told to the technician (in words, or as
+// JSON) and to the production log before the next one is offered.
 class SendSession
 {
 public:
     struct Options
     {
         bool each = false;
+        bool json = false;
+        // The record has an alarm switched off: the technician is asked before a gauge is
+        // programmed with it, unless --yes answered already.
         bool alarmOff = false;
+        bool yes = false;
     };
 
-    SendSession(gauge::PortDevice device, const gauge::wire::Packet &packet, Options options,
-                Question &question);
+    // What every gauge of the run gets: the record's packet on the port.
+    struct Target
+    {
+        std::string port; // as given
+        gauge::PortDevice device;
+        std::string devicePath; // the device itself, for the log
+        std::string record;
+        gauge::Record recordBytes {};
+        gauge::wire::Packet packet {};
+    };
+
+    SendSession(Target target, Options options, ProductionLog *log);
 
     // Programs the first gauge; call it once the event loop runs.
     void start();
 
 private:
     void programNextGauge();
-    void gaugeDone(bool sent);
+    void askWhetherAlarmsMayBeOff();
+    void sendPacket();
+    void gaugeEnded(Attempt::Outcome outcome, const std::string &detail = {});
     void waitForNextGauge();
     void finish(int status);
-    void leaveIfInterrupted();
     [[noreturn]] void leave(int number);
 
-    gauge::PortDevice m_device;
-    gauge::wire::Packet m_packet;
+    Target m_target;
     Options m_options;
-    Question &m_question;
+    ProductionLog *m_log;
 
     QtSerialPort m_port;
     QtTimer m_timer;
@@ -48,6 +66,12 @@ private:
     gauge::Transfer m_transfer {m_port, m_clock, m_timer};
     TerminationWatch m_termination;
     OperatorInput m_input;
+    Attempt m_attempt;
+    QElapsedTimer m_attemptTime;
     int m_sent = 0;
     int m_failed = 0;
 };
+
+// Tells one attempt as --json and the log want it; false, with the reason said, when the log
+// could not take it.
+bool reportAttempt(const Attempt &attempt, bool json, ProductionLog *log);

@@ -85,7 +85,7 @@ int runCommand(const std::string &command, const Arguments &arguments)
         return ExitSuccess;
     }
     if (command == "--version" || command == "-v") {
-        std::printf("gaugectl %s\n", PROJECT_VERSION);
+        std::printf("gaugectl %s\n", qPrintable(QCoreApplication::applicationVersion()));
         return ExitSuccess;
     }
     if (command == "show")
@@ -105,6 +105,7 @@ int main(int argc, char *argv[])
 {
     keepStandardStreamsClosed();
     QCoreApplication app(argc, argv);
+    QCoreApplication::setApplicationVersion(QStringLiteral(PROJECT_VERSION));
     if (argc < 2)
         return usageError("no command given", Usage);
     const int status = runCommand(argv[1], Arguments(argv + 2, argv + argc));

@@ -1,0 +1,61 @@
+#include "Attempt.h"
+
+#include "JsonText.h"
+
+#include <QCoreApplication>
+#include <QSysInfo>
+
+#include <pwd.h>
+#include <unistd.h>
+
+namespace {
+
+QString outcomeName(Attempt::Outcome outcome)
+{
+    switch (outcome) {
+    case Attempt::Outcome::Sent:
+        return QStringLiteral("sent");
+    case Attempt::Outcome::NotConfirmed:
+        return QStringLiteral("not-confirmed");
+    case Attempt::Outcome::NoCommunication:
+        return QStringLiteral("no-communication");
+    case Attempt::Outcome::PortFailed:
+        return QStringLiteral("port-failed");
+    case Attempt::Outcome::RefusedRecord:
+        break;
+    }
+    return QStringLiteral("refused-record");
+}
+
+QString userName()
+{
+    const passwd *user = ::getpwuid(::geteuid());
+    return user ? QString::fromLocal8Bit(user->pw_name) : QString::number(::geteuid());
+}
+
+template<typename Bytes> QJsonValue hexOrNull(const std::optional<Bytes> &bytes)
+{
+    return bytes ? json::hex(*bytes) : QJsonValue(QJsonValue::Null);
+}
+
+} // namespace
+
+QJsonObject toJson(const Attempt &attempt)
+{
+    return {
+        {QStringLiteral("time"), attempt.started.toUTC().toString(Qt::ISODateWithMs)},
+        {QStringLiteral("gauge"), attempt.gauge},
+        {QStringLiteral("port"), json::name(attempt.port)},
+        {QStringLiteral("device"), json::name(attempt.device)},
+        {QStringLiteral("record"), json::name(attempt.record)},
+        {QStringLiteral("record_bytes"), hexOrNull(attempt.recordBytes)},
+        {QStringLiteral("packet"), hexOrNull(attempt.packet)},
+        {QStringLiteral("outcome"), outcomeName(attempt.outcome)},
+        {QStringLiteral("detail"),
+         attempt.detail.empty() ? QJsonValue(QJsonValue::Null) : json::text(attempt.detail)},
+        {QStringLiteral("duration_ms"), attempt.durationMs},
+        {QStringLiteral("version"), QCoreApplication::applicationVersion()},
+        {QStringLiteral("user"), userName()},
+        {QStringLiteral("host"), QSysInfo::machineHostName()},
+    };
+}
