@@ -343,7 +343,7 @@ INSTANTIATE_TEST_SUITE_P(
                 Refusal {"Contact", {100, 101, 100, 100, 101, 103, 101, 100, 102},
                          "byte 8: alarm contact 2 does not exist"},
                 Refusal {"DisabledSenderWithoutCurve", {100, 107, 109, 100, 101, 103, 101, 100, 100},
-                         "byte 2: sender 9 does not exist for Water Temperature"},
+                         "byte 2: sender 9 has no curve for Water Temperature"},
                 Refusal {"AlarmsInConflict", {100, 101, 100, 100, 103, 101, 101, 100, 100},
                          "byte 4: minimum alarm 60% lies above the maximum alarm 40% of byte 5"}),
         [](const auto &info) { return info.param.name; });

@@ -249,7 +249,7 @@ TEST_F(Gaugectl, RecordsThatCannotBeRestoredAsWrittenAreRefused)
     ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
     const std::pair<std::string, std::string> refusals[] = {
         {conflict, "byte 4: minimum alarm 80% lies above the maximum alarm 20% of byte 5."},
-        {zor, "byte 2: sender 9 does not exist for Water Temperature."},
+        {zor, "byte 2: sender 9 has no curve for Water Temperature."},
         {fifo, "could not be read: Not a regular file."},
     };
     for (const auto &[path, reason] : refusals) {
