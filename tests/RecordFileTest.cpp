@@ -144,6 +144,7 @@ TEST_F(RecordFiles, AValidRecordRestoresExactlyWhateverWasOnScreen)
     const Case cases[] = {
         {3, 4, {100, 101, 100, 100, 101, 101, 101, 100, 100}}, // 60% on screen; record 20%, 40%
         {4, 4, {100, 101, 100, 100, 100, 100, 101, 100, 100}}, // 80% on screen; record off, 20%
+        {1, 3, {100, 101, 100, 100, 102, 101, 101, 100, 100}}, // defaults; record 40% and 40%
     };
     for (const Case &c : cases) {
         WindowFixture g;
