@@ -165,7 +165,9 @@ bool SimulatedGauge::writeAll(const std::uint8_t *data, std::size_t size)
                 continue;
             return true;
         }
-        if (fds[1].revents != 0)
+        // What the line takes goes out, so a reply under way is whole; only a full line gives
+        // way to a command.
+        if (fds[0].revents == 0)
             return false;
         const ssize_t written = ::write(m_master, data, size);
         if (written < 0) {
