@@ -158,7 +158,7 @@ const Fault Faults[] = {
          writeAll(rig.dir.path("zor.gag"), {100, 107, 109, 100, 101, 103, 101, 100, 100});
          openFile(rig, rig.dir.path("zor.gag"));
      },
-     "sender 9 does not exist for Water Temperature"},
+     "sender 9 has no curve for Water Temperature"},
     {"SaveToAFolder", ReplyMode::Correct, [](Rig &rig) { saveTo(rig, rig.dir.root().string()); },
      "Is a directory"},
     {"OpenMissingFile", ReplyMode::Correct,

@@ -6,9 +6,13 @@
 #include <gtest/gtest.h>
 
 #ifndef _WIN32
+#include <atomic>
+#include <chrono>
 #include <csignal>
+#include <fcntl.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
+#include <thread>
 #include <unistd.h>
 #endif
 
@@ -140,6 +144,7 @@ TEST_F(RecordFiles, AValidRecordRestoresExactlyWhateverWasOnScreen)
     const Case cases[] = {
         {3, 4, {100, 101, 100, 100, 101, 101, 101, 100, 100}}, // 60% on screen; record 20%, 40%
         {4, 4, {100, 101, 100, 100, 100, 100, 101, 100, 100}}, // 80% on screen; record off, 20%
+        {1, 3, {100, 101, 100, 100, 102, 101, 101, 100, 100}}, // defaults; record 40% and 40%
     };
     for (const Case &c : cases) {
         WindowFixture g;
@@ -339,7 +344,7 @@ INSTANTIATE_TEST_SUITE_P(
                 Refusal {"Contact", {100, 101, 100, 100, 101, 103, 101, 100, 102},
                          "byte 8: alarm contact 2 does not exist"},
                 Refusal {"DisabledSenderWithoutCurve", {100, 107, 109, 100, 101, 103, 101, 100, 100},
-                         "byte 2: sender 9 does not exist for Water Temperature"},
+                         "byte 2: sender 9 has no curve for Water Temperature"},
                 Refusal {"AlarmsInConflict", {100, 101, 100, 100, 103, 101, 101, 100, 100},
                          "byte 4: minimum alarm 60% lies above the maximum alarm 40% of byte 5"}),
         [](const auto &info) { return info.param.name; });
@@ -376,8 +381,8 @@ TEST_F(RecordFiles, FileErrorsAreReportedAndChangeNothing)
 
 #ifndef _WIN32
 // Only a regular file holds a record. A FIFO would block the open until a writer comes, and a
-// device may answer forever; neither is opened.
-TEST_F(RecordFiles, FifosAndDevicesAreRefusedWithoutOpeningThem)
+// device may answer forever; neither is waited for.
+TEST_F(RecordFiles, FifosAndDevicesAreRefusedWithoutWaiting)
 {
     f.choose(Consumption);
     const WindowSnapshot before = snapshot(f.model);
@@ -397,11 +402,69 @@ TEST_F(RecordFiles, FifosAndDevicesAreRefusedWithoutOpeningThem)
     EXPECT_EQ(snapshot(f.model), before);
 }
 
+// The path is swapped between a record and a FIFO, as fast as the system allows, while the record
+// is opened again and again. A reader that looked at what the path names before opening it would
+// sooner or later see the record, open the FIFO and wait there for a writer that never comes.
+TEST_F(RecordFiles, APathSwappedForAFifoNeverHangsTheOpening)
+{
+    using namespace std::chrono_literals;
+    const std::string record = dir.path("record.gag");
+    const std::string fifo = dir.path("fifo");
+    const std::string path = dir.path("swapped.gag");
+    const std::string next = dir.path("next");
+    writeAll(record, OilPressureRecord);
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+    std::filesystem::create_symlink(record, path);
+
+    std::atomic<bool> swapping = true;
+    std::atomic<bool> finished = false;
+    std::atomic<int> records = 0;
+    std::atomic<int> refusals = 0;
+    std::vector<std::string> otherOutcomes;
+    std::thread reader([&] {
+        while (swapping) {
+            const RecordReading reading = readRecord(path);
+            if (reading.choices)
+                ++records;
+            else if (reading.refusal.ends_with(": Not a regular file."))
+                ++refusals;
+            else
+                otherOutcomes.push_back(reading.refusal);
+        }
+        finished = true;
+    });
+    const auto deadline = std::chrono::steady_clock::now() + 2s;
+    for (int i = 0;
+         (records < 200 || refusals < 200) && std::chrono::steady_clock::now() < deadline; ++i) {
+        std::filesystem::create_symlink(i % 2 == 0 ? fifo : record, next);
+        std::filesystem::rename(next, path);
+    }
+    swapping = false;
+    for (int i = 0; i < 100 && !finished; ++i)
+        std::this_thread::sleep_for(10ms);
+    const bool hung = !finished;
+    if (hung) {
+        // A writer lets the stuck opening go, so that the test can end.
+        const int writer = ::open(fifo.c_str(), O_WRONLY | O_NONBLOCK);
+        if (writer >= 0)
+            ::close(writer);
+    }
+    reader.join();
+
+    EXPECT_FALSE(hung) << "the opening waited on the FIFO";
+    EXPECT_GE(records, 200);
+    EXPECT_GE(refusals, 200);
+    EXPECT_TRUE(otherOutcomes.empty()) << otherOutcomes.front();
+}
+
 // A disk that fills up shows only when the buffered bytes are written out; a file size limit
-// makes the same happen to a regular file.
+// makes the same happen to a regular file. A new record that could not be written is removed
+// again; an existing one is written over in place and stays.
 TEST_F(RecordFiles, AWriteThatFailsIsReported)
 {
     f.choose(Consumption);
+    const std::string existing = dir.path("existing.gag");
+    writeAll(existing, OilPressureRecord);
     rlimit previous {};
     ASSERT_EQ(::getrlimit(RLIMIT_FSIZE, &previous), 0);
     const auto previousHandler = std::signal(SIGXFSZ, SIG_IGN);
@@ -409,13 +472,18 @@ TEST_F(RecordFiles, AWriteThatFailsIsReported)
     small.rlim_cur = 4;
     ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &small), 0);
     save(dir.path("full.gag"));
+    save(existing);
     ::setrlimit(RLIMIT_FSIZE, &previous);
     std::signal(SIGXFSZ, previousHandler);
 
-    ASSERT_FALSE(f.messages.shown.empty());
-    EXPECT_EQ(f.messages.texts().back(),
+    ASSERT_EQ(f.messages.shown.size(), 2u);
+    EXPECT_EQ(f.messages.texts()[0],
               "The configuration could not be saved to \"" + dir.path("full.gag")
                   + "\": File too large.");
+    EXPECT_FALSE(std::filesystem::exists(dir.path("full.gag")));
+    EXPECT_EQ(f.messages.texts()[1],
+              "The configuration could not be saved to \"" + existing + "\": File too large.");
+    EXPECT_EQ(readAll(existing).size(), OilPressureRecord.size());
 }
 #endif
 

@@ -21,6 +21,12 @@ std::string noSuch(std::size_t position, const char *what, int index)
         + " does not exist";
 }
 
+bool isShown(const GaugeTypeInfo &info, int sender)
+{
+    return sender >= 0 && sender < static_cast<int>(info.senders.size())
+        && info.senders[static_cast<std::size_t>(sender)].state != SenderState::Hidden;
+}
+
 std::string percent(int tenths)
 {
     return std::to_string(tenths / 10) + "%";
@@ -94,9 +100,14 @@ std::string recordProblem(std::span<const std::uint8_t> bytes)
     if (choices.unit < 0 || choices.unit >= info->unitCount())
         return noSuch(RecordByte::Unit, "unit", choices.unit) + forType;
     // Every sender a technician can choose has a curve, and so do a few that only a record can
-    // choose; a sender without one would program the gauge with an empty curve.
-    if (!hasCurve(info->code, choices.unit, choices.sender))
-        return noSuch(RecordByte::Sender, "sender", choices.sender) + forType;
+    // choose; a sender without one would program the gauge with an empty curve. A sender the
+    // window shows for the type, greyed, is named as lacking a curve rather than as missing.
+    if (!hasCurve(info->code, choices.unit, choices.sender)) {
+        if (!isShown(*info, choices.sender))
+            return noSuch(RecordByte::Sender, "sender", choices.sender) + forType;
+        return "byte " + std::to_string(RecordByte::Sender) + ": sender "
+            + std::to_string(choices.sender) + " has no curve" + forType;
+    }
     for (const Option &option : Options) {
         const int index = indexIn(bytes, option.position);
         if (index < 0 || index >= optionCount(option.choice))

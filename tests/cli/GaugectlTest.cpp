@@ -1,11 +1,13 @@
 // gaugectl end to end: the real executable, with "simulate" in one process and "send" in another.
 #include "support/LockFiles.h"
 #include "support/TempDir.h"
+#include "wire/WireFormat.h"
 
 #include <gtest/gtest.h>
 
 #include <chrono>
 #include <csignal>
+#include <cstring>
 #include <fcntl.h>
 #include <filesystem>
 #include <fstream>
@@ -100,16 +102,20 @@ public:
     {
         int status = 0;
         waitpid(m_pid, &status, 0);
-        m_finished = true;
-        if (WIFSIGNALED(status))
-            return 128 + WTERMSIG(status);
-        return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+        return finished(status);
     }
 
+    // The exit status once the process has ended, within five seconds; -1 if it goes on.
     int signal(int number)
     {
         ::kill(m_pid, number);
-        return wait();
+        for (int i = 0; i < 500; ++i) {
+            int status = 0;
+            if (waitpid(m_pid, &status, WNOHANG) == m_pid)
+                return finished(status);
+            std::this_thread::sleep_for(10ms);
+        }
+        return -1;
     }
     int stop() { return signal(SIGTERM); }
 
@@ -128,6 +134,14 @@ public:
     std::string err() const { return readText(m_err); }
 
 private:
+    int finished(int status)
+    {
+        m_finished = true;
+        if (WIFSIGNALED(status))
+            return 128 + WTERMSIG(status);
+        return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    }
+
     std::string m_out;
     std::string m_err;
     pid_t m_pid = -1;
@@ -249,7 +263,7 @@ TEST_F(Gaugectl, RecordsThatCannotBeRestoredAsWrittenAreRefused)
     ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
     const std::pair<std::string, std::string> refusals[] = {
         {conflict, "byte 4: minimum alarm 80% lies above the maximum alarm 20% of byte 5."},
-        {zor, "byte 2: sender 9 does not exist for Water Temperature."},
+        {zor, "byte 2: sender 9 has no curve for Water Temperature."},
         {fifo, "could not be read: Not a regular file."},
     };
     for (const auto &[path, reason] : refusals) {
@@ -463,6 +477,31 @@ TEST_F(Gaugectl, SimulateNeverTakesAnExistingPath)
     std::filesystem::create_symlink(mine, link());
     EXPECT_EQ(first->stop(), 0);
     EXPECT_EQ(std::filesystem::read_symlink(link()), mine);
+}
+
+// However it is told to end (Ctrl+C, kill, its terminal closing), the simulated gauge ends at
+// once and takes its link with it, even when a tool has written so much and read so little that
+// its replies no longer fit on the line.
+TEST_F(Gaugectl, SimulateEndsCleanlyOnEverySignal)
+{
+    const wire::Packet packet = wire::buildPacket({});
+    for (const int number : {SIGINT, SIGTERM, SIGHUP}) {
+        SCOPED_TRACE(::strsignal(number));
+        auto gauge = simulate("correct");
+        const int line = ::open(link().c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK);
+        ASSERT_GE(line, 0);
+        // The line is full once the gauge has read nothing for a while.
+        for (auto quiet = std::chrono::steady_clock::now();
+             std::chrono::steady_clock::now() - quiet < 200ms;) {
+            if (::write(line, packet.data(), packet.size()) > 0)
+                quiet = std::chrono::steady_clock::now();
+            else
+                std::this_thread::sleep_for(5ms);
+        }
+        EXPECT_EQ(gauge->signal(number), 0);
+        EXPECT_FALSE(std::filesystem::is_symlink(link()));
+        ::close(line);
+    }
 }
 
 TEST_F(Gaugectl, BadUsageExitsWithTwo)

@@ -126,6 +126,23 @@ TEST_F(SerialLink, SendDataProgramsTheGauge)
     EXPECT_EQ(gauge.packets().size(), 2u);
 }
 
+// Line noise, and what an interrupted transfer left half sent, come before the packet: the gauge
+// finds the packet's start and answers that packet.
+TEST_F(SerialLink, SendDataAfterLineNoiseProgramsTheGauge)
+{
+    model.choosePort(3);
+    chooseVoltmeter();
+    const wire::Packet packet = model.setup().configuration().packet();
+    const std::uint8_t noise[] = {0x00, 0x55, 0xAA};
+    ASSERT_TRUE(port.write(noise));
+    ASSERT_TRUE(port.write(std::span(packet).first(wire::PacketSize / 2)));
+    send();
+    EXPECT_EQ(lastMessage(), "Data has been sent successfully ");
+    const auto packets = gauge.packets();
+    ASSERT_EQ(packets.size(), 1u);
+    EXPECT_TRUE(std::equal(packet.begin(), packet.end(), packets[0].begin()));
+}
+
 struct FaultCase
 {
     ReplyMode mode;
@@ -324,7 +341,7 @@ TEST_F(SerialLink, AReplyThatArrivedWholeSurvivesTheLineDropping)
                         receivedWhenLost = received;
                     }});
     ASSERT_TRUE(openLink(port, *ports.device(3)).opened());
-    const wire::Packet packet {};
+    const wire::Packet packet = wire::buildPacket({});
     ASSERT_TRUE(port.write(packet));
     // The packet leaves on the event loop; the loop then stands still until the gauge has
     // answered and hung up, so the tool has read nothing before the line is gone.

@@ -18,8 +18,9 @@ namespace {
 
 constexpr const char *Usage = R"(Usage: gaugectl simulate [--mode MODE] [--link PATH]
 
-Plays a gauge on a pseudo-terminal until interrupted: prints the device to connect to, then
-each packet it receives, in hex and in words.
+Plays a gauge on a pseudo-terminal until interrupted (Ctrl+C, SIGTERM, or its terminal
+closing): prints the device to connect to, then each packet it receives, in hex and in words.
+Like a gauge, it answers whole packets only, and finds the next one after line noise.
 
   --mode MODE  how the gauge answers: correct (the default), bad-header, bad-echo,
                bad-trailer, short (41 bytes), long (43 bytes), silent, line-rate (paced as
@@ -58,8 +59,9 @@ int runSimulate(const Arguments &arguments)
         return usageError("unknown mode " + printable(modeName), Usage);
     const std::string link = argumentBytes(parser.value(linkOption));
 
-    std::signal(SIGINT, interrupt);
-    std::signal(SIGTERM, interrupt);
+    // Closing the terminal it runs in ends it as cleanly as Ctrl+C does, link and all.
+    for (const int number : {SIGINT, SIGTERM, SIGHUP})
+        std::signal(number, interrupt);
     gauge::sim::SimulatedGauge gauge(mode);
     namespace fs = std::filesystem;
     if (!link.empty()) {

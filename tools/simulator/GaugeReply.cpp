@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <array>
+#include <span>
 #include <utility>
 
 namespace gauge::sim {
@@ -42,6 +43,29 @@ bool modeFromName(std::string_view name, ReplyMode &mode)
         }
     }
     return false;
+}
+
+std::optional<std::vector<std::uint8_t>> takePacket(std::vector<std::uint8_t> &received)
+{
+    using namespace wire;
+    constexpr std::array<std::uint8_t, 2> FrameStart = {FrameStartByte, FrameStartByte};
+    for (;;) {
+        const auto start
+            = std::search(received.begin(), received.end(), FrameStart.begin(), FrameStart.end());
+        // A last frame byte on its own may be the first of the two.
+        const bool keepLast
+            = start == received.end() && !received.empty() && received.back() == FrameStartByte;
+        received.erase(received.begin(), keepLast ? received.end() - 1 : start);
+        if (received.size() < PacketSize)
+            return std::nullopt;
+        const std::span<const std::uint8_t> candidate(received.data(), PacketSize);
+        if (candidate[PacketField::Checksum] == checksum(candidate.first(PacketField::Checksum))) {
+            std::vector<std::uint8_t> packet(candidate.begin(), candidate.end());
+            received.erase(received.begin(), received.begin() + PacketSize);
+            return packet;
+        }
+        received.erase(received.begin());
+    }
 }
 
 std::vector<std::uint8_t> replyTo(const std::vector<std::uint8_t> &packet, ReplyMode mode,

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string_view>
 #include <vector>
 
@@ -26,5 +27,11 @@ bool modeFromName(std::string_view name, ReplyMode &mode);
 // packet, or that spoilt in the mode's way. The header byte only enters the header checksum.
 std::vector<std::uint8_t> replyTo(const std::vector<std::uint8_t> &packet, ReplyMode mode,
                                   std::uint8_t headerByte = 0);
+
+// Takes the next whole packet out of the bytes received so far, as a gauge finds its footing on
+// a line: bytes before the two frame start bytes are line noise, and a frame start whose packet
+// does not add up to its checksum began a packet cut short, so the search goes on after it. What
+// may still begin a packet is kept for the bytes to come.
+std::optional<std::vector<std::uint8_t>> takePacket(std::vector<std::uint8_t> &received);
 
 } // namespace gauge::sim

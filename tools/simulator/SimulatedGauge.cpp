@@ -7,6 +7,7 @@
 #include <cerrno>
 #include <chrono>
 #include <cstring>
+#include <fcntl.h>
 #include <poll.h>
 #include <pty.h>
 #include <stdexcept>
@@ -39,6 +40,9 @@ SimulatedGauge::SimulatedGauge(ReplyMode mode)
     ::cfmakeraw(&raw);
     ::tcsetattr(m_slave, TCSANOW, &raw);
     ::tcsetattr(m_master, TCSANOW, &raw);
+    // A tool that writes and never reads fills the line; the gauge then waits for room, and for
+    // being told to stop, instead of hanging in a write.
+    ::fcntl(m_master, F_SETFL, ::fcntl(m_master, F_GETFL) | O_NONBLOCK);
 
     if (::pipe(m_wake) != 0)
         throw std::runtime_error(std::string("pipe: ") + std::strerror(errno));
@@ -111,22 +115,21 @@ void SimulatedGauge::run()
         if (received.empty())
             firstByte = std::chrono::steady_clock::now();
         received.insert(received.end(), chunk.begin(), chunk.begin() + count);
-        while (received.size() >= wire::PacketSize) {
-            const std::vector<std::uint8_t> packet(received.begin(),
-                                                   received.begin() + wire::PacketSize);
-            received.erase(received.begin(), received.begin() + wire::PacketSize);
+        while (const std::optional<std::vector<std::uint8_t>> packet = takePacket(received)) {
             {
                 std::lock_guard lock(m_mutex);
-                m_packets.push_back(packet);
+                m_packets.push_back(*packet);
             }
-            answer(packet, firstByte);
+            // Told to stop or hang up while answering: the poll above takes the command.
+            if (!answer(*packet, firstByte))
+                break;
             if (m_master < 0)
                 return;
         }
     }
 }
 
-void SimulatedGauge::answer(const std::vector<std::uint8_t> &packet,
+bool SimulatedGauge::answer(const std::vector<std::uint8_t> &packet,
                             std::chrono::steady_clock::time_point firstByte)
 {
     const ReplyMode mode = m_mode;
@@ -138,30 +141,44 @@ void SimulatedGauge::answer(const std::vector<std::uint8_t> &packet,
         for (std::uint8_t byte : reply) {
             due += ByteTime;
             std::this_thread::sleep_until(due);
-            writeAll(&byte, 1);
+            if (!writeAll(&byte, 1))
+                return false;
         }
-        return;
+        return true;
     }
-    writeAll(reply.data(), reply.size());
+    if (!writeAll(reply.data(), reply.size()))
+        return false;
     if (mode == ReplyMode::HangUp) {
         std::this_thread::sleep_for(20ms);
         ::close(m_master);
         m_master = -1;
     }
+    return true;
 }
 
-void SimulatedGauge::writeAll(const std::uint8_t *data, std::size_t size)
+bool SimulatedGauge::writeAll(const std::uint8_t *data, std::size_t size)
 {
     while (size > 0) {
+        pollfd fds[2] = {{m_master, POLLOUT, 0}, {m_wake[0], POLLIN, 0}};
+        if (::poll(fds, 2, -1) < 0) {
+            if (errno == EINTR)
+                continue;
+            return true;
+        }
+        // What the line takes goes out, so a reply under way is whole; only a full line gives
+        // way to a command.
+        if (fds[0].revents == 0)
+            return false;
         const ssize_t written = ::write(m_master, data, size);
         if (written < 0) {
             if (errno == EINTR || errno == EAGAIN)
                 continue;
-            return;
+            return true; // the line is gone; the reply with it
         }
         data += written;
         size -= static_cast<std::size_t>(written);
     }
+    return true;
 }
 
 } // namespace gauge::sim

@@ -12,7 +12,8 @@
 namespace gauge::sim {
 
 // The gauge's side of the programming cable, on the master side of a pseudo-terminal. The tool
-// opens devicePath() as its serial port; a thread reads 37-byte packets and answers each one.
+// opens devicePath() as its serial port; a thread finds the 37-byte packets in what arrives and
+// answers each one.
 class SimulatedGauge
 {
 public:
@@ -33,9 +34,10 @@ public:
 
 private:
     void run();
-    void answer(const std::vector<std::uint8_t> &packet,
+    // Both false when the gauge is told to stop or hang up before the reply is out.
+    bool answer(const std::vector<std::uint8_t> &packet,
                 std::chrono::steady_clock::time_point firstByte);
-    void writeAll(const std::uint8_t *data, std::size_t size);
+    bool writeAll(const std::uint8_t *data, std::size_t size);
 
     // What the wake-up pipe tells the gauge's thread.
     static constexpr char Stop = 0;
