@@ -2,9 +2,8 @@
 
 #include "gauge/Catalogue.h"
 
-#include <QEventLoop>
-
-#include <chrono>
+#include <QCoreApplication>
+#include <QTimer>
 
 BenchRig::BenchRig(gauge::sim::ReplyMode mode)
     : m_gauge(mode)
@@ -15,21 +14,45 @@ BenchRig::BenchRig(gauge::sim::ReplyMode mode)
     m_model.choosePort(1);
     m_model.chooseGaugeType(gauge::Voltmeter);
     m_model.chooseOption(gauge::Choice::Sender, 0);
+    m_model.setChangeListener([this] { changed(); });
 }
 
-// The benchmark waits as the window does, on an event loop, for the transfer to end.
-double BenchRig::sendMilliseconds()
+void BenchRig::sendData(int transfers, const std::function<void(int)> &before,
+                        const std::function<void(int, double)> &after)
 {
-    QEventLoop untilDone;
-    m_model.setChangeListener([this, &untilDone] {
-        if (m_model.takesCommands())
-            untilDone.quit();
-    });
-    const auto start = std::chrono::steady_clock::now();
+    m_transfers = transfers;
+    m_sent = 0;
+    m_before = before;
+    m_after = after;
+    QTimer::singleShot(0, [this] { sendNext(); });
+    QCoreApplication::exec();
+}
+
+void BenchRig::sendNext()
+{
+    if (m_sent == m_transfers) {
+        QCoreApplication::exit(0);
+        return;
+    }
+    if (m_before)
+        m_before(m_sent);
+    m_waiting = true;
+    m_elapsed.start();
     m_model.sendData();
-    if (!m_model.takesCommands())
-        untilDone.exec();
-    const auto end = std::chrono::steady_clock::now();
-    m_model.setChangeListener({});
-    return std::chrono::duration<double, std::milli>(end - start).count();
+}
+
+// The transfer has ended when the window takes commands again; the next one starts once its
+// message is out, on the next turn of the loop.
+void BenchRig::changed()
+{
+    if (!m_waiting || !m_model.takesCommands())
+        return;
+    m_waiting = false;
+    m_milliseconds = static_cast<double>(m_elapsed.nsecsElapsed()) / 1e6;
+    QTimer::singleShot(0, [this] {
+        if (m_after)
+            m_after(m_sent, m_milliseconds);
+        ++m_sent;
+        sendNext();
+    });
 }

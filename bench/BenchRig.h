@@ -8,6 +8,9 @@
 #include "transfer/PortMap.h"
 #include "window/MainWindowModel.h"
 
+#include <QElapsedTimer>
+
+#include <functional>
 #include <string>
 
 // The tool's window model with COM1 open on a simulated gauge, set up for a Voltmeter, and
@@ -17,13 +20,19 @@ class BenchRig
 public:
     explicit BenchRig(gauge::sim::ReplyMode mode);
 
-    // One Send Data, run to its end on the event loop; in milliseconds.
-    double sendMilliseconds();
+    // Runs Send Data so many times, one transfer after the other, on the application's event loop
+    // as the window would: before(i) comes before transfer i, after(i, milliseconds) once it has
+    // ended and its message is out.
+    void sendData(int transfers, const std::function<void(int)> &before,
+                  const std::function<void(int, double)> &after);
 
     const std::string &lastMessage() const { return m_messages.last(); }
     gauge::sim::SimulatedGauge &gauge() { return m_gauge; }
 
 private:
+    void sendNext();
+    void changed();
+
     gauge::sim::SimulatedGauge m_gauge;
     gauge::FixedPortMap m_ports;
     QtSerialPort m_port;
@@ -33,4 +42,12 @@ private:
     NoWindows m_windows;
     gauge::SteadyClock m_clock;
     gauge::MainWindowModel m_model;
+
+    int m_transfers = 0;
+    int m_sent = 0;
+    bool m_waiting = false;
+    double m_milliseconds = 0;
+    QElapsedTimer m_elapsed;
+    std::function<void(int)> m_before;
+    std::function<void(int, double)> m_after;
 };

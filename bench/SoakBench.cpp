@@ -40,19 +40,23 @@ int main(int argc, char *argv[])
     int unexpected = 0;
     int answeredBadly = 0;
     long residentAt1000 = 0;
-    for (int i = 1; i <= transfers; ++i) {
-        const bool bad = i % 100 == 0;
-        rig.gauge().setMode(bad ? ReplyMode::BadEcho : ReplyMode::Correct);
-        rig.sendMilliseconds();
-        // The simulated gauge keeps what it received until it is taken; only the tool is measured.
-        rig.gauge().takePackets();
-        if (rig.lastMessage() != (bad ? notConfirmed : sent))
-            ++unexpected;
-        if (rig.lastMessage() == notConfirmed)
-            ++answeredBadly;
-        if (i == 1000)
-            residentAt1000 = residentKilobytes();
-    }
+    const auto answersBadly = [](int transfer) { return (transfer + 1) % 100 == 0; };
+    rig.sendData(
+        transfers,
+        [&](int transfer) {
+            rig.gauge().setMode(answersBadly(transfer) ? ReplyMode::BadEcho : ReplyMode::Correct);
+        },
+        [&](int transfer, double) {
+            // The simulated gauge keeps what it received until it is taken; only the tool is
+            // measured.
+            rig.gauge().takePackets();
+            if (rig.lastMessage() != (answersBadly(transfer) ? notConfirmed : sent))
+                ++unexpected;
+            if (rig.lastMessage() == notConfirmed)
+                ++answeredBadly;
+            if (transfer + 1 == 1000)
+                residentAt1000 = residentKilobytes();
+        });
     const long residentAtEnd = residentKilobytes();
     std::printf("%d transfers, %d answered badly on purpose: %d unexpected results\n", transfers,
                 answeredBadly, unexpected);

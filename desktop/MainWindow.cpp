@@ -80,6 +80,7 @@ MainWindow::MainWindow(gauge::MainWindowModel &model, QWidget *parent)
             [this] { m_model.showConnectionHelp(); });
 
     m_model.setChangeListener([this] { redraw(); });
+    redraw();
 }
 
 MainWindow::~MainWindow()

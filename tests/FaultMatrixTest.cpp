@@ -44,8 +44,11 @@ struct Rig
         , spare(std::make_unique<sim::SimulatedGauge>())
         , model(Platform {messages, dialogs, windows, port, ports, clock, timer})
     {
+        // The spare is reached through a link of the test's own: a pseudo-terminal's name can be
+        // taken again by another test's the moment it goes.
+        std::filesystem::create_symlink(spare->devicePath(), dir.path("spare"));
         ports.set(1, {gauge->devicePath(), ""});
-        ports.set(2, {spare->devicePath(), ""});
+        ports.set(2, {dir.path("spare"), ""});
         window = std::make_unique<MainWindow>(model);
         windows.setMainWindow(window.get());
         window->startUp();
@@ -122,7 +125,7 @@ const Fault Faults[] = {
     {"ReplyTooLong", ReplyMode::Long, sendData, NoCommunication},
     {"PortBusy", ReplyMode::Correct,
      [](Rig &rig) {
-         QSerialPort other(QString::fromStdString(rig.ports.device(2)->path));
+         QSerialPort other(QString::fromStdString(rig.spare->devicePath()));
          ASSERT_TRUE(other.open(QIODevice::ReadWrite));
          rig.trigger("SerialPort(2)");
      },
