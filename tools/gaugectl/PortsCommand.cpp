@@ -1,19 +1,24 @@
 #include "Commands.h"
+#include "JsonText.h"
 
 #include "serial/QtSerialPort.h"
 #include "serial/SystemPortMap.h"
 #include "transfer/Link.h"
 
 #include <QCommandLineParser>
+#include <QJsonArray>
+#include <QJsonObject>
 
 #include <cstdio>
 
 namespace {
 
-constexpr const char *Usage = R"(Usage: gaugectl ports
+constexpr const char *Usage = R"(Usage: gaugectl ports [--json]
 
 Lists COM1 to COM12 as the window numbers them: the device behind each port, whether it opens,
 and why not. Each port that has a device is opened and closed once.
+
+  --json       print the list as one JSON object
 
 Exit status: 0, or 1 when the output could not be written.
 )";
@@ -23,6 +28,8 @@ Exit status: 0, or 1 when the output could not be written.
 int runPorts(const Arguments &arguments)
 {
     QCommandLineParser parser;
+    const QCommandLineOption json(QStringLiteral("json"), QString());
+    parser.addOption(json);
     if (const auto status = parseArguments(parser, arguments, Usage))
         return *status;
     if (!parser.positionalArguments().isEmpty())
@@ -31,20 +38,37 @@ int runPorts(const Arguments &arguments)
     SystemPortMap ports;
     ports.rescan();
     QtSerialPort port;
+    QJsonArray list;
     for (int number = 1; number <= gauge::PortCount; ++number) {
         const std::string com = "COM" + std::to_string(number);
         const auto device = ports.device(number);
+        QJsonObject entry {{QStringLiteral("port"), QString::fromStdString(com)},
+                           {QStringLiteral("device"), QJsonValue()},
+                           {QStringLiteral("description"), QJsonValue()},
+                           {QStringLiteral("opens"), QJsonValue()},
+                           {QStringLiteral("detail"), QJsonValue()}};
         if (!device) {
-            std::printf("%-6s no device\n", com.c_str());
+            list.append(entry);
+            if (!parser.isSet(json))
+                std::printf("%-6s no device\n", com.c_str());
             continue;
         }
         const gauge::OpenResult result = port.probe(*device);
-        const std::string state = result.opened()
-            ? "opens"
-            : "does not open: " + gauge::openingAdvice(result, gauge::portName(number, device));
+        const std::string advice = gauge::openingAdvice(result, gauge::portName(number, device));
+        entry[QStringLiteral("device")] = json::name(device->path);
+        entry[QStringLiteral("description")] = json::text(device->description);
+        entry[QStringLiteral("opens")] = result.opened();
+        if (!result.opened())
+            entry[QStringLiteral("detail")] = json::text(advice);
+        list.append(entry);
+        if (parser.isSet(json))
+            continue;
+        const std::string state = result.opened() ? "opens" : "does not open: " + advice;
         std::printf("%-6s %s%s%s  %s\n", com.c_str(), device->path.c_str(),
                     device->description.empty() ? "" : ", ", device->description.c_str(),
                     state.c_str());
     }
+    if (parser.isSet(json))
+        std::fputs(json::line({{QStringLiteral("ports"), list}}).c_str(), stdout);
     return ExitSuccess;
 }

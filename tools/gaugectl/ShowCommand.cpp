@@ -1,20 +1,25 @@
 #include "Commands.h"
+#include "JsonText.h"
 #include "RecordLoading.h"
 
 #include "gauge/Catalogue.h"
 #include "gauge/GaugeSetup.h"
 
 #include <QCommandLineParser>
+#include <QJsonObject>
 
 #include <cstdio>
 
 namespace {
 
-constexpr const char *Usage = R"(Usage: gaugectl show FILE.gag
+constexpr const char *Usage = R"(Usage: gaugectl show [--json] FILE.gag
 
 Prints a gauge parameter record in words and the 37-byte packet it would send, in hex. The
 record goes through the same checks and restore as "Open > Gauge Parameter" in the window; the
 24 V notice it may bring up is printed to standard error.
+
+  --json       print the record as one JSON object: its choices in words and in numbers, its
+               bytes and the packet in hex
 
 Exit status: 0 shown, 1 the output could not be written, 2 bad usage or a refused record.
 )";
@@ -32,11 +37,51 @@ std::string chosen(const gauge::GaugeSetup &setup, gauge::Choice choice, const c
     return std::string(name);
 }
 
+// A choice in numbers and in words; no index where nothing is chosen, no name where the window
+// offers none.
+QJsonObject choiceJson(const gauge::GaugeSetup &setup, gauge::Choice choice)
+{
+    const int index = setup.selected(choice);
+    if (index == gauge::NotChosen)
+        return {{QStringLiteral("index"), QJsonValue()}, {QStringLiteral("name"), QJsonValue()}};
+    const std::string_view name = gauge::optionName(setup.configuration().gaugeType, choice, index);
+    return {{QStringLiteral("index"), index},
+            {QStringLiteral("name"), name.empty() ? QJsonValue() : json::text(name)}};
+}
+
+QJsonObject recordJson(const std::string &path, const gauge::Record &bytes,
+                       const gauge::GaugeSetup &setup)
+{
+    using gauge::Choice;
+    const gauge::GaugeConfiguration &configuration = setup.configuration();
+    const QJsonObject gaugeType {
+        {QStringLiteral("code"), configuration.gaugeType},
+        {QStringLiteral("name"),
+         json::text(gauge::gaugeTypeInfo(configuration.gaugeType)->menuName)}};
+    const QJsonObject choices {
+        {QStringLiteral("gauge_type"), gaugeType},
+        {QStringLiteral("supply_voltage"), choiceJson(setup, Choice::Supply)},
+        {QStringLiteral("unit"), choiceJson(setup, Choice::Unit)},
+        {QStringLiteral("sender"), choiceJson(setup, Choice::Sender)},
+        {QStringLiteral("minimum_alarm"), choiceJson(setup, Choice::MinimumAlarm)},
+        {QStringLiteral("maximum_alarm"), choiceJson(setup, Choice::MaximumAlarm)},
+        {QStringLiteral("blinking_alarm"), choiceJson(setup, Choice::Blinking)},
+        {QStringLiteral("alarm_output"), choiceJson(setup, Choice::AlarmOutput)},
+        {QStringLiteral("contact"), choiceJson(setup, Choice::Contact)},
+    };
+    return {{QStringLiteral("record"), json::name(path)},
+            {QStringLiteral("record_bytes"), json::hex(bytes)},
+            {QStringLiteral("choices"), choices},
+            {QStringLiteral("packet"), json::hex(configuration.packet())}};
+}
+
 } // namespace
 
 int runShow(const Arguments &arguments)
 {
     QCommandLineParser parser;
+    const QCommandLineOption json(QStringLiteral("json"), QString());
+    parser.addOption(json);
     if (const auto status = parseArguments(parser, arguments, Usage))
         return *status;
     const QStringList records = parser.positionalArguments();
@@ -45,8 +90,13 @@ int runShow(const Arguments &arguments)
     const std::string record = argumentBytes(records.constFirst());
 
     gauge::GaugeSetup setup;
-    if (!loadRecord(record, setup))
+    const std::optional<gauge::Record> bytes = loadRecord(record, setup);
+    if (!bytes)
         return ExitUsage;
+    if (parser.isSet(json)) {
+        std::fputs(json::line(recordJson(record, *bytes, setup)).c_str(), stdout);
+        return ExitSuccess;
+    }
 
     using gauge::Choice;
     const gauge::GaugeConfiguration &configuration = setup.configuration();
