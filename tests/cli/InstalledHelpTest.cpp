@@ -180,17 +180,10 @@ printf '%s\n' "${COMPREPLY[@]}")";
     return offered;
 }
 
-Words plus(Words words, const std::string &word)
-{
-    words.insert(word);
-    return words;
-}
-
 TEST(InstalledHelp, GaugectlPageHasTheCommandsOptionsAndModesOfTheHelp)
 {
     const auto page = manPage(GaugectlPage);
     const TopLevelHelp help = topLevelHelp();
-    ASSERT_FALSE(help.commands.empty());
     EXPECT_EQ(headed(manSection(page, ".SH COMMANDS"), ".SS"), help.commands);
     EXPECT_EQ(optionsIn(manSection(page, ".SH OPTIONS")), optionsIn(help.rest));
     for (const std::string &command : help.commands)
@@ -206,9 +199,8 @@ TEST(InstalledHelp, GaugectlPageHasTheCommandsOptionsAndModesOfTheHelp)
 
 TEST(InstalledHelp, GaugeProgrammerPageHasTheOptionsOfTheHelp)
 {
-    const Words options = optionsIn(outputOf(quoted(GAUGE_PROGRAMMER) + " --help"));
-    EXPECT_TRUE(options.contains("--version")) << "not the help of the tool";
-    EXPECT_EQ(optionsIn(manSection(manPage(GaugeProgrammerPage), ".SH OPTIONS")), options);
+    EXPECT_EQ(optionsIn(manSection(manPage(GaugeProgrammerPage), ".SH OPTIONS")),
+              optionsIn(outputOf(quoted(GAUGE_PROGRAMMER) + " --help")));
 }
 
 TEST(InstalledHelp, CompletionOffersWhatTheHelpLists)
@@ -217,9 +209,11 @@ TEST(InstalledHelp, CompletionOffersWhatTheHelpLists)
     Words topLevel = help.commands;
     topLevel.merge(optionsIn(help.rest));
     EXPECT_EQ(completions({"gaugectl", ""}), topLevel);
-    for (const std::string &command : help.commands)
-        EXPECT_EQ(completions({"gaugectl", command, "-"}), plus(commandOptions(command), "--help"))
-            << command;
+    for (const std::string &command : help.commands) {
+        Words options = commandOptions(command);
+        options.insert("--help"); // every command takes it, though only "gaugectl --help" says so
+        EXPECT_EQ(completions({"gaugectl", command, "-"}), options) << command;
+    }
     EXPECT_EQ(completions({"gaugectl", "simulate", "--mode", ""}), simulatorModes());
 
     // The record argument: records, whatever the case of their extension, and folders.
