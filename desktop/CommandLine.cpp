@@ -40,11 +40,12 @@ CommandLine readCommandLine(const std::vector<std::string> &arguments)
         result.error = toArgument(parser.errorText());
         return result;
     }
-    if (parser.isSet(help) || parser.isSet(version)) {
-        std::fputs(qPrintable(parser.isSet(help)
-                                  ? parser.helpText()
-                                  : QStringLiteral("gauge-programmer %1\n")
-                                        .arg(QCoreApplication::applicationVersion())),
+    // The help option is also --help-all, which only parse()'s caller can answer.
+    const bool helpAsked = parser.isSet(help) || parser.isSet(QStringLiteral("help-all"));
+    if (helpAsked || parser.isSet(version)) {
+        std::fputs(qPrintable(helpAsked ? parser.helpText()
+                                        : QStringLiteral("gauge-programmer %1\n")
+                                              .arg(QCoreApplication::applicationVersion())),
                    stdout);
         result.helpShown = true;
         return result;

@@ -405,7 +405,7 @@ TEST_F(Gaugectl, HelpAndVersionNeedNoDisplay)
     const Result version = run(dir, {"--version"});
     EXPECT_EQ(version.status, 0);
     EXPECT_EQ(version.out, "gaugectl " PROJECT_VERSION "\n");
-    for (const char *option : {"--version", "--help"}) {
+    for (const char *option : {"--version", "--help", "--help-all"}) {
         Process tool(dir, "tool", {option}, {}, GAUGE_PROGRAMMER);
         EXPECT_EQ(tool.wait(), 0) << option << ": " << tool.err();
         const std::string expected = std::string(option) == "--version"

@@ -19,10 +19,10 @@ constexpr const char *Usage = R"(Usage: gaugectl COMMAND [OPTIONS]
 Programs digital panel gauges with the same engine as the desktop tool.
 
 Commands:
-  show FILE.gag                       print a record in words and the packet it sends
-  send --port PORT [--yes] [--each] FILE.gag
+  show [--json] FILE.gag              print a record in words and the packet it sends
+  send --port PORT [--yes] [--each] [--json] [--log FILE] FILE.gag
                                       program a gauge (or gauge after gauge) with a record
-  ports                               list COM1 to COM12 and the devices behind them
+  ports [--json]                      list COM1 to COM12 and the devices behind them
   simulate [--mode MODE] [--link PATH]
                                       play a gauge on a pseudo-terminal
 
