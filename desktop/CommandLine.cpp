@@ -26,7 +26,10 @@ CommandLine readCommandLine(const std::vector<std::string> &arguments)
     QCommandLineParser parser;
     parser.setApplicationDescription(
         QStringLiteral("Programs digital panel gauges over a serial cable."));
-    const QCommandLineOption help = parser.addHelpOption();
+    // Not Qt's help option, which also offers a --help-all that parse() leaves unanswered.
+    const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")},
+                                  QStringLiteral("Displays help on commandline options."));
+    parser.addOption(help);
     const QCommandLineOption version = parser.addVersionOption();
     parser.addPositionalArgument(QStringLiteral("record"),
                                  QStringLiteral("A gauge parameter record (.gag) to open."),
@@ -40,12 +43,11 @@ CommandLine readCommandLine(const std::vector<std::string> &arguments)
         result.error = toArgument(parser.errorText());
         return result;
     }
-    // The help option is also --help-all, which only parse()'s caller can answer.
-    const bool helpAsked = parser.isSet(help) || parser.isSet(QStringLiteral("help-all"));
-    if (helpAsked || parser.isSet(version)) {
-        std::fputs(qPrintable(helpAsked ? parser.helpText()
-                                        : QStringLiteral("gauge-programmer %1\n")
-                                              .arg(QCoreApplication::applicationVersion())),
+    if (parser.isSet(help) || parser.isSet(version)) {
+        std::fputs(qPrintable(parser.isSet(help)
+                                  ? parser.helpText()
+                                  : QStringLiteral("gauge-programmer %1\n")
+                                        .arg(QCoreApplication::applicationVersion())),
                    stdout);
         result.helpShown = true;
         return result;

@@ -13,9 +13,11 @@ std::unique_ptr<QMessageBox> QtMessages::messageBox(gauge::MessageIcon icon,
         icon == gauge::MessageIcon::Error ? QMessageBox::Critical : QMessageBox::Information,
         QString(), fromCore(text), QMessageBox::Ok, m_window);
     box->setTextFormat(Qt::PlainText);
-    // The box offers no plain format for the explanation beneath: it goes in escaped.
+    // The box offers no plain format for the explanation beneath: it goes in escaped, its
+    // blanks kept.
     if (!detail.empty())
-        box->setInformativeText(Qt::convertFromPlainText(fromCore(detail), Qt::WhiteSpaceNormal));
+        box->setInformativeText(QStringLiteral("<p style=\"white-space:pre-wrap\">%1</p>")
+                                    .arg(fromCore(detail).toHtmlEscaped()));
     return box;
 }
 

@@ -3,6 +3,7 @@
 
 #include <QApplication>
 
+#include <algorithm>
 #include <cstdio>
 
 namespace {
@@ -12,18 +13,41 @@ std::vector<std::string> argumentsOf(int argc, char *argv[])
     return {argv, argv + argc};
 }
 
+int commandLineError(const std::string &error)
+{
+    std::fprintf(stderr, "gauge-programmer: %s\n", error.c_str());
+    return 2;
+}
+
+// Where X11 and Wayland are the only windowing systems, neither announced means no display, and
+// Qt would give up on the spot.
+bool displayReachable(const std::vector<std::string> &arguments)
+{
+#if defined(Q_OS_UNIX) && !defined(Q_OS_MACOS)
+    return qEnvironmentVariableIsSet("DISPLAY") || qEnvironmentVariableIsSet("WAYLAND_DISPLAY")
+        || qEnvironmentVariableIsSet("QT_QPA_PLATFORM")
+        || std::find(arguments.begin(), arguments.end(), "-platform") != arguments.end();
+#else
+    Q_UNUSED(arguments);
+    return true;
+#endif
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
 {
     // --help and --version are answered before a display is asked for: over ssh or in a container
     // there is none. Qt's own options (-platform, -style...) are known to QApplication only, so a
-    // complaint about the command line waits for it.
+    // complaint about the command line waits for it, unless there is no display to wait for.
     {
         QCoreApplication reader(argc, argv);
         QCoreApplication::setApplicationVersion(QStringLiteral(PROJECT_VERSION));
-        if (readCommandLine(argumentsOf(argc, argv)).helpShown)
+        const CommandLine firstLook = readCommandLine(argumentsOf(argc, argv));
+        if (firstLook.helpShown)
             return 0;
+        if (!firstLook.error.empty() && !displayReachable(argumentsOf(argc, argv)))
+            return commandLineError(firstLook.error);
     }
 
     // QApplication takes its own options out of argv.
@@ -32,10 +56,8 @@ int main(int argc, char *argv[])
     const CommandLine commandLine = readCommandLine(argumentsOf(argc, argv));
     if (commandLine.helpShown)
         return 0;
-    if (!commandLine.error.empty()) {
-        std::fprintf(stderr, "gauge-programmer: %s\n", commandLine.error.c_str());
-        return 2;
-    }
+    if (!commandLine.error.empty())
+        return commandLineError(commandLine.error);
 
     DesktopApplication tool;
     tool.start();

@@ -3,6 +3,7 @@
 #include <QSocketNotifier>
 
 #include <csignal>
+#include <iterator>
 
 #ifdef Q_OS_UNIX
 #include <unistd.h>
@@ -10,10 +11,12 @@
 
 namespace {
 
-volatile std::sig_atomic_t caught = 0;
-
 #ifdef Q_OS_UNIX
 constexpr int Signals[] = {SIGINT, SIGTERM, SIGHUP};
+struct sigaction previous[std::size(Signals)];
+bool watched[std::size(Signals)] = {};
+volatile std::sig_atomic_t caught = 0;
+// A signal handler may only write to a pipe; there is one, as there is one set of handlers.
 int wakePipe[2] = {-1, -1};
 
 void onSignal(int number)
@@ -30,6 +33,7 @@ TerminationWatch::TerminationWatch(QObject *parent)
     : QObject(parent)
 {
 #ifdef Q_OS_UNIX
+    Q_ASSERT_X(wakePipe[0] < 0, "TerminationWatch", "one watch at a time");
     if (::pipe(wakePipe) != 0)
         return;
     m_notifier = new QSocketNotifier(wakePipe[0], QSocketNotifier::Read, this);
@@ -44,8 +48,13 @@ TerminationWatch::TerminationWatch(QObject *parent)
     action.sa_handler = &onSignal;
     sigemptyset(&action.sa_mask);
     action.sa_flags = SA_RESTART;
-    for (const int number : Signals)
-        ::sigaction(number, &action, nullptr);
+    for (std::size_t i = 0; i < std::size(Signals); ++i) {
+        ::sigaction(Signals[i], nullptr, &previous[i]);
+        // Started with a hang-up ignored (nohup), the program is to outlive its terminal.
+        watched[i] = previous[i].sa_handler != SIG_IGN;
+        if (watched[i])
+            ::sigaction(Signals[i], &action, nullptr);
+    }
 #endif
 }
 
@@ -54,8 +63,10 @@ TerminationWatch::~TerminationWatch()
 #ifdef Q_OS_UNIX
     if (!m_notifier)
         return;
-    for (const int number : Signals)
-        std::signal(number, SIG_DFL);
+    for (std::size_t i = 0; i < std::size(Signals); ++i) {
+        if (watched[i])
+            ::sigaction(Signals[i], &previous[i], nullptr);
+    }
     delete m_notifier;
     ::close(wakePipe[0]);
     ::close(wakePipe[1]);

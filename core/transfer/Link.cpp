@@ -41,7 +41,8 @@ std::string openingAdvice(const OpenResult &result, const std::string &portName)
         if (result.accessGroup.empty())
             return "You may not use " + portName
                 + ": its permissions let no group you could join read and write it. They must be "
-                  "changed, for example with a udev rule (the tool's README shows one).";
+                  "changed, for example with a udev rule (the gauge-programmer manual page shows "
+                  "one).";
         return "You may not use " + portName + ": the device belongs to the group \""
             + result.accessGroup + "\". Add your user to that group (for example: sudo usermod -aG "
             + result.accessGroup + " $USER), then log out and in again.";

@@ -41,7 +41,8 @@ struct Streams
     std::string input = "/dev/null";
     std::string output; // empty: a file of its own
     bool outputClosed = false;
-    int inputPipe[2] = {-1, -1}; // when open, the process reads the pipe instead of input
+    int inputPipe[2] = {-1, -1};  // when open, the process reads the pipe instead of input
+    int outputPipe[2] = {-1, -1}; // when open, the process writes to the pipe instead
 };
 
 // A gaugectl process with its output in files.
@@ -70,6 +71,8 @@ public:
         }
         if (streams.outputClosed)
             posix_spawn_file_actions_addclose(&actions, STDOUT_FILENO);
+        else if (streams.outputPipe[1] >= 0)
+            posix_spawn_file_actions_adddup2(&actions, streams.outputPipe[1], STDOUT_FILENO);
         else
             posix_spawn_file_actions_addopen(&actions, STDOUT_FILENO,
                                              streams.output.empty() ? m_out.c_str()
@@ -174,11 +177,11 @@ protected:
     }
 
     // Starts a simulated gauge and waits for its link to appear.
-    std::unique_ptr<Process> simulate(const std::string &mode)
+    std::unique_ptr<Process> simulate(const std::string &mode, const Streams &streams = {})
     {
         auto process = std::make_unique<Process>(
             dir, "simulate",
-            std::vector<std::string> {"simulate", "--mode", mode, "--link", link()});
+            std::vector<std::string> {"simulate", "--mode", mode, "--link", link()}, streams);
         for (int i = 0; i < 500 && !std::filesystem::is_symlink(link()); ++i)
             std::this_thread::sleep_for(10ms);
         EXPECT_TRUE(std::filesystem::is_symlink(link()));

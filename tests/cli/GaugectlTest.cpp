@@ -313,12 +313,20 @@ TEST_F(Gaugectl, SimulateNeverTakesAnExistingPath)
 // However it is told to end (Ctrl+C, kill, its terminal closing), the simulated gauge ends at
 // once and takes its link with it, even when a tool has written so much and read so little that
 // its replies no longer fit on the line.
+// However full its line, and however stalled whoever reads its output: output that could not be
+// written is a failure, as for every command.
 TEST_F(Gaugectl, SimulateEndsCleanlyOnEverySignal)
 {
     const wire::Packet packet = wire::buildPacket({});
-    for (const int number : {SIGINT, SIGTERM, SIGHUP}) {
+    int unread[2] = {-1, -1};
+    ASSERT_EQ(::pipe2(unread, O_CLOEXEC), 0);
+    Streams stalled;
+    stalled.outputPipe[1] = unread[1];
+    for (const auto &[number, streams] :
+         {std::pair {SIGINT, Streams {}}, std::pair {SIGTERM, Streams {}},
+          std::pair {SIGHUP, Streams {}}, std::pair {SIGTERM, stalled}}) {
         SCOPED_TRACE(::strsignal(number));
-        auto gauge = simulate("correct");
+        auto gauge = simulate("correct", streams);
         const int line = ::open(link().c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK);
         ASSERT_GE(line, 0);
         // The line is full once the gauge has read nothing for a while.
@@ -329,10 +337,12 @@ TEST_F(Gaugectl, SimulateEndsCleanlyOnEverySignal)
             else
                 std::this_thread::sleep_for(5ms);
         }
-        EXPECT_EQ(gauge->signal(number), 0);
+        EXPECT_EQ(gauge->signal(number), streams.outputPipe[1] < 0 ? 0 : 1);
         EXPECT_FALSE(std::filesystem::is_symlink(link()));
         ::close(line);
     }
+    ::close(unread[0]);
+    ::close(unread[1]);
 }
 
 TEST_F(Gaugectl, BadUsageExitsWithTwo)
@@ -397,7 +407,8 @@ TEST_F(Gaugectl, EveryCommandExplainsItself)
     EXPECT_NE(run(dir, {"--help"}).out.find("Commands:"), std::string::npos);
 }
 
-// Over ssh or in a container there is no display: help and version come all the same.
+// Over ssh or in a container there is no display: help and version come all the same, and a wrong
+// option is a usage error, not a crash.
 TEST_F(Gaugectl, HelpAndVersionNeedNoDisplay)
 {
     for (const char *name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
@@ -405,7 +416,7 @@ TEST_F(Gaugectl, HelpAndVersionNeedNoDisplay)
     const Result version = run(dir, {"--version"});
     EXPECT_EQ(version.status, 0);
     EXPECT_EQ(version.out, "gaugectl " PROJECT_VERSION "\n");
-    for (const char *option : {"--version", "--help", "--help-all"}) {
+    for (const char *option : {"--version", "--help"}) {
         Process tool(dir, "tool", {option}, {}, GAUGE_PROGRAMMER);
         EXPECT_EQ(tool.wait(), 0) << option << ": " << tool.err();
         const std::string expected = std::string(option) == "--version"
@@ -413,6 +424,9 @@ TEST_F(Gaugectl, HelpAndVersionNeedNoDisplay)
             : "gauge-programmer [options] [record]";
         EXPECT_NE(tool.out().find(expected), std::string::npos) << tool.out();
     }
+    Process wrong(dir, "tool", {"--bogus"}, {}, GAUGE_PROGRAMMER);
+    EXPECT_EQ(wrong.wait(), 2);
+    EXPECT_NE(wrong.err().find("bogus"), std::string::npos) << wrong.err();
 }
 
 // On Linux a name is bytes: a record and a port named in Latin-1 are found as named.

@@ -111,6 +111,29 @@ TEST_F(Gaugectl, ALogThatCannotBeWrittenStopsTheRunBeforeTheNextGauge)
     EXPECT_EQ(gauge->out().find("packet 2:"), std::string::npos);
 }
 
+// The log's folder removed between two gauges, as a careless clean-up would: the trace would go
+// nowhere, so the next gauge is not programmed.
+TEST_F(Gaugectl, ALogThatIsGoneStopsTheRunBeforeTheNextGauge)
+{
+    Streams keys;
+    ASSERT_EQ(::pipe2(keys.inputPipe, O_CLOEXEC), 0);
+    std::filesystem::create_directory(dir.path("logs"));
+    auto gauge = simulate("correct");
+    Process run(dir, "gone",
+                {"send", "--each", "--log", dir.path("logs/production.jsonl"), "--port", link(),
+                 record("oil.gag", OilPressure)},
+                keys);
+    ::close(keys.inputPipe[0]);
+    ASSERT_TRUE(run.waitForOutput("gauge 1 sent"));
+    std::filesystem::remove_all(dir.path("logs"));
+    ASSERT_EQ(::write(keys.inputPipe[1], "\n", 1), 1);
+    ::close(keys.inputPipe[1]);
+    EXPECT_EQ(run.wait(), 1);
+    EXPECT_NE(run.err().find("no further gauge is programmed"), std::string::npos) << run.err();
+    EXPECT_EQ(gauge->stop(), 0);
+    EXPECT_EQ(gauge->out().find("packet 2:"), std::string::npos);
+}
+
 TEST_F(Gaugectl, JsonOutputKeepsItsKeys)
 {
     const Result shown = run(dir, {"show", "--json", record("oil.gag", OilPressure)});

@@ -456,8 +456,8 @@ TEST_F(Window, ARecordNamedOnTheCommandLineOrDroppedOpens)
 // it is: a name that looks like formatting is not read as formatting.
 TEST(MessageBoxes, ShowTheirTextsAsPlainText)
 {
-    const std::string text = "The file \"<i>tank 3.gag\" could not be read: a<br>b.";
-    const std::string detail = "A folder named <u>site & more";
+    const std::string text = "The file \"<i>tank  3.gag\" could not be read: a<br>b.";
+    const std::string detail = "A folder named <u>site  & more";
     const auto box = QtMessages().messageBox(MessageIcon::Error, text, detail);
     // What a label displays: its text, unless it takes that text for rich text.
     std::vector<std::string> shown;

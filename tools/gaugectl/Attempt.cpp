@@ -30,7 +30,7 @@ QString outcomeName(Attempt::Outcome outcome)
 QString userName()
 {
     const passwd *user = ::getpwuid(::geteuid());
-    return user ? QString::fromLocal8Bit(user->pw_name) : QString::number(::geteuid());
+    return user ? json::name(user->pw_name).toString() : QString::number(::geteuid());
 }
 
 template<typename Bytes> QJsonValue hexOrNull(const std::optional<Bytes> &bytes)
@@ -46,7 +46,8 @@ QJsonObject toJson(const Attempt &attempt)
         {QStringLiteral("time"), attempt.started.toUTC().toString(Qt::ISODateWithMs)},
         {QStringLiteral("gauge"), attempt.gauge},
         {QStringLiteral("port"), json::name(attempt.port)},
-        {QStringLiteral("device"), json::name(attempt.device)},
+        {QStringLiteral("device"),
+         attempt.device ? json::name(*attempt.device) : QJsonValue(QJsonValue::Null)},
         {QStringLiteral("record"), json::name(attempt.record)},
         {QStringLiteral("record_bytes"), hexOrNull(attempt.recordBytes)},
         {QStringLiteral("packet"), hexOrNull(attempt.packet)},

@@ -17,8 +17,8 @@ struct Attempt
 
     int gauge = 1; // counted from 1 in the run
     QDateTime started;
-    std::string port;   // as given on the command line
-    std::string device; // what stands behind it
+    std::string port;                  // as given on the command line
+    std::optional<std::string> device; // what stands behind it, if anything
     std::string record;
     std::optional<gauge::Record> recordBytes; // none when the record was refused
     std::optional<gauge::wire::Packet> packet;

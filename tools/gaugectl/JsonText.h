@@ -11,9 +11,8 @@
 // quality systems read them.
 namespace json {
 
-// A name from the system (a file, a device) as text. A name that is not UTF-8 is read as Latin-1,
-// each byte the character of its value: it shows as its owner most likely wrote it, and no byte
-// is lost.
+// A name from the system (a file, a device) as text: a byte that is no part of UTF-8 is written
+// "\xNN", and a backslash "\\", so that every name keeps its bytes and no two names read alike.
 QJsonValue name(const std::string &bytes);
 QJsonValue text(std::string_view utf8);
 // Bytes as the text output shows them: "AA AA 03 ...".

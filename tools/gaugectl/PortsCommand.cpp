@@ -1,4 +1,5 @@
 #include "Commands.h"
+#include "Console.h"
 #include "JsonText.h"
 
 #include "serial/QtSerialPort.h"
@@ -64,9 +65,10 @@ int runPorts(const Arguments &arguments)
         if (parser.isSet(json))
             continue;
         const std::string state = result.opened() ? "opens" : "does not open: " + advice;
-        std::printf("%-6s %s%s%s  %s\n", com.c_str(), device->path.c_str(),
-                    device->description.empty() ? "" : ", ", device->description.c_str(),
-                    state.c_str());
+        // What a USB adapter calls itself is the adapter's to say, control characters and all.
+        std::printf("%-6s %s%s%s  %s\n", com.c_str(), printable(device->path).c_str(),
+                    device->description.empty() ? "" : ", ", printable(device->description).c_str(),
+                    printable(state).c_str());
     }
     if (parser.isSet(json))
         std::fputs(json::line({{QStringLiteral("ports"), list}}).c_str(), stdout);

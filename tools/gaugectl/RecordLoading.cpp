@@ -4,19 +4,15 @@
 
 #include "gauge/GaugeSetup.h"
 
-std::optional<gauge::Record> loadRecord(const std::string &path, gauge::GaugeSetup &setup,
-                                        std::string *refusal)
+bool restoreRecord(const gauge::RecordReading &reading, gauge::GaugeSetup &setup)
 {
-    const gauge::RecordReading reading = gauge::readRecord(path);
     if (!reading.choices) {
         printLine(stderr, printable(reading.refusal));
-        if (refusal)
-            *refusal = reading.refusal;
-        return std::nullopt;
+        return false;
     }
     setup.setNoticeHandler(
         [](gauge::Notice notice) { printLine(stderr, gauge::noticeText(notice)); });
     setup.restore(*reading.choices);
     setup.setNoticeHandler({});
-    return gauge::encodeRecord(*reading.choices);
+    return true;
 }

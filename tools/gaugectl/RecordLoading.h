@@ -2,15 +2,11 @@
 
 #include "records/Record.h"
 
-#include <optional>
-#include <string>
-
 namespace gauge {
 class GaugeSetup;
 }
 
-// Reads the record and applies it to the setup as "Open > Gauge Parameter" does in the window.
-// What the setup has to say on the way (the 24 V notice) goes to standard error, in order. The
-// record's nine bytes, or nothing when it was refused; the refusal is then printed, and kept.
-std::optional<gauge::Record> loadRecord(const std::string &path, gauge::GaugeSetup &setup,
-                                        std::string *refusal = nullptr);
+// Applies a record that was read to the setup, as "Open > Gauge Parameter" does in the window.
+// What the setup has to say on the way (the 24 V notice) goes to standard error, in order; so
+// does the refusal of a record that could not be read or restored, and then it is false.
+bool restoreRecord(const gauge::RecordReading &reading, gauge::GaugeSetup &setup);

@@ -129,6 +129,14 @@ std::string deviceBehind(const std::string &path)
     return error ? path : device.string();
 }
 
+// The log says which file it was, wherever the run was started from.
+std::string absolutePath(const std::string &path)
+{
+    std::error_code error;
+    const std::filesystem::path absolute = std::filesystem::absolute(path, error);
+    return error ? path : absolute.string();
+}
+
 } // namespace
 
 int runSend(const Arguments &arguments)
@@ -138,7 +146,13 @@ int runSend(const Arguments &arguments)
     if (!options)
         return status;
 
-    // The log is opened first: everything from here on is a gauge attempted, and is traced.
+    const PortArgument port = portArgument(options->port);
+    if (port.kind == PortArgument::ComOutOfRange)
+        return usageError("COM numbers run from COM1 to COM" + std::to_string(gauge::PortCount)
+                              + "; " + printable(options->port) + " is not one",
+                          Usage);
+
+    // The log is opened before anything else happens: from here on each gauge is traced.
     std::unique_ptr<ProductionLog> log;
     if (!options->log.empty()) {
         std::string error;
@@ -149,11 +163,16 @@ int runSend(const Arguments &arguments)
             return ExitNotConfirmed;
         }
     }
+    // Read at once, so that even a gauge whose port fails is traced with the record it was to
+    // get; what is wrong with the record is said after the port, as it always was.
+    const gauge::RecordReading reading = gauge::readRecord(options->record);
     Attempt attempt;
     attempt.started = QDateTime::currentDateTimeUtc();
     attempt.port = options->port;
     attempt.device = deviceBehind(options->port);
-    attempt.record = options->record;
+    attempt.record = absolutePath(options->record);
+    if (reading.choices)
+        attempt.recordBytes = gauge::encodeRecord(*reading.choices);
     const auto notProgrammed = [&](Attempt::Outcome outcome, const std::string &detail,
                                    int exitStatus) {
         attempt.outcome = outcome;
@@ -162,11 +181,6 @@ int runSend(const Arguments &arguments)
     };
 
     gauge::PortDevice device {options->port, "", options->port};
-    const PortArgument port = portArgument(options->port);
-    if (port.kind == PortArgument::ComOutOfRange)
-        return usageError("COM numbers run from COM1 to COM" + std::to_string(gauge::PortCount)
-                              + "; " + printable(options->port) + " is not one",
-                          Usage);
     if (port.kind == PortArgument::ComNumber) {
         SystemPortMap system;
         system.rescan();
@@ -174,6 +188,7 @@ int runSend(const Arguments &arguments)
         if (!found) {
             const std::string problem = "no serial device stands behind " + options->port;
             std::fprintf(stderr, "gaugectl: %s (see gaugectl ports)\n", problem.c_str());
+            attempt.device.reset();
             return notProgrammed(Attempt::Outcome::PortFailed, problem, ExitNotConfirmed);
         }
         device = *found;
@@ -182,15 +197,14 @@ int runSend(const Arguments &arguments)
     }
 
     gauge::GaugeSetup setup;
-    std::string refusal;
-    const std::optional<gauge::Record> record = loadRecord(options->record, setup, &refusal);
-    if (!record)
-        return notProgrammed(Attempt::Outcome::RefusedRecord, refusal, ExitUsage);
+    if (!restoreRecord(reading, setup))
+        return notProgrammed(Attempt::Outcome::RefusedRecord, reading.refusal, ExitUsage);
     const gauge::GaugeConfiguration &configuration = setup.configuration();
 
-    SendSession session(
-        {options->port, device, attempt.device, options->record, *record, configuration.packet()},
-        {options->each, options->json, configuration.alarmOff(), options->yes}, log.get());
+    SendSession session({options->port, device, *attempt.device, attempt.record,
+                         *attempt.recordBytes, configuration.packet()},
+                        {options->each, options->json, configuration.alarmOff(), options->yes},
+                        log.get());
     QTimer::singleShot(0, [&session] { session.start(); });
     return QCoreApplication::exec();
 }

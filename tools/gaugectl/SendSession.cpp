@@ -10,7 +10,6 @@
 #include <QCoreApplication>
 
 #include <cstdio>
-#include <cstdlib>
 #include <unistd.h>
 
 bool reportAttempt(const Attempt &attempt, bool json, ProductionLog *log)
@@ -58,6 +57,15 @@ void SendSession::start()
 // Opened anew for every gauge: a line that dropped during the last one is open again.
 void SendSession::programNextGauge()
 {
+    if (const std::string gone = m_log ? m_log->stillNamed() : std::string(); !gone.empty()) {
+        std::fprintf(stderr,
+                     "gaugectl: the production log %s cannot be written (%s); no further gauge is "
+                     "programmed\n",
+                     printable(m_log->path()).c_str(), gone.c_str());
+        m_port.close();
+        finish(ExitNotConfirmed);
+        return;
+    }
     ++m_attempt.gauge;
     m_attempt.started = QDateTime::currentDateTimeUtc();
     m_attempt.packet.reset();
@@ -75,8 +83,8 @@ void SendSession::programNextGauge()
             printLine(stderr, "gaugectl: " + printable(advice));
         m_attempt.outcome = Attempt::Outcome::PortFailed;
         m_attempt.detail = advice;
-        reportAttempt(m_attempt, m_options.json, m_log);
-        finish(ExitUsage);
+        m_attempt.durationMs = m_attemptTime.elapsed();
+        finish(reportAttempt(m_attempt, m_options.json, m_log) ? ExitUsage : ExitNotConfirmed);
         return;
     }
     if (!opening.opened()) {
@@ -189,5 +197,5 @@ void SendSession::leave(int number)
 {
     m_port.close();
     std::fprintf(stderr, "\ngaugectl: interrupted; the port is closed\n");
-    std::exit(128 + number);
+    finish(128 + number);
 }

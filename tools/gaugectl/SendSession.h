@@ -54,7 +54,7 @@ private:
     void gaugeEnded(Attempt::Outcome outcome, const std::string &detail = {});
     void waitForNextGauge();
     void finish(int status);
-    [[noreturn]] void leave(int number);
+    void leave(int number);
 
     Target m_target;
     Options m_options;

@@ -90,11 +90,12 @@ int runShow(const Arguments &arguments)
     const std::string record = argumentBytes(records.constFirst());
 
     gauge::GaugeSetup setup;
-    const std::optional<gauge::Record> bytes = loadRecord(record, setup);
-    if (!bytes)
+    const gauge::RecordReading reading = gauge::readRecord(record);
+    if (!restoreRecord(reading, setup))
         return ExitUsage;
     if (parser.isSet(json)) {
-        std::fputs(json::line(recordJson(record, *bytes, setup)).c_str(), stdout);
+        const gauge::Record bytes = gauge::encodeRecord(*reading.choices);
+        std::fputs(json::line(recordJson(record, bytes, setup)).c_str(), stdout);
         return ExitSuccess;
     }
 

@@ -12,6 +12,7 @@
 #include <csignal>
 #include <cstdio>
 #include <filesystem>
+#include <pthread.h>
 #include <thread>
 
 namespace {
@@ -28,7 +29,7 @@ Like a gauge, it answers whole packets only, and finds the next one after line n
   --link PATH  also make PATH, which must not exist yet, a link to the device, for a name
                that stays the same; it goes again at the end
 
-Exit status: 0 after an interrupt, 2 bad usage.
+Exit status: 0 after an interrupt, 1 when its output could not be written, 2 bad usage.
 )";
 
 std::atomic<bool> interrupted = false;
@@ -36,6 +37,25 @@ std::atomic<bool> interrupted = false;
 void interrupt(int)
 {
     interrupted = true;
+}
+
+// Closing the terminal it runs in ends it as cleanly as Ctrl+C does, link and all, unless it was
+// started to outlive its terminal (nohup). Not restarted: output stalled in a full pipe gives way.
+void endOnSignals()
+{
+    struct sigaction action
+    {
+    };
+    action.sa_handler = &interrupt;
+    sigemptyset(&action.sa_mask);
+    for (const int number : {SIGINT, SIGTERM, SIGHUP}) {
+        struct sigaction before
+        {
+        };
+        ::sigaction(number, nullptr, &before);
+        if (number != SIGHUP || before.sa_handler != SIG_IGN)
+            ::sigaction(number, &action, nullptr);
+    }
 }
 
 } // namespace
@@ -59,10 +79,16 @@ int runSimulate(const Arguments &arguments)
         return usageError("unknown mode " + printable(modeName), Usage);
     const std::string link = argumentBytes(parser.value(linkOption));
 
-    // Closing the terminal it runs in ends it as cleanly as Ctrl+C does, link and all.
+    endOnSignals();
+    // The gauge's thread leaves the signals to this one, whose waits they are to cut short.
+    sigset_t ending;
+    sigemptyset(&ending);
     for (const int number : {SIGINT, SIGTERM, SIGHUP})
-        std::signal(number, interrupt);
+        sigaddset(&ending, number);
+    sigset_t before;
+    ::pthread_sigmask(SIG_BLOCK, &ending, &before);
     gauge::sim::SimulatedGauge gauge(mode);
+    ::pthread_sigmask(SIG_SETMASK, &before, nullptr);
     namespace fs = std::filesystem;
     if (!link.empty()) {
         // Never someone else's file or link: a path that exists is refused, whatever it is.
@@ -84,14 +110,22 @@ int runSimulate(const Arguments &arguments)
     std::fflush(stdout);
 
     std::size_t received = 0;
-    while (!interrupted) {
+    // Writing to a full pipe that nobody reads gives way to an ending signal, and then nothing
+    // more is written.
+    const auto say = [](const std::string &text) {
+        return std::fputs(text.c_str(), stdout) != EOF || !interrupted;
+    };
+    bool saying = true;
+    while (!interrupted && saying) {
         std::this_thread::sleep_for(std::chrono::milliseconds(20));
         for (const auto &packet : gauge.takePackets()) {
-            std::printf("packet %zu: %s\n", ++received, gauge::wire::hexBytes(packet).c_str());
+            saying = saying
+                && say("packet " + std::to_string(++received) + ": " + gauge::wire::hexBytes(packet)
+                       + "\n");
             for (const std::string &line : gauge::describePacket(packet))
-                std::printf("  %s\n", line.c_str());
+                saying = saying && say("  " + line + "\n");
         }
-        std::fflush(stdout);
+        saying = saying && (std::fflush(stdout) != EOF || !interrupted);
     }
     // The link goes only while it still leads to this gauge: another simulator, or the user, may
     // have taken the name since.
