@@ -12,6 +12,18 @@
 #include <cstdio>
 #include <unistd.h>
 
+namespace {
+
+void sayNoFurtherGauge(const ProductionLog &log, const std::string &why)
+{
+    std::fprintf(stderr,
+                 "gaugectl: the production log %s could not be written (%s); no further gauge is "
+                 "programmed\n",
+                 printable(log.path()).c_str(), why.c_str());
+}
+
+} // namespace
+
 bool reportAttempt(const Attempt &attempt, bool json, ProductionLog *log)
 {
     const QJsonObject object = toJson(attempt);
@@ -24,10 +36,7 @@ bool reportAttempt(const Attempt &attempt, bool json, ProductionLog *log)
     const std::string failure = log->append(object);
     if (failure.empty())
         return true;
-    std::fprintf(stderr,
-                 "gaugectl: the production log %s could not be written (%s); no further gauge is "
-                 "programmed\n",
-                 printable(log->path()).c_str(), failure.c_str());
+    sayNoFurtherGauge(*log, failure);
     return false;
 }
 
@@ -58,10 +67,7 @@ void SendSession::start()
 void SendSession::programNextGauge()
 {
     if (const std::string gone = m_log ? m_log->stillNamed() : std::string(); !gone.empty()) {
-        std::fprintf(stderr,
-                     "gaugectl: the production log %s cannot be written (%s); no further gauge is "
-                     "programmed\n",
-                     printable(m_log->path()).c_str(), gone.c_str());
+        sayNoFurtherGauge(*m_log, gone);
         m_port.close();
         finish(ExitNotConfirmed);
         return;
@@ -81,10 +87,7 @@ void SendSession::programNextGauge()
                          printable(m_target.device.path).c_str());
         else
             printLine(stderr, "gaugectl: " + printable(advice));
-        m_attempt.outcome = Attempt::Outcome::PortFailed;
-        m_attempt.detail = advice;
-        m_attempt.durationMs = m_attemptTime.elapsed();
-        finish(reportAttempt(m_attempt, m_options.json, m_log) ? ExitUsage : ExitNotConfirmed);
+        finish(tellAttempt(Attempt::Outcome::PortFailed, advice) ? ExitUsage : ExitNotConfirmed);
         return;
     }
     if (!opening.opened()) {
@@ -144,13 +147,18 @@ void SendSession::sendPacket()
     });
 }
 
-void SendSession::gaugeEnded(Attempt::Outcome outcome, const std::string &detail)
+bool SendSession::tellAttempt(Attempt::Outcome outcome, const std::string &detail)
 {
     m_attempt.outcome = outcome;
     m_attempt.detail = detail;
     m_attempt.durationMs = m_attemptTime.elapsed();
+    return reportAttempt(m_attempt, m_options.json, m_log);
+}
+
+void SendSession::gaugeEnded(Attempt::Outcome outcome, const std::string &detail)
+{
     // A production run that cannot be traced must not go on.
-    if (!reportAttempt(m_attempt, m_options.json, m_log)) {
+    if (!tellAttempt(outcome, detail)) {
         m_port.close();
         finish(ExitNotConfirmed);
         return;

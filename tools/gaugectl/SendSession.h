@@ -51,6 +51,8 @@ private:
     void programNextGauge();
     void askWhetherAlarmsMayBeOff();
     void sendPacket();
+    // Tells how the gauge ended; false when the log could not take it.
+    bool tellAttempt(Attempt::Outcome outcome, const std::string &detail);
     void gaugeEnded(Attempt::Outcome outcome, const std::string &detail = {});
     void waitForNextGauge();
     void finish(int status);
