@@ -8,8 +8,9 @@ set(CMAKE_CXX_COMPILER x86_64-w64-mingw32-g++-posix)
 set(CMAKE_RC_COMPILER x86_64-w64-mingw32-windres)
 
 # Headers, libraries and packages come from the mingw sysroot or from prefixes given explicitly
-# (GTest_DIR); build tools such as wine still come from the host.
-set(CMAKE_FIND_ROOT_PATH /usr/x86_64-w64-mingw32)
+# (GTest_DIR, or Qt for Windows named in CMAKE_FIND_ROOT_PATH on the command line); build tools
+# such as wine still come from the host.
+list(APPEND CMAKE_FIND_ROOT_PATH /usr/x86_64-w64-mingw32)
 set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
 set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
 set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
