@@ -398,7 +398,7 @@ TEST_F(Gaugectl, PortsOnAComputerWithoutSerialPorts)
 
 TEST_F(Gaugectl, EveryCommandExplainsItself)
 {
-    for (const char *command : {"show", "send", "ports", "simulate"}) {
+    for (const char *command : {"show", "send", "ports", "simulate", "log-summary"}) {
         const Result help = run(dir, {command, "--help"});
         EXPECT_EQ(help.status, 0) << command;
         EXPECT_EQ(help.out.rfind(std::string("Usage: gaugectl ") + command, 0), 0u) << command;

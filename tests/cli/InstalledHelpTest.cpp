@@ -130,7 +130,7 @@ TopLevelHelp topLevelHelp()
         } else if (inTable && line.empty()) {
             inTable = false;
         } else if (inTable) {
-            static const std::regex Command("  ([a-z]+)( .*)?");
+            static const std::regex Command("  ([a-z-]+)( .*)?");
             std::smatch match;
             if (std::regex_match(line, match, Command))
                 help.commands.insert(match[1]);

@@ -19,6 +19,7 @@ int runShow(const Arguments &arguments);
 int runSend(const Arguments &arguments);
 int runPorts(const Arguments &arguments);
 int runSimulate(const Arguments &arguments);
+int runLogSummary(const Arguments &arguments);
 
 // Reads a command's arguments with the options added to the parser. --help is answered with the
 // command's usage, and an argument the parser does not take is a usage error: both give the exit

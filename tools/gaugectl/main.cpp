@@ -25,11 +25,12 @@ Commands:
   ports [--json]                      list COM1 to COM12 and the devices behind them
   simulate [--mode MODE] [--link PATH]
                                       play a gauge on a pseudo-terminal
+  log-summary [--json] FILE...        sum up production logs: outcomes, units not sent
 
 Run "gaugectl COMMAND --help" for a command's options, "gaugectl --version" for the version.
 
-Exit status: 0 success, 1 the gauge did not confirm, the port failed or the output could not
-be written, 2 bad usage or a refused record.
+Exit status: 0 success, 1 the gauge did not confirm, the port failed, the output could not be
+written, or (log-summary) a unit was not sent, 2 bad usage, a refused record or an unreadable log.
 )";
 
 } // namespace
@@ -96,6 +97,8 @@ int runCommand(const std::string &command, const Arguments &arguments)
         return runPorts(arguments);
     if (command == "simulate")
         return runSimulate(arguments);
+    if (command == "log-summary")
+        return runLogSummary(arguments);
     return usageError("unknown command " + printable(command), Usage);
 }
 

@@ -1,0 +1,209 @@
+#include "Commands.h"
+#include "Console.h"
+#include "JsonText.h"
+
+#include "common/Result.h"
+
+#include <QCommandLineParser>
+#include <QDateTime>
+#include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QMap>
+
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <fcntl.h>
+#include <unistd.h>
+
+namespace {
+
+constexpr const char *Usage = R"(Usage: gaugectl log-summary [--json] FILE...
+
+Sums up the production logs that "gaugectl send" keeps: how many attempts ended in each outcome,
+the units whose last attempt was not sent (its outcome, time and station), and the lines that are
+no line of a log. A unit's last attempt is the one with the latest time, whichever log holds it: a
+unit sent after a failure is not listed, one that failed after it was sent is. Attempts without
+a unit (logs written before units were asked for) count among the outcomes only.
+
+The logs are only read, without their lock, to where they end now, so stations may go on
+writing them. A last line without its newline that is not yet whole JSON is taken as a line
+still being written and left out.
+
+  --json       print the summary as one JSON object
+
+Exit status: 0 every unit's last attempt was sent, 1 some unit's was not, or the output could
+not be written, 2 bad usage or a log that cannot be read.
+)";
+
+// The keys every line of the log has carried from the start; `unit` came later.
+const QStringList LineKeys
+    = {"time",    "gauge",  "port",        "device",  "record", "record_bytes", "packet",
+       "outcome", "detail", "duration_ms", "version", "user",   "host"};
+
+struct LastAttempt
+{
+    QDateTime time;
+    QString outcome;
+    QString host;
+};
+
+struct Summary
+{
+    QMap<QString, int> outcomes;
+    QMap<QString, LastAttempt> units;
+    int brokenLines = 0;
+    std::string firstBrokenFile;
+    int firstBrokenLine = 0;
+
+    int attempts() const
+    {
+        int total = 0;
+        for (const int count : outcomes)
+            total += count;
+        return total;
+    }
+
+    QMap<QString, LastAttempt> unitsNotSent() const
+    {
+        QMap<QString, LastAttempt> notSent;
+        for (auto unit = units.cbegin(); unit != units.cend(); ++unit) {
+            if (unit->outcome != QLatin1String("sent"))
+                notSent.insert(unit.key(), *unit);
+        }
+        return notSent;
+    }
+};
+
+// Counts the attempt a line tells; false, counting nothing, for a line that is no line of a log.
+bool count(const QByteArray &line, Summary &summary)
+{
+    const QJsonObject object = QJsonDocument::fromJson(line).object();
+    for (const QString &key : LineKeys) {
+        if (!object.contains(key))
+            return false;
+    }
+    const QDateTime time
+        = QDateTime::fromString(object[QLatin1String("time")].toString(), Qt::ISODateWithMs);
+    const QJsonValue outcome = object[QLatin1String("outcome")];
+    const QJsonValue host = object[QLatin1String("host")];
+    const QJsonValue unit = object[QLatin1String("unit")]; // undefined where the key is absent
+    if (!time.isValid() || !outcome.isString() || !host.isString()
+        || !(unit.isString() || unit.isNull() || unit.isUndefined()))
+        return false;
+
+    ++summary.outcomes[outcome.toString()];
+    if (unit.isString()) {
+        LastAttempt &last = summary.units[unit.toString()];
+        // Lines of one log are in the order they were written: of two at the same moment, the
+        // later line is the later attempt.
+        if (!last.time.isValid() || time >= last.time)
+            last = {time, outcome.toString(), host.toString()};
+    }
+    return true;
+}
+
+gauge::Status read(const std::string &path, Summary &summary)
+{
+    // Read-only and without the log's lock, so a station appending to it never waits for us.
+    const int descriptor = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    if (descriptor < 0)
+        return gauge::Failure {std::strerror(errno)};
+    QFile file;
+    if (!file.open(descriptor, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
+        ::close(descriptor);
+        return gauge::Failure {file.errorString().toStdString()};
+    }
+    int number = 0;
+    for (QByteArray line = file.readLine(); !line.isEmpty(); line = file.readLine()) {
+        ++number;
+        // A line not ended yet may be one a station is writing at this moment.
+        if (!count(line, summary) && line.endsWith('\n') && summary.brokenLines++ == 0) {
+            summary.firstBrokenFile = path;
+            summary.firstBrokenLine = number;
+        }
+    }
+    if (file.error() != QFileDevice::NoError)
+        return gauge::Failure {file.errorString().toStdString()};
+    return {};
+}
+
+QString utc(const QDateTime &time)
+{
+    return time.toUTC().toString(Qt::ISODateWithMs);
+}
+
+QJsonObject toJson(const Summary &summary)
+{
+    QJsonObject outcomes;
+    for (auto outcome = summary.outcomes.cbegin(); outcome != summary.outcomes.cend(); ++outcome)
+        outcomes.insert(outcome.key(), *outcome);
+    QJsonArray notSent;
+    const QMap<QString, LastAttempt> units = summary.unitsNotSent();
+    for (auto unit = units.cbegin(); unit != units.cend(); ++unit) {
+        notSent.append(QJsonObject {{QStringLiteral("unit"), unit.key()},
+                                    {QStringLiteral("outcome"), unit->outcome},
+                                    {QStringLiteral("time"), utc(unit->time)},
+                                    {QStringLiteral("host"), unit->host}});
+    }
+    const QJsonValue firstBroken = summary.brokenLines == 0
+        ? QJsonValue()
+        : QJsonObject {{QStringLiteral("file"), json::name(summary.firstBrokenFile)},
+                       {QStringLiteral("line"), summary.firstBrokenLine}};
+    return {{QStringLiteral("attempts"), summary.attempts()},
+            {QStringLiteral("outcomes"), outcomes},
+            {QStringLiteral("units_not_sent"), notSent},
+            {QStringLiteral("broken_lines"), summary.brokenLines},
+            {QStringLiteral("first_broken_line"), firstBroken}};
+}
+
+void print(const Summary &summary)
+{
+    std::printf("Attempts: %d\n", summary.attempts());
+    for (auto outcome = summary.outcomes.cbegin(); outcome != summary.outcomes.cend(); ++outcome)
+        std::printf("  %-17s %d\n", printable(outcome.key().toStdString()).c_str(), *outcome);
+    const QMap<QString, LastAttempt> units = summary.unitsNotSent();
+    std::printf("Units whose last attempt was not sent: %d\n", static_cast<int>(units.size()));
+    for (auto unit = units.cbegin(); unit != units.cend(); ++unit) {
+        std::printf("  %s  %s  %s  %s\n", printable(unit.key().toStdString()).c_str(),
+                    printable(unit->outcome.toStdString()).c_str(),
+                    utc(unit->time).toStdString().c_str(),
+                    printable(unit->host.toStdString()).c_str());
+    }
+    std::printf("Broken lines: %d", summary.brokenLines);
+    if (summary.brokenLines > 0)
+        std::printf(", the first at %s:%d", printable(summary.firstBrokenFile).c_str(),
+                    summary.firstBrokenLine);
+    std::printf("\n");
+}
+
+} // namespace
+
+int runLogSummary(const Arguments &arguments)
+{
+    QCommandLineParser parser;
+    const QCommandLineOption json(QStringLiteral("json"), QString());
+    parser.addOption(json);
+    if (const auto status = parseArguments(parser, arguments, Usage))
+        return *status;
+    const QStringList logs = parser.positionalArguments();
+    if (logs.isEmpty())
+        return usageError("log-summary takes one or more log files", Usage);
+
+    Summary summary;
+    for (const QString &log : logs) {
+        const std::string path = argumentBytes(log);
+        if (const gauge::Status reading = read(path, summary); !reading) {
+            std::fprintf(stderr, "gaugectl: the log %s cannot be read (%s)\n",
+                         printable(path).c_str(), printable(reading.error().reason).c_str());
+            return ExitUsage;
+        }
+    }
+    if (parser.isSet(json))
+        std::fputs(json::line(toJson(summary)).c_str(), stdout);
+    else
+        print(summary);
+    return summary.unitsNotSent().isEmpty() ? ExitSuccess : ExitNotConfirmed;
+}
