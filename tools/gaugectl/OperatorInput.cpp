@@ -3,11 +3,14 @@
 #include <QTimer>
 
 #include <array>
+#include <cerrno>
 #include <unistd.h>
 #include <utility>
 
-OperatorInput::OperatorInput()
-    : m_notifier(STDIN_FILENO, QSocketNotifier::Read)
+OperatorInput::OperatorInput(int descriptor)
+    : m_descriptor(descriptor)
+    , m_terminal(::isatty(descriptor) == 1)
+    , m_notifier(descriptor, QSocketNotifier::Read)
 {
     // Only while a line is awaited: a file or /dev/null is always ready to be read.
     m_notifier.setEnabled(false);
@@ -24,17 +27,26 @@ void OperatorInput::waitForLine(std::function<void(std::optional<std::string>)> 
 
 void OperatorInput::readWhatCame()
 {
-    std::array<char, 4096> chunk {};
-    const ssize_t count = ::read(STDIN_FILENO, chunk.data(), chunk.size());
-    if (count > 0)
+    std::array<char, ChunkSize> chunk {};
+    const ssize_t count = ::read(m_descriptor, chunk.data(), chunk.size());
+    if (count > 0) {
         m_typed.append(chunk.data(), static_cast<std::size_t>(count));
-    else if (count == 0)
+        // A terminal hands over what was typed without Enter only when Ctrl+D ends the input:
+        // that stray typing is no line.
+        if (m_terminal && m_typed.back() != '\n') {
+            m_typed.erase(m_typed.find_last_of('\n') + 1);
+            m_ended = true;
+        }
+    } else if (count == 0 || (errno != EINTR && errno != EAGAIN)) {
+        // An input that cannot be read (a folder, a write-only /dev/null under nohup) gives no
+        // line any more, just as one that ended; waiting on it would only spin.
         m_ended = true;
+    }
     // An interrupted read is left to the interrupt; the next activation reads on.
     answerIfReady();
 }
 
-// As a terminal reads lines: a last line without its Enter still counts as one.
+// As a file or a pipe is read: a last line without its Enter still counts as one.
 void OperatorInput::answerIfReady()
 {
     if (!m_done)

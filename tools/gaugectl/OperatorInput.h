@@ -11,7 +11,8 @@
 class OperatorInput
 {
 public:
-    OperatorInput();
+    // Reads standard input; a test hands in a descriptor of its own.
+    explicit OperatorInput(int descriptor = 0);
 
     // Calls back once, from the event loop, with the next line, or with nothing at the end of the
     // input.
@@ -21,6 +22,10 @@ private:
     void readWhatCame();
     void answerIfReady();
 
+    static constexpr std::size_t ChunkSize = 4096;
+
+    int m_descriptor;
+    bool m_terminal;
     QSocketNotifier m_notifier;
     std::string m_typed;
     bool m_ended = false;

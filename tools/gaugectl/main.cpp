@@ -1,8 +1,8 @@
 // gaugectl: the gauge programmer's engine without a window, for production lines and support.
 #include "Commands.h"
 #include "Console.h"
+#include "Texts.h"
 
-#include <QCommandLineParser>
 #include <QCoreApplication>
 
 #include <cerrno>
@@ -31,40 +31,6 @@ Run "gaugectl COMMAND --help" for a command's options, "gaugectl --version" for 
 Exit status: 0 success, 1 the gauge did not confirm, the port failed or the output could not
 be written, 2 bad usage or a refused record.
 )";
-
-} // namespace
-
-std::optional<int> parseArguments(QCommandLineParser &parser, const Arguments &arguments,
-                                  const char *usage)
-{
-    const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")}, QString());
-    parser.addOption(help);
-    QStringList list {QStringLiteral("gaugectl")};
-    for (const std::string &argument : arguments)
-        list.append(QString::fromLatin1(argument));
-    if (!parser.parse(list))
-        return usageError(printable(argumentBytes(parser.errorText())), usage);
-    if (parser.isSet(help)) {
-        std::fputs(usage, stdout);
-        return ExitSuccess;
-    }
-    return std::nullopt;
-}
-
-// Each byte of an argument went into the parser as one character, so it comes back unchanged: a
-// file name that is not UTF-8 still names its file.
-std::string argumentBytes(const QString &value)
-{
-    return value.toLatin1().toStdString();
-}
-
-int usageError(const std::string &problem, const char *usage)
-{
-    std::fprintf(stderr, "gaugectl: %s\n\n%s", problem.c_str(), usage);
-    return ExitUsage;
-}
-
-namespace {
 
 // A standard stream that was closed when the program started must stay closed: otherwise the next
 // file or device opened would take its number, and what is meant for the terminal would go into
@@ -112,8 +78,7 @@ int main(int argc, char *argv[])
     // Output that never arrived is a failure, even after the gauge was programmed: whoever reads
     // it (a person or a production script) must not take silence for success.
     if (std::fflush(stdout) != 0 || std::ferror(stdout)) {
-        std::fprintf(stderr, "gaugectl: the output could not be written: %s\n",
-                     std::strerror(errno));
+        std::fprintf(stderr, text::OutputFailed, std::strerror(errno));
         return status == ExitSuccess ? ExitNotConfirmed : status;
     }
     return status;
