@@ -15,6 +15,7 @@
 #include <pty.h>
 #include <spawn.h>
 #include <sstream>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <thread>
@@ -167,9 +168,13 @@ TEST_F(Gaugectl, AnAlarmOffNeedsYesWithoutATerminal)
 {
     auto gauge = simulate("correct");
     const std::string path = record("off.gag", {100, 101, 100, 100, 100, 103, 101, 100, 100});
-    const Result refused = run(dir, {"send", "--port", link(), path});
+    const std::string log = dir.path("production.jsonl");
+    const Result refused = run(dir, {"send", "--log", log, "--port", link(), path});
     EXPECT_EQ(refused.status, 2);
     EXPECT_NE(refused.err.find("--yes"), std::string::npos);
+    // The gauge declined is traced all the same, with nothing sent to it.
+    const std::string line = readText(log);
+    EXPECT_NE(line.find(R"("outcome":"declined","packet":null,)"), std::string::npos) << line;
 
     const Result sent = run(dir, {"send", "--port", link(), "--yes", path});
     EXPECT_EQ(sent.status, 0);
@@ -231,8 +236,9 @@ TEST_F(Gaugectl, InterruptedSendLetsGoOfThePort)
     const auto locksBefore = staleLockFiles();
     const std::string path = record("oil.gag", OilPressure);
     int packets = 0;
+    const std::string log = dir.path("production.jsonl");
     for (const int signal : {SIGINT, SIGHUP}) {
-        Process send(dir, "send", {"send", "--port", link(), path});
+        Process send(dir, "send", {"send", "--log", log, "--port", link(), path});
         // The gauge has the packet, and the tool waits for the reply that does not come.
         const std::string packet = "packet " + std::to_string(++packets);
         for (int i = 0; i < 500 && gauge->out().find(packet) == std::string::npos; ++i)
@@ -241,7 +247,64 @@ TEST_F(Gaugectl, InterruptedSendLetsGoOfThePort)
         EXPECT_EQ(send.signal(signal), 128 + signal);
         EXPECT_NE(send.err().find("interrupted"), std::string::npos);
         EXPECT_EQ(staleLockFiles(), locksBefore);
+        // The gauge has its packet: its line says so.
+        EXPECT_NE(readText(log).find(R"("outcome":"interrupted","packet":"AA AA 03)"),
+                  std::string::npos)
+            << readText(log);
     }
+}
+
+// A closed standard output still leaves the gauge's line in the log, and the run exit 1.
+TEST_F(Gaugectl, AReaderThatWentAwayStillLeavesTheLogLine)
+{
+    auto gauge = simulate("correct");
+    Streams gone;
+    ASSERT_EQ(::pipe2(gone.outputPipe, O_CLOEXEC), 0);
+    ::close(gone.outputPipe[0]);
+    const std::string log = dir.path("production.jsonl");
+    const Result sent
+        = run(dir, {"send", "--log", log, "--port", link(), record("oil.gag", OilPressure)}, gone);
+    ::close(gone.outputPipe[1]);
+    EXPECT_EQ(sent.status, 1);
+    EXPECT_NE(sent.err.find("the output could not be written"), std::string::npos) << sent.err;
+    EXPECT_NE(readText(log).find(R"("outcome":"sent")"), std::string::npos);
+}
+
+// At the file size limit the line is cut short: it is taken back, the run stops with exit 1, and
+// the next run's line starts a line of its own.
+TEST_F(Gaugectl, ALineCutShortIsTakenBack)
+{
+    auto gauge = simulate("correct");
+    const std::string log = dir.path("production.jsonl");
+    const std::string before(1300, ' ');
+    std::ofstream(log) << before << "\n";
+    const std::string send = std::string(GAUGECTL) + " send --log " + log + " --port " + link()
+        + " " + record("oil.gag", OilPressure);
+    Process limited(dir, "limited", {"-c", "ulimit -f 3 && exec " + send}, {}, "sh");
+    EXPECT_EQ(limited.wait(), 1);
+    EXPECT_NE(limited.err().find("only part of the line was written"), std::string::npos)
+        << limited.err();
+    EXPECT_EQ(readText(log), before + "\n");
+    EXPECT_EQ(
+        run(dir, {"send", "--log", log, "--port", link(), record("oil.gag", OilPressure)}).status,
+        0);
+    EXPECT_EQ(readText(log).rfind(before + "\n{\"detail\":null,", 0), 0u);
+}
+
+// Another program holding the log's lock does not hold a SIGTERM off.
+TEST_F(Gaugectl, AHeldLogLockGivesWayToSigterm)
+{
+    auto gauge = simulate("correct");
+    const std::string log = dir.path("production.jsonl");
+    const int holder = ::open(log.c_str(), O_WRONLY | O_CREAT | O_CLOEXEC, 0644);
+    ASSERT_EQ(::flock(holder, LOCK_EX), 0);
+    Process send(dir, "send",
+                 {"send", "--log", log, "--port", link(), record("oil.gag", OilPressure)});
+    ASSERT_TRUE(gauge->waitForOutput("packet 1"));
+    std::this_thread::sleep_for(200ms);
+    EXPECT_EQ(send.signal(SIGTERM, 2s), 1);
+    EXPECT_NE(send.err().find("holds the log's lock"), std::string::npos) << send.err();
+    ::close(holder);
 }
 
 TEST_F(Gaugectl, PortsAreNamedAsGiven)
@@ -259,7 +322,8 @@ TEST_F(Gaugectl, PortsAreNamedAsGiven)
         << spaced.err;
     EXPECT_EQ(spaced.err.find("COM1"), std::string::npos);
 
-    for (const std::string &notSerial : {std::string("/dev/null"), record("x.gag", OilPressure)}) {
+    for (const std::string &notSerial :
+         {std::string("/dev/null"), record("x.gag", OilPressure), dir.root().string()}) {
         const Result result
             = run(dir, {"send", "--port", notSerial, record("oil.gag", OilPressure)});
         EXPECT_EQ(result.status, 2) << notSerial;
@@ -377,12 +441,12 @@ TEST_F(Gaugectl, PortsOnAComputerWithoutSerialPorts)
         Process ports(dir, "ports",
                       {"-m", "sh", "-c",
                        "mount --bind " + dir.path("no-tty") + " /sys/class/tty && exec " + GAUGECTL
-                           + " ports" + options},
+                           + " " + options},
                       {}, "unshare");
         const int status = ports.wait();
         return Result {status, ports.out(), ports.err()};
     };
-    const Result words = portsWithoutDevices("");
+    const Result words = portsWithoutDevices("ports");
     if (words.status != 0 && words.out.empty())
         GTEST_SKIP() << "no mount namespace here: " << words.err;
     EXPECT_EQ(words.status, 0);
@@ -395,7 +459,7 @@ TEST_F(Gaugectl, PortsOnAComputerWithoutSerialPorts)
     EXPECT_EQ(words.out, expected);
 
     // The JSON keys are pinned: scripts read them.
-    const Result json = portsWithoutDevices(" --json");
+    const Result json = portsWithoutDevices("ports --json");
     EXPECT_EQ(json.status, 0);
     std::string entries;
     for (int n = 1; n <= 12; ++n) {
@@ -403,6 +467,11 @@ TEST_F(Gaugectl, PortsOnAComputerWithoutSerialPorts)
             + R"("device":null,"opens":null,"port":"COM)" + std::to_string(n) + "\"}";
     }
     EXPECT_EQ(json.out, R"({"ports":[)" + entries + "]}\n");
+
+    const Result sent
+        = portsWithoutDevices("send --json --port COM1 " + record("a.gag", OilPressure));
+    EXPECT_EQ(sent.status, 1);
+    EXPECT_NE(sent.out.find(R"("device":null,)"), std::string::npos) << sent.out;
 }
 
 TEST_F(Gaugectl, EveryCommandExplainsItself)

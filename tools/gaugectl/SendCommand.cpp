@@ -115,7 +115,7 @@ std::string absolutePath(const std::string &path)
 {
     std::error_code error;
     const std::filesystem::path absolute = std::filesystem::absolute(path, error);
-    return error ? path : absolute.string();
+    return error ? path : absolute.lexically_normal().string();
 }
 
 } // namespace

@@ -20,7 +20,7 @@ Programs digital panel gauges with the same engine as the desktop tool.
 
 Commands:
   show [--json] FILE.gag              print a record in words and the packet it sends
-  send --port PORT [--yes] [--each] [--json] [--log FILE] FILE.gag
+  send --port PORT [--yes] [--each] [--ask-unit | --unit ID] [--json] [--log FILE] FILE.gag
                                       program a gauge (or gauge after gauge) with a record
   ports [--json]                      list COM1 to COM12 and the devices behind them
   simulate [--mode MODE] [--link PATH]
