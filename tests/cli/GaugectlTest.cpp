@@ -270,21 +270,26 @@ TEST_F(Gaugectl, AReaderThatWentAwayStillLeavesTheLogLine)
     EXPECT_NE(readText(log).find(R"("outcome":"sent")"), std::string::npos);
 }
 
-// At the file size limit the line is cut short: it is taken back, the run stops with exit 1, and
+// Under a file size limit of 1536 bytes (ulimit -f 3), a line that crosses it is cut short and
+// taken back, and one that starts at it meets SIGXFSZ: either way the run stops with exit 1, and
 // the next run's line starts a line of its own.
 TEST_F(Gaugectl, ALineCutShortIsTakenBack)
 {
     auto gauge = simulate("correct");
     const std::string log = dir.path("production.jsonl");
-    const std::string before(1300, ' ');
-    std::ofstream(log) << before << "\n";
     const std::string send = std::string(GAUGECTL) + " send --log " + log + " --port " + link()
         + " " + record("oil.gag", OilPressure);
-    Process limited(dir, "limited", {"-c", "ulimit -f 3 && exec " + send}, {}, "sh");
-    EXPECT_EQ(limited.wait(), 1);
-    EXPECT_NE(limited.err().find("only part of the line was written"), std::string::npos)
-        << limited.err();
-    EXPECT_EQ(readText(log), before + "\n");
+    std::string before;
+    for (const auto &[size, why] :
+         {std::pair<int, std::string> {1536, std::strerror(EFBIG)},
+          std::pair<int, std::string> {1300, "only part of the line was written"}}) {
+        before = std::string(size - 1, ' ');
+        std::ofstream(log) << before << "\n";
+        Process limited(dir, "limited", {"-c", "ulimit -f 3 && exec " + send}, {}, "sh");
+        EXPECT_EQ(limited.wait(), 1);
+        EXPECT_NE(limited.err().find(why), std::string::npos) << limited.err();
+        EXPECT_EQ(readText(log), before + "\n");
+    }
     EXPECT_EQ(
         run(dir, {"send", "--log", log, "--port", link(), record("oil.gag", OilPressure)}).status,
         0);
