@@ -275,24 +275,32 @@ TEST_F(Gaugectl, AReaderThatWentAwayStillLeavesTheLogLine)
 }
 
 // Under a file size limit of 1536 bytes (ulimit -f 3), a line that crosses it is cut short and
-// taken back, and one that starts at it meets SIGXFSZ: either way the run stops with exit 1, and
-// the next run's line starts a line of its own.
+// taken back, and one that starts at it meets SIGXFSZ: either way the production run stops before
+// the next gauge, with exit 1, and the next run's line starts a line of its own.
 TEST_F(Gaugectl, ALineCutShortIsTakenBack)
 {
     auto gauge = simulate("correct");
     const std::string log = dir.path("production.jsonl");
-    const std::string send = std::string(GAUGECTL) + " send --log " + log + " --port " + link()
-        + " " + record("oil.gag", OilPressure);
+    const std::string send = std::string(GAUGECTL) + " send --each --log " + log + " --port "
+        + link() + " " + record("oil.gag", OilPressure);
+    Streams enter;
+    enter.input = dir.path("enter");
+    std::ofstream(enter.input) << "\n\n";
     std::string before;
+    int packets = 0;
     for (const auto &[size, why] :
          {std::pair<int, std::string> {1536, std::strerror(EFBIG)},
           std::pair<int, std::string> {1300, "only part of the line was written"}}) {
         before = std::string(size - 1, ' ');
         std::ofstream(log) << before << "\n";
-        Process limited(dir, "limited", {"-c", "ulimit -f 3 && exec " + send}, {}, "sh");
+        Process limited(dir, "limited", {"-c", "ulimit -f 3 && exec " + send}, enter, "sh");
         EXPECT_EQ(limited.wait(), 1);
-        EXPECT_NE(limited.err().find(why), std::string::npos) << limited.err();
+        EXPECT_NE(limited.err().find("could not be written (" + why + "); no further gauge"),
+                  std::string::npos)
+            << limited.err();
         EXPECT_EQ(readText(log), before + "\n");
+        EXPECT_TRUE(gauge->waitForOutput("packet " + std::to_string(++packets) + ":"));
+        EXPECT_EQ(gauge->out().find("packet " + std::to_string(packets + 1)), std::string::npos);
     }
     EXPECT_EQ(
         run(dir, {"send", "--log", log, "--port", link(), record("oil.gag", OilPressure)}).status,

@@ -100,28 +100,6 @@ TEST_F(Gaugectl, TheProductionLogTracesEveryGauge)
     EXPECT_GE(lines[2]["duration_ms"].toInt(), 2000);
 }
 
-// A production run that cannot be traced does not go on.
-TEST_F(Gaugectl, ALogThatCannotBeWrittenStopsTheRunBeforeTheNextGauge)
-{
-    Streams keys;
-    ASSERT_EQ(::pipe2(keys.inputPipe, O_CLOEXEC), 0);
-    ASSERT_EQ(::write(keys.inputPipe[1], "\n\n\n", 3), 3);
-    ::close(keys.inputPipe[1]);
-    auto gauge = simulate("correct");
-    Process run(
-        dir, "full",
-        {"send", "--each", "--log", "/dev/full", "--port", link(), record("oil.gag", OilPressure)},
-        keys);
-    ::close(keys.inputPipe[0]);
-    EXPECT_EQ(run.wait(), 1);
-    EXPECT_NE(run.err().find("the production log /dev/full could not be written"),
-              std::string::npos)
-        << run.err();
-    EXPECT_EQ(gauge->stop(), 0);
-    EXPECT_NE(gauge->out().find("packet 1:"), std::string::npos);
-    EXPECT_EQ(gauge->out().find("packet 2:"), std::string::npos);
-}
-
 // The log's folder removed between two gauges, as a careless clean-up would: the trace would go
 // nowhere, so the next gauge is not programmed.
 TEST_F(Gaugectl, ALogThatIsGoneStopsTheRunBeforeTheNextGauge)
