@@ -1,25 +1,11 @@
 #include "CommandLine.h"
 
+#include "platform/ArgumentText.h"
+
 #include <QCommandLineParser>
 #include <QCoreApplication>
 
 #include <cstdio>
-
-namespace {
-
-// Each byte of an argument goes into the parser as one character and comes back unchanged: on
-// Linux a file name is bytes, and one that is not UTF-8 must still name its file.
-QString fromArgument(const std::string &argument)
-{
-    return QString::fromLatin1(argument);
-}
-
-std::string toArgument(const QString &text)
-{
-    return text.toLatin1().toStdString();
-}
-
-} // namespace
 
 CommandLine readCommandLine(const std::vector<std::string> &arguments)
 {
@@ -36,11 +22,11 @@ CommandLine readCommandLine(const std::vector<std::string> &arguments)
                                  QStringLiteral("[record]"));
     QStringList list;
     for (const std::string &argument : arguments)
-        list.append(fromArgument(argument));
+        list.append(argumentText(argument));
 
     CommandLine result;
     if (!parser.parse(list)) {
-        result.error = toArgument(parser.errorText());
+        result.error = argumentBytes(parser.errorText());
         return result;
     }
     if (parser.isSet(help) || parser.isSet(version)) {
@@ -56,6 +42,6 @@ CommandLine readCommandLine(const std::vector<std::string> &arguments)
     if (records.size() > 1)
         result.error = "One record at a time, please.";
     else if (!records.isEmpty())
-        result.record = toArgument(records.constFirst());
+        result.record = argumentBytes(records.constFirst());
     return result;
 }

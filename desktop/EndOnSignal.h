@@ -1,6 +1,6 @@
 #pragma once
 
-#include "serial/TerminationWatch.h"
+#include "platform/TerminationWatch.h"
 
 #include <QObject>
 

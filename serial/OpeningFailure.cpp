@@ -120,6 +120,7 @@ gauge::OpenResult openingFailure(QSerialPort::SerialPortError error, const std::
     case ENXIO:
         return {OpenFailure::Gone, systemError};
     case ENOTTY:
+    case EISDIR: // a folder
         return {OpenFailure::NotSerial, systemError};
     default:
         return {OpenFailure::Other, systemError};

@@ -31,15 +31,11 @@ void applyLineSettings(QSerialPort &port, const gauge::LineSettings &settings)
     port.setFlowControl(QSerialPort::NoFlowControl);
 }
 
-// The device itself, not a link to it: the lock that keeps a second program off the port is
-// named after what is opened, so two names for one device must not make two locks. The link is
-// followed on the name's own bytes, which need not be UTF-8; the devices themselves are named in
-// plain letters.
-QString deviceItself(const std::string &path)
+// The device's name as Qt SerialPort takes it; the devices themselves are named in plain
+// letters.
+QString portNameOf(const std::string &path)
 {
-    std::error_code error;
-    const std::filesystem::path device = std::filesystem::canonical(path, error);
-    return QFile::decodeName(error ? path.c_str() : device.string().c_str());
+    return QFile::decodeName(deviceItself(path).c_str());
 }
 
 std::span<const std::uint8_t> asBytes(const QByteArray &bytes)
@@ -58,6 +54,16 @@ gauge::OpenResult opening(QSerialPort &port, const std::string &path)
 }
 
 } // namespace
+
+// The lock that keeps a second program off the port is named after what is opened, so two names
+// for one device must not make two locks. The link is followed on the name's own bytes, which need
+// not be UTF-8.
+std::string deviceItself(const std::string &path)
+{
+    std::error_code error;
+    const std::filesystem::path device = std::filesystem::canonical(path, error);
+    return error ? path : device.string();
+}
 
 QtSerialPort::QtSerialPort(QObject *parent)
     : QObject(parent)
@@ -81,7 +87,7 @@ gauge::OpenResult QtSerialPort::open(const gauge::PortDevice &device,
         return {gauge::OpenFailure::NotThere, ENOENT};
     if (isOwnTerminal(device.path))
         return {gauge::OpenFailure::OwnTerminal, ENOTTY};
-    m_port.setPortName(deviceItself(device.path));
+    m_port.setPortName(portNameOf(device.path));
     applyLineSettings(m_port, settings);
     ++m_opening;
     return opening(m_port, device.path);
@@ -91,7 +97,7 @@ gauge::OpenResult QtSerialPort::probe(const gauge::PortDevice &device)
 {
     if (device.path.empty())
         return {gauge::OpenFailure::NotThere, ENOENT};
-    QSerialPort trial(deviceItself(device.path));
+    QSerialPort trial(portNameOf(device.path));
     applyLineSettings(trial, gauge::ProbeLineSettings);
     return opening(trial, device.path);
 }

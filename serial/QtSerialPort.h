@@ -5,6 +5,9 @@
 #include <QObject>
 #include <QSerialPort>
 
+// The device itself, not a link to it; the path as it is where nothing stands behind it.
+std::string deviceItself(const std::string &path);
+
 // The tool's serial port on Qt SerialPort. What the port reports (bytes coming in, the line
 // lost) is passed on from the event loop, never from inside Qt's own handling of the device, so
 // whoever hears it may show a message box or open the port anew.

@@ -108,11 +108,11 @@ public:
         return finished(status);
     }
 
-    // The exit status once the process has ended, within five seconds; -1 if it goes on.
-    int signal(int number)
+    // The exit status once the process has ended, within the patience; -1 if it goes on.
+    int signal(int number, std::chrono::milliseconds patience = 5s)
     {
         ::kill(m_pid, number);
-        for (int i = 0; i < 500; ++i) {
+        for (int i = 0; i < patience / 10ms; ++i) {
             int status = 0;
             if (waitpid(m_pid, &status, WNOHANG) == m_pid)
                 return finished(status);

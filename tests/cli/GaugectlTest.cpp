@@ -15,6 +15,7 @@
 #include <pty.h>
 #include <spawn.h>
 #include <sstream>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <thread>
@@ -167,9 +168,13 @@ TEST_F(Gaugectl, AnAlarmOffNeedsYesWithoutATerminal)
 {
     auto gauge = simulate("correct");
     const std::string path = record("off.gag", {100, 101, 100, 100, 100, 103, 101, 100, 100});
-    const Result refused = run(dir, {"send", "--port", link(), path});
+    const std::string log = dir.path("production.jsonl");
+    const Result refused = run(dir, {"send", "--log", log, "--port", link(), path});
     EXPECT_EQ(refused.status, 2);
     EXPECT_NE(refused.err.find("--yes"), std::string::npos);
+    // The gauge declined is traced all the same, with nothing sent to it.
+    const std::string line = readText(log);
+    EXPECT_NE(line.find(R"("outcome":"declined","packet":null,)"), std::string::npos) << line;
 
     const Result sent = run(dir, {"send", "--port", link(), "--yes", path});
     EXPECT_EQ(sent.status, 0);
@@ -231,8 +236,9 @@ TEST_F(Gaugectl, InterruptedSendLetsGoOfThePort)
     const auto locksBefore = staleLockFiles();
     const std::string path = record("oil.gag", OilPressure);
     int packets = 0;
+    const std::string log = dir.path("production.jsonl");
     for (const int signal : {SIGINT, SIGHUP}) {
-        Process send(dir, "send", {"send", "--port", link(), path});
+        Process send(dir, "send", {"send", "--log", log, "--port", link(), path});
         // The gauge has the packet, and the tool waits for the reply that does not come.
         const std::string packet = "packet " + std::to_string(++packets);
         for (int i = 0; i < 500 && gauge->out().find(packet) == std::string::npos; ++i)
@@ -242,17 +248,90 @@ TEST_F(Gaugectl, InterruptedSendLetsGoOfThePort)
         EXPECT_NE(send.err().find("interrupted"), std::string::npos);
         EXPECT_EQ(staleLockFiles(), locksBefore);
     }
+    // Each gauge has its packet: its line says so.
+    const std::string lines = readText(log);
+    std::size_t interrupted = 0;
+    for (std::size_t at = 0; (at = lines.find(R"("outcome":"interrupted","packet":"AA AA 03)", at))
+         != std::string::npos;
+         ++at)
+        ++interrupted;
+    EXPECT_EQ(interrupted, 2u) << lines;
+}
+
+// A closed standard output still leaves the gauge's line in the log, and the run exit 1.
+TEST_F(Gaugectl, AReaderThatWentAwayStillLeavesTheLogLine)
+{
+    auto gauge = simulate("correct");
+    Streams gone;
+    ASSERT_EQ(::pipe2(gone.outputPipe, O_CLOEXEC), 0);
+    ::close(gone.outputPipe[0]);
+    const std::string log = dir.path("production.jsonl");
+    const Result sent
+        = run(dir, {"send", "--log", log, "--port", link(), record("oil.gag", OilPressure)}, gone);
+    ::close(gone.outputPipe[1]);
+    EXPECT_EQ(sent.status, 1);
+    EXPECT_NE(sent.err.find("the output could not be written"), std::string::npos) << sent.err;
+    EXPECT_NE(readText(log).find(R"("outcome":"sent")"), std::string::npos);
+}
+
+// Under a file size limit of 1536 bytes (ulimit -f 3), a line that crosses it is cut short and
+// taken back, and one that starts at it meets SIGXFSZ: either way the production run stops before
+// the next gauge, with exit 1, and the next run's line starts a line of its own.
+TEST_F(Gaugectl, ALineCutShortIsTakenBack)
+{
+    auto gauge = simulate("correct");
+    const std::string log = dir.path("production.jsonl");
+    const std::string send = std::string(GAUGECTL) + " send --each --log " + log + " --port "
+        + link() + " " + record("oil.gag", OilPressure);
+    Streams enter;
+    enter.input = dir.path("enter");
+    std::ofstream(enter.input) << "\n\n";
+    std::string before;
+    int packets = 0;
+    for (const auto &[size, why] :
+         {std::pair<int, std::string> {1536, std::strerror(EFBIG)},
+          std::pair<int, std::string> {1300, "only part of the line was written"}}) {
+        before = std::string(size - 1, ' ');
+        std::ofstream(log) << before << "\n";
+        Process limited(dir, "limited", {"-c", "ulimit -f 3 && exec " + send}, enter, "sh");
+        EXPECT_EQ(limited.wait(), 1);
+        EXPECT_NE(limited.err().find("could not be written (" + why + "); no further gauge"),
+                  std::string::npos)
+            << limited.err();
+        EXPECT_EQ(readText(log), before + "\n");
+        EXPECT_TRUE(gauge->waitForOutput("packet " + std::to_string(++packets) + ":"));
+        EXPECT_EQ(gauge->out().find("packet " + std::to_string(packets + 1)), std::string::npos);
+    }
+    EXPECT_EQ(
+        run(dir, {"send", "--log", log, "--port", link(), record("oil.gag", OilPressure)}).status,
+        0);
+    EXPECT_EQ(readText(log).rfind(before + "\n{\"detail\":null,", 0), 0u);
+}
+
+// Another program holding the log's lock does not hold a SIGTERM off.
+TEST_F(Gaugectl, AHeldLogLockGivesWayToSigterm)
+{
+    auto gauge = simulate("correct");
+    const std::string log = dir.path("production.jsonl");
+    const int holder = ::open(log.c_str(), O_WRONLY | O_CREAT | O_CLOEXEC, 0644);
+    ASSERT_EQ(::flock(holder, LOCK_EX), 0);
+    Process send(dir, "send",
+                 {"send", "--log", log, "--port", link(), record("oil.gag", OilPressure)});
+    ASSERT_TRUE(gauge->waitForOutput("packet 1"));
+    std::this_thread::sleep_for(200ms);
+    EXPECT_EQ(send.signal(SIGTERM, 2s), 1);
+    EXPECT_NE(send.err().find("holds the log's lock"), std::string::npos) << send.err();
+    ::close(holder);
 }
 
 TEST_F(Gaugectl, PortsAreNamedAsGiven)
 {
-    for (const char *outOfRange : {"COM0", "COM13", "COM-1", "com99"}) {
-        const Result result
-            = run(dir, {"send", "--port", outOfRange, record("oil.gag", OilPressure)});
-        EXPECT_EQ(result.status, 2) << outOfRange;
-        EXPECT_NE(result.err.find("COM numbers run from COM1 to COM12"), std::string::npos)
-            << result.err;
-    }
+    // Which names are COM numbers, the port argument's own test tells.
+    const Result outOfRange = run(dir, {"send", "--port", "COM13", record("oil.gag", OilPressure)});
+    EXPECT_EQ(outOfRange.status, 2);
+    EXPECT_NE(outOfRange.err.find("COM numbers run from COM1 to COM12; COM13 is not one"),
+              std::string::npos)
+        << outOfRange.err;
     // "COM 1" is no COM number but a name, of nothing here; messages use the name as given.
     const Result spaced = run(dir, {"send", "--port", "COM 1", record("oil.gag", OilPressure)});
     EXPECT_EQ(spaced.status, 1);
@@ -260,7 +339,8 @@ TEST_F(Gaugectl, PortsAreNamedAsGiven)
         << spaced.err;
     EXPECT_EQ(spaced.err.find("COM1"), std::string::npos);
 
-    for (const std::string &notSerial : {std::string("/dev/null"), record("x.gag", OilPressure)}) {
+    for (const std::string &notSerial :
+         {std::string("/dev/null"), record("x.gag", OilPressure), dir.root().string()}) {
         const Result result
             = run(dir, {"send", "--port", notSerial, record("oil.gag", OilPressure)});
         EXPECT_EQ(result.status, 2) << notSerial;
@@ -345,6 +425,16 @@ TEST_F(Gaugectl, SimulateEndsCleanlyOnEverySignal)
     ::close(unread[1]);
 }
 
+// Started to outlive its terminal, the simulated gauge stays when the terminal closes.
+TEST_F(Gaugectl, SimulateUnderNohupOutlivesAHangUp)
+{
+    Process gauge(dir, "nohup", {GAUGECTL, "simulate", "--link", link()}, {}, "nohup");
+    ASSERT_TRUE(gauge.waitForOutput("Simulated gauge"));
+    EXPECT_EQ(gauge.signal(SIGHUP, 300ms), -1);
+    EXPECT_EQ(gauge.stop(), 0);
+    EXPECT_FALSE(std::filesystem::is_symlink(link()));
+}
+
 TEST_F(Gaugectl, BadUsageExitsWithTwo)
 {
     EXPECT_EQ(run(dir, {}).status, 2);
@@ -368,12 +458,12 @@ TEST_F(Gaugectl, PortsOnAComputerWithoutSerialPorts)
         Process ports(dir, "ports",
                       {"-m", "sh", "-c",
                        "mount --bind " + dir.path("no-tty") + " /sys/class/tty && exec " + GAUGECTL
-                           + " ports" + options},
+                           + " " + options},
                       {}, "unshare");
         const int status = ports.wait();
         return Result {status, ports.out(), ports.err()};
     };
-    const Result words = portsWithoutDevices("");
+    const Result words = portsWithoutDevices("ports");
     if (words.status != 0 && words.out.empty())
         GTEST_SKIP() << "no mount namespace here: " << words.err;
     EXPECT_EQ(words.status, 0);
@@ -386,7 +476,7 @@ TEST_F(Gaugectl, PortsOnAComputerWithoutSerialPorts)
     EXPECT_EQ(words.out, expected);
 
     // The JSON keys are pinned: scripts read them.
-    const Result json = portsWithoutDevices(" --json");
+    const Result json = portsWithoutDevices("ports --json");
     EXPECT_EQ(json.status, 0);
     std::string entries;
     for (int n = 1; n <= 12; ++n) {
@@ -394,6 +484,11 @@ TEST_F(Gaugectl, PortsOnAComputerWithoutSerialPorts)
             + R"("device":null,"opens":null,"port":"COM)" + std::to_string(n) + "\"}";
     }
     EXPECT_EQ(json.out, R"({"ports":[)" + entries + "]}\n");
+
+    const Result sent
+        = portsWithoutDevices("send --json --port COM1 " + record("a.gag", OilPressure));
+    EXPECT_EQ(sent.status, 1);
+    EXPECT_NE(sent.out.find(R"("device":null,)"), std::string::npos) << sent.out;
 }
 
 TEST_F(Gaugectl, EveryCommandExplainsItself)

@@ -1,9 +1,12 @@
 #include "Attempt.h"
 
 #include "JsonText.h"
+#include "ProductionLog.h"
 
 #include <QCoreApplication>
 #include <QSysInfo>
+
+#include <cstdio>
 
 #include <pwd.h>
 #include <unistd.h>
@@ -22,9 +25,13 @@ QString outcomeName(Attempt::Outcome outcome)
     case Attempt::Outcome::PortFailed:
         return QStringLiteral("port-failed");
     case Attempt::Outcome::RefusedRecord:
+        return QStringLiteral("refused-record");
+    case Attempt::Outcome::Declined:
+        return QStringLiteral("declined");
+    case Attempt::Outcome::Interrupted:
         break;
     }
-    return QStringLiteral("refused-record");
+    return QStringLiteral("interrupted");
 }
 
 QString userName()
@@ -48,6 +55,8 @@ QJsonObject toJson(const Attempt &attempt)
         {QStringLiteral("port"), json::name(attempt.port)},
         {QStringLiteral("device"),
          attempt.device ? json::name(*attempt.device) : QJsonValue(QJsonValue::Null)},
+        {QStringLiteral("unit"),
+         attempt.unit ? json::name(*attempt.unit) : QJsonValue(QJsonValue::Null)},
         {QStringLiteral("record"), json::name(attempt.record)},
         {QStringLiteral("record_bytes"), hexOrNull(attempt.recordBytes)},
         {QStringLiteral("packet"), hexOrNull(attempt.packet)},
@@ -59,4 +68,15 @@ QJsonObject toJson(const Attempt &attempt)
         {QStringLiteral("user"), userName()},
         {QStringLiteral("host"), QSysInfo::machineHostName()},
     };
+}
+
+gauge::Status Attempt::report(bool json, ProductionLog *log) const
+{
+    const QJsonObject object = toJson(*this);
+    const gauge::Status logged = log ? log->append(object) : gauge::Status();
+    if (json) {
+        std::fputs(json::line(object).c_str(), stdout);
+        std::fflush(stdout);
+    }
+    return logged;
 }

@@ -8,6 +8,15 @@
 // escapes, so they can neither hide nor move anything on the screen.
 std::string printable(std::string_view text);
 
+// A text with the names and numbers put in where its printf format says.
+template<typename... Values> std::string formatted(const char *format, Values... values)
+{
+    const int length = std::snprintf(nullptr, 0, format, values...);
+    std::string text(static_cast<std::size_t>(length > 0 ? length : 0), '\0');
+    std::snprintf(text.data(), text.size() + 1, format, values...);
+    return text;
+}
+
 // One line, flushed at once, so that what goes to standard output and standard error keeps its
 // order.
 void printLine(std::FILE *stream, std::string_view text);

@@ -1,6 +1,7 @@
 #include "Commands.h"
 #include "Console.h"
 #include "JsonText.h"
+#include "platform/ArgumentText.h"
 
 #include "common/Result.h"
 

@@ -1,38 +1,55 @@
 #pragma once
 
+#include "LogFile.h"
+
+#include "common/Result.h"
+
 #include <QJsonObject>
 
+#include <chrono>
+#include <functional>
 #include <memory>
 #include <string>
 
 // The production log: one JSON object a line for every gauge attempted, appended to a file that
 // several runs may share. Each line goes out whole, in one write to a file opened for appending
 // and locked meanwhile, so two runs never mix their lines, and is on the disk before the next
-// gauge is offered.
+// gauge is offered. A line that went out only in part is taken back, so it never swallows the
+// next.
 class ProductionLog
 {
 public:
-    // Opens the log, creating it where it is not there yet; nothing, and why, when it cannot.
-    static std::unique_ptr<ProductionLog> open(const std::string &path, std::string &error);
-    ~ProductionLog();
-    ProductionLog(const ProductionLog &) = delete;
-    ProductionLog &operator=(const ProductionLog &) = delete;
+    // How long a line waits for the lock another station holds before the log counts as
+    // unwritable: long enough for any station's write, short enough for an operator to wait.
+    static constexpr std::chrono::milliseconds LockPatience {10'000};
 
-    // The system's words when the line could not be written whole, did not reach the disk, or
-    // went to a file no longer there under the log's name.
-    std::string append(const QJsonObject &line);
+    // Opens the log, creating it where it is not there yet. giveUp() is asked while a line waits
+    // for the lock, so that the wait can be cut short.
+    static gauge::Result<std::unique_ptr<ProductionLog>>
+    open(const std::string &path, std::function<bool()> giveUp = {},
+         std::chrono::milliseconds lockPatience = LockPatience);
 
-    // Why the log's name no longer leads to the file being written, if it does not: a run that
-    // cannot be traced goes no further.
-    std::string stillNamed() const;
+    // Fails, in the system's words, when the line could not be written whole, did not reach the
+    // disk, or went to a file no longer there under the log's name.
+    gauge::Status append(const QJsonObject &line);
+
+    // Fails when the log's name no longer leads to the file being written: a run that cannot be
+    // traced goes no further.
+    gauge::Status stillNamed() const;
 
     const std::string &path() const { return m_path; }
+    const LogFile &file() const { return *m_file; }
 
 private:
-    ProductionLog(std::string path, int descriptor, bool regularFile);
-    std::string write(const std::string &text);
+    ProductionLog(std::string path, std::unique_ptr<LogFile> file, std::function<bool()> giveUp,
+                  std::chrono::milliseconds lockPatience);
+    gauge::Status write(const std::string &text);
 
     std::string m_path;
-    int m_descriptor;
-    bool m_regularFile;
+    std::unique_ptr<LogFile> m_file;
+    std::function<bool()> m_giveUp;
+    std::chrono::milliseconds m_lockPatience;
 };
+
+// Tells the technician that the log could not take a line, and that the run stops there.
+void sayNoFurtherGauge(const ProductionLog &log, const gauge::Failure &why);

@@ -1,11 +1,16 @@
 #include "Attempt.h"
 #include "Commands.h"
 #include "Console.h"
+#include "PortArgument.h"
 #include "ProductionLog.h"
 #include "RecordLoading.h"
 #include "SendSession.h"
+#include "Texts.h"
+#include "UnitId.h"
 
 #include "gauge/GaugeSetup.h"
+#include "platform/TerminationWatch.h"
+#include "serial/QtSerialPort.h"
 #include "serial/SystemPortMap.h"
 #include "transfer/Link.h"
 
@@ -15,6 +20,7 @@
 
 #include <algorithm>
 #include <cctype>
+#include <csignal>
 #include <cstdio>
 #include <filesystem>
 #include <memory>
@@ -24,7 +30,8 @@
 namespace {
 
 constexpr const char *Usage
-    = R"(Usage: gaugectl send --port PORT [--yes] [--each] [--json] [--log FILE] FILE.gag
+    = R"(Usage: gaugectl send --port PORT [--yes] [--each] [--ask-unit | --unit ID] [--json]
+                     [--log FILE] FILE.gag
 
 Programs the gauge on PORT with the record, through the same exchange as "Send Data" in the
 window, and prints the same result ("Data has been sent successfully " and so on).
@@ -35,11 +42,17 @@ window, and prints the same result ("Data has been sent successfully " and so on
   --each       production run: program gauge after gauge with the same record, waiting for
                Enter between them (end with Ctrl+D), and keep a count of sent and failed gauges;
                the port is opened anew for every gauge
+  --ask-unit   before each gauge, read its unit id (its serial number, typed or scanned) from
+               standard input, asked for on standard error, in place of the wait for Enter; an
+               empty line or the end of the input ends the run
+  --unit ID    the unit id of the one gauge programmed
   --json       print one JSON object a line for every gauge attempted, with the keys of the
                log, instead of the words; errors still go to standard error
   --log FILE   production log: append one JSON object a line to FILE for every gauge
                attempted, each written whole and on the disk before the next gauge is offered;
-               a log that cannot be written stops the run
+               a log that cannot be written stops the run; a gauge declined at the alarm
+               question is logged as "declined", one interrupted after its packet went out as
+               "interrupted"
 
 Exit status: 0 sent (with --each: every gauge), 1 the gauge did not confirm, the port failed
 or the output could not be written, 2 bad usage, a port that is not a serial device, or a
@@ -51,13 +64,15 @@ struct SendOptions
     std::string port;
     std::string record;
     std::string log;
+    std::optional<std::string> unit;
+    bool askUnit = false;
     bool yes = false;
     bool each = false;
     bool json = false;
 };
 
-// Nothing when the arguments were answered (--help) or refused; the exit status is then set.
-std::optional<SendOptions> parse(const Arguments &arguments, int &status)
+// The options, or the exit status when the arguments were answered (--help) or refused.
+gauge::Result<SendOptions, int> parse(const Arguments &arguments)
 {
     QCommandLineParser parser;
     const QCommandLineOption port(QStringLiteral("port"), QString(), QStringLiteral("PORT"));
@@ -65,16 +80,14 @@ std::optional<SendOptions> parse(const Arguments &arguments, int &status)
     const QCommandLineOption each(QStringLiteral("each"), QString());
     const QCommandLineOption json(QStringLiteral("json"), QString());
     const QCommandLineOption log(QStringLiteral("log"), QString(), QStringLiteral("FILE"));
-    parser.addOptions({port, yes, each, json, log});
-    if (const auto answered = parseArguments(parser, arguments, Usage)) {
-        status = *answered;
-        return std::nullopt;
-    }
+    const QCommandLineOption askUnit(QStringLiteral("ask-unit"), QString());
+    const QCommandLineOption unit(QStringLiteral("unit"), QString(), QStringLiteral("ID"));
+    parser.addOptions({port, yes, each, json, log, askUnit, unit});
+    if (const auto answered = parseArguments(parser, arguments, Usage))
+        return *answered;
     const QStringList records = parser.positionalArguments();
-    if (records.size() > 1) {
-        status = usageError("unexpected argument " + printable(argumentBytes(records[1])), Usage);
-        return std::nullopt;
-    }
+    if (records.size() > 1)
+        return usageError("unexpected argument " + printable(argumentBytes(records[1])), Usage);
     SendOptions options;
     options.port = argumentBytes(parser.value(port));
     options.record = records.isEmpty() ? std::string() : argumentBytes(records[0]);
@@ -82,51 +95,19 @@ std::optional<SendOptions> parse(const Arguments &arguments, int &status)
     options.each = parser.isSet(each);
     options.json = parser.isSet(json);
     options.log = argumentBytes(parser.value(log));
-    if (parser.isSet(log) && options.log.empty()) {
-        status = usageError("--log needs a file", Usage);
-        return std::nullopt;
+    options.askUnit = parser.isSet(askUnit);
+    if (parser.isSet(log) && options.log.empty())
+        return usageError("--log needs a file", Usage);
+    if (parser.isSet(unit)) {
+        if (options.each || options.askUnit)
+            return usageError(text::UnitAlone, Usage);
+        options.unit = unitId(argumentBytes(parser.value(unit)));
+        if (!options.unit)
+            return usageError(text::UnitNeeded, Usage);
     }
-    if (options.port.empty() || options.record.empty()) {
-        status = usageError("send needs --port PORT and a record file", Usage);
-        return std::nullopt;
-    }
+    if (options.port.empty() || options.record.empty())
+        return usageError("send needs --port PORT and a record file", Usage);
     return options;
-}
-
-// "COM7" names the seventh port as the window numbers them; anything else is a device path.
-struct PortArgument
-{
-    enum Kind { DevicePath, ComNumber, ComOutOfRange } kind = DevicePath;
-    int number = 0;
-};
-
-PortArgument portArgument(const std::string &port)
-{
-    const auto isDigit = [](char c) { return c >= '0' && c <= '9'; };
-    const auto lower
-        = [](char c) { return static_cast<char>(std::tolower(static_cast<unsigned char>(c))); };
-    if (port.size() < 4 || lower(port[0]) != 'c' || lower(port[1]) != 'o' || lower(port[2]) != 'm')
-        return {};
-    std::string_view digits = std::string_view(port).substr(3);
-    const bool negative = digits.front() == '-';
-    if (negative)
-        digits.remove_prefix(1);
-    if (digits.empty() || !std::all_of(digits.begin(), digits.end(), isDigit))
-        return {};
-    if (negative || digits.size() > 3)
-        return {PortArgument::ComOutOfRange};
-    const int number = std::stoi(std::string(digits));
-    if (number < 1 || number > gauge::PortCount)
-        return {PortArgument::ComOutOfRange};
-    return {PortArgument::ComNumber, number};
-}
-
-// What a device path leads to, for the log: the device itself, not a link to it.
-std::string deviceBehind(const std::string &path)
-{
-    std::error_code error;
-    const std::filesystem::path device = std::filesystem::canonical(path, error);
-    return error ? path : device.string();
 }
 
 // The log says which file it was, wherever the run was started from.
@@ -134,34 +115,39 @@ std::string absolutePath(const std::string &path)
 {
     std::error_code error;
     const std::filesystem::path absolute = std::filesystem::absolute(path, error);
-    return error ? path : absolute.string();
+    return error ? path : absolute.lexically_normal().string();
 }
 
 } // namespace
 
 int runSend(const Arguments &arguments)
 {
-    int status = ExitSuccess;
-    const auto options = parse(arguments, status);
-    if (!options)
-        return status;
+    const auto parsed = parse(arguments);
+    if (!parsed)
+        return parsed.error();
+    const SendOptions *options = &parsed.value();
+    // Output that cannot be written (a pipe whose reader went away, a file at its size limit) is
+    // reported like any other failure, after the gauge's line is logged, instead of ending the
+    // run before it.
+    std::signal(SIGPIPE, SIG_IGN);
+    std::signal(SIGXFSZ, SIG_IGN);
 
     const PortArgument port = portArgument(options->port);
     if (port.kind == PortArgument::ComOutOfRange)
-        return usageError("COM numbers run from COM1 to COM" + std::to_string(gauge::PortCount)
-                              + "; " + printable(options->port) + " is not one",
-                          Usage);
+        return usageError(
+            formatted(text::ComOutOfRange, gauge::PortCount, printable(options->port).c_str()),
+            Usage);
 
     // The log is opened before anything else happens: from here on each gauge is traced.
     std::unique_ptr<ProductionLog> log;
     if (!options->log.empty()) {
-        std::string error;
-        log = ProductionLog::open(options->log, error);
-        if (!log) {
-            std::fprintf(stderr, "gaugectl: the production log %s cannot be opened (%s)\n",
-                         printable(options->log).c_str(), error.c_str());
+        auto opened = ProductionLog::open(options->log, &TerminationWatch::requested);
+        if (!opened) {
+            std::fprintf(stderr, text::LogCannotBeOpened, printable(options->log).c_str(),
+                         opened.error().reason.c_str());
             return ExitNotConfirmed;
         }
+        log = std::move(opened).value();
     }
     // Read at once, so that even a gauge whose port fails is traced with the record it was to
     // get; what is wrong with the record is said after the port, as it always was.
@@ -169,16 +155,20 @@ int runSend(const Arguments &arguments)
     Attempt attempt;
     attempt.started = QDateTime::currentDateTimeUtc();
     attempt.port = options->port;
-    attempt.device = deviceBehind(options->port);
+    attempt.unit = options->unit;
+    attempt.device = deviceItself(options->port);
     attempt.record = absolutePath(options->record);
     if (reading.choices)
         attempt.recordBytes = gauge::encodeRecord(*reading.choices);
-    const auto notProgrammed = [&](Attempt::Outcome outcome, const std::string &detail,
-                                   int exitStatus) {
-        attempt.outcome = outcome;
-        attempt.detail = detail;
-        return reportAttempt(attempt, options->json, log.get()) ? exitStatus : ExitNotConfirmed;
-    };
+    const auto notProgrammed
+        = [&](Attempt::Outcome outcome, const std::string &detail, int exitStatus) {
+              attempt.outcome = outcome;
+              attempt.detail = detail;
+              const gauge::Status reported = attempt.report(options->json, log.get());
+              if (!reported)
+                  sayNoFurtherGauge(*log, reported.error());
+              return reported ? exitStatus : ExitNotConfirmed;
+          };
 
     gauge::PortDevice device {options->port, "", options->port};
     if (port.kind == PortArgument::ComNumber) {
@@ -186,8 +176,8 @@ int runSend(const Arguments &arguments)
         system.rescan();
         const auto found = system.device(port.number);
         if (!found) {
-            const std::string problem = "no serial device stands behind " + options->port;
-            std::fprintf(stderr, "gaugectl: %s (see gaugectl ports)\n", problem.c_str());
+            const std::string problem = formatted(text::NoDeviceBehindCom, options->port.c_str());
+            std::fprintf(stderr, text::SeeGaugectlPorts, problem.c_str());
             attempt.device.reset();
             return notProgrammed(Attempt::Outcome::PortFailed, problem, ExitNotConfirmed);
         }
@@ -203,7 +193,8 @@ int runSend(const Arguments &arguments)
 
     SendSession session({options->port, device, *attempt.device, attempt.record,
                          *attempt.recordBytes, configuration.packet()},
-                        {options->each, options->json, configuration.alarmOff(), options->yes},
+                        {options->each, options->json, configuration.alarmOff(), options->yes,
+                         options->askUnit, options->unit},
                         log.get());
     QTimer::singleShot(0, [&session] { session.start(); });
     return QCoreApplication::exec();

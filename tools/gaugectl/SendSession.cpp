@@ -4,6 +4,8 @@
 #include "Console.h"
 #include "JsonText.h"
 #include "ProductionLog.h"
+#include "Texts.h"
+#include "UnitId.h"
 
 #include "transfer/Link.h"
 
@@ -11,34 +13,7 @@
 
 #include <cstdio>
 #include <unistd.h>
-
-namespace {
-
-void sayNoFurtherGauge(const ProductionLog &log, const std::string &why)
-{
-    std::fprintf(stderr,
-                 "gaugectl: the production log %s could not be written (%s); no further gauge is "
-                 "programmed\n",
-                 printable(log.path()).c_str(), why.c_str());
-}
-
-} // namespace
-
-bool reportAttempt(const Attempt &attempt, bool json, ProductionLog *log)
-{
-    const QJsonObject object = toJson(attempt);
-    if (json) {
-        std::fputs(json::line(object).c_str(), stdout);
-        std::fflush(stdout);
-    }
-    if (!log)
-        return true;
-    const std::string failure = log->append(object);
-    if (failure.empty())
-        return true;
-    sayNoFurtherGauge(*log, failure);
-    return false;
-}
+#include <utility>
 
 SendSession::SendSession(Target target, Options options, ProductionLog *log)
     : m_target(std::move(target))
@@ -66,14 +41,45 @@ void SendSession::start()
 // Opened anew for every gauge: a line that dropped during the last one is open again.
 void SendSession::programNextGauge()
 {
-    if (const std::string gone = m_log ? m_log->stillNamed() : std::string(); !gone.empty()) {
-        sayNoFurtherGauge(*m_log, gone);
+    if (const gauge::Status named = m_log ? m_log->stillNamed() : gauge::Status(); !named) {
+        sayNoFurtherGauge(*m_log, named.error());
         m_port.close();
         finish(ExitNotConfirmed);
         return;
     }
+    if (m_options.askUnit) {
+        askForUnit();
+        return;
+    }
+    programGauge();
+}
+
+// A line that is no unit id is refused and the id asked for again; nothing goes to a gauge
+// without one. An empty line, or the end of the input, ends the run.
+void SendSession::askForUnit()
+{
+    std::fputs(text::AskUnit, stderr);
+    std::fflush(stderr);
+    m_input.waitForLine([this](std::optional<std::string> line) {
+        if (!line || line->find_first_not_of(" \t\r") == std::string::npos) {
+            endRun();
+            return;
+        }
+        m_options.unit = unitId(*line);
+        if (!m_options.unit) {
+            std::fprintf(stderr, text::UnitRefused, printable(*line).c_str());
+            askForUnit();
+            return;
+        }
+        programGauge();
+    });
+}
+
+void SendSession::programGauge()
+{
     ++m_attempt.gauge;
     m_attempt.started = QDateTime::currentDateTimeUtc();
+    m_attempt.unit = m_options.unit;
     m_attempt.packet.reset();
     m_attemptTime.start();
 
@@ -83,8 +89,7 @@ void SendSession::programNextGauge()
     if (opening.failure == gauge::OpenFailure::NotSerial
         || opening.failure == gauge::OpenFailure::OwnTerminal) {
         if (opening.failure == gauge::OpenFailure::NotSerial)
-            std::fprintf(stderr, "gaugectl: %s is not a serial device\n",
-                         printable(m_target.device.path).c_str());
+            std::fprintf(stderr, text::NotASerialDevice, printable(m_target.device.path).c_str());
         else
             printLine(stderr, "gaugectl: " + printable(advice));
         finish(tellAttempt(Attempt::Outcome::PortFailed, advice) ? ExitUsage : ExitNotConfirmed);
@@ -108,17 +113,15 @@ void SendSession::programNextGauge()
 void SendSession::askWhetherAlarmsMayBeOff()
 {
     if (!::isatty(STDIN_FILENO)) {
-        std::fprintf(stderr,
-                     "gaugectl: an alarm of this record is off; run on a terminal to "
-                     "answer the question, or pass --yes\n");
-        finish(ExitUsage);
+        std::fputs(text::AlarmOffNeedsYes, stderr);
+        decline(text::DeclinedWithoutYes, ExitUsage);
         return;
     }
-    std::fprintf(stderr, "%s [y/N] ", std::string(gauge::AlarmOffQuestion).c_str());
+    std::fprintf(stderr, text::YesOrNo, std::string(gauge::AlarmOffQuestion).c_str());
     std::fflush(stderr);
     m_input.waitForLine([this](std::optional<std::string> answer) {
         if (!answer || answer->empty() || (answer->front() != 'y' && answer->front() != 'Y')) {
-            finish(ExitNotConfirmed);
+            decline(text::DeclinedByOperator, ExitNotConfirmed);
             return;
         }
         m_options.yes = m_options.each;
@@ -126,22 +129,32 @@ void SendSession::askWhetherAlarmsMayBeOff()
     });
 }
 
+// A declined gauge is traced where a log is kept, so the log tells a skipped unit from one never
+// seen.
+void SendSession::decline(const char *why, int status)
+{
+    m_port.close();
+    if (m_log && !tellAttempt(Attempt::Outcome::Declined, why))
+        status = ExitNotConfirmed;
+    finish(status);
+}
+
 void SendSession::sendPacket()
 {
     m_attempt.packet = m_target.packet;
+    m_packetOut = true;
     m_transfer.start(m_target.packet, {}, [this](gauge::TransferOutcome outcome) {
-        const std::string text(gauge::outcomeText(outcome));
-        if (!m_options.json)
-            printLine(stdout, text);
+        m_packetOut = false;
+        const std::string words(gauge::outcomeText(outcome));
         switch (outcome) {
         case gauge::TransferOutcome::Sent:
-            gaugeEnded(Attempt::Outcome::Sent);
+            gaugeEnded(Attempt::Outcome::Sent, {}, words);
             return;
         case gauge::TransferOutcome::NotConfirmed:
-            gaugeEnded(Attempt::Outcome::NotConfirmed, text);
+            gaugeEnded(Attempt::Outcome::NotConfirmed, words, words);
             return;
         case gauge::TransferOutcome::NoCommunication:
-            gaugeEnded(Attempt::Outcome::NoCommunication, text);
+            gaugeEnded(Attempt::Outcome::NoCommunication, words, words);
             return;
         }
     });
@@ -152,13 +165,20 @@ bool SendSession::tellAttempt(Attempt::Outcome outcome, const std::string &detai
     m_attempt.outcome = outcome;
     m_attempt.detail = detail;
     m_attempt.durationMs = m_attemptTime.elapsed();
-    return reportAttempt(m_attempt, m_options.json, m_log);
+    const gauge::Status reported = m_attempt.report(m_options.json, m_log);
+    if (!reported)
+        sayNoFurtherGauge(*m_log, reported.error());
+    return reported.ok();
 }
 
-void SendSession::gaugeEnded(Attempt::Outcome outcome, const std::string &detail)
+void SendSession::gaugeEnded(Attempt::Outcome outcome, const std::string &detail,
+                             const std::string &words)
 {
+    const bool told = tellAttempt(outcome, detail);
+    if (!m_options.json && !words.empty())
+        printLine(stdout, words);
     // A production run that cannot be traced must not go on.
-    if (!tellAttempt(outcome, detail)) {
+    if (!told) {
         m_port.close();
         finish(ExitNotConfirmed);
         return;
@@ -170,32 +190,42 @@ void SendSession::gaugeEnded(Attempt::Outcome outcome, const std::string &detail
         return;
     }
     if (!m_options.json) {
-        std::printf("gauge %d %s; sent %d, failed %d\n", m_sent + m_failed,
-                    sent ? "sent" : "failed", m_sent, m_failed);
+        std::printf(text::GaugeCounted, m_sent + m_failed, sent ? "sent" : "failed", m_sent,
+                    m_failed);
         std::fflush(stdout);
     }
-    waitForNextGauge();
+    if (m_options.askUnit)
+        programNextGauge();
+    else
+        waitForNextGauge();
 }
 
 void SendSession::waitForNextGauge()
 {
-    std::fprintf(stderr, "Connect the next gauge and press Enter (Ctrl+D to finish): ");
+    std::fputs(text::PressEnter, stderr);
     std::fflush(stderr);
     m_input.waitForLine([this](std::optional<std::string> line) {
-        if (line) {
+        if (line)
             programNextGauge();
-            return;
-        }
-        std::fprintf(stderr, "\n");
-        m_port.close();
-        if (!m_options.json)
-            std::printf("sent %d, failed %d\n", m_sent, m_failed);
-        finish(m_failed == 0 ? ExitSuccess : ExitNotConfirmed);
+        else
+            endRun();
     });
 }
 
+void SendSession::endRun()
+{
+    std::fputs("\n", stderr);
+    m_port.close();
+    if (m_options.each && !m_options.json)
+        std::printf(text::RunCounted, m_sent, m_failed);
+    finish(m_failed == 0 ? ExitSuccess : ExitNotConfirmed);
+}
+
+// Once: a signal that comes while the run ends already changes nothing.
 void SendSession::finish(int status)
 {
+    if (std::exchange(m_finished, true))
+        return;
     QCoreApplication::exit(status);
 }
 
@@ -203,7 +233,10 @@ void SendSession::finish(int status)
 // lock file behind: the port is closed before the program ends.
 void SendSession::leave(int number)
 {
+    // The gauge may have its packet already: it is traced, as interrupted.
+    if (m_packetOut && !m_finished)
+        tellAttempt(Attempt::Outcome::Interrupted, text::InterruptedDetail);
     m_port.close();
-    std::fprintf(stderr, "\ngaugectl: interrupted; the port is closed\n");
-    finish(128 + number);
+    std::fputs(text::Interrupted, stderr);
+    finish(ExitSignalBase + number);
 }

@@ -3,9 +3,9 @@
 #include "Attempt.h"
 #include "OperatorInput.h"
 
+#include "platform/TerminationWatch.h"
 #include "serial/QtSerialPort.h"
 #include "serial/QtTimer.h"
-#include "serial/TerminationWatch.h"
 #include "transfer/Clock.h"
 #include "transfer/PortMap.h"
 #include "transfer/Transfer.h"
@@ -29,6 +29,9 @@ public:
         // programmed with it, unless --yes answered already.
         bool alarmOff = false;
         bool yes = false;
+        // Each gauge's unit id is read from standard input before it is programmed.
+        bool askUnit = false;
+        std::optional<std::string> unit; // the one gauge's unit id, given on the command line
     };
 
     // What every gauge of the run gets: the record's packet on the port.
@@ -49,12 +52,18 @@ public:
 
 private:
     void programNextGauge();
+    void askForUnit();
+    void programGauge();
     void askWhetherAlarmsMayBeOff();
+    void decline(const char *why, int status);
     void sendPacket();
     // Tells how the gauge ended; false when the log could not take it.
     bool tellAttempt(Attempt::Outcome outcome, const std::string &detail);
-    void gaugeEnded(Attempt::Outcome outcome, const std::string &detail = {});
+    // Tells the gauge to the log first, then in words when the technician reads words.
+    void gaugeEnded(Attempt::Outcome outcome, const std::string &detail = {},
+                    const std::string &words = {});
     void waitForNextGauge();
+    void endRun();
     void finish(int status);
     void leave(int number);
 
@@ -70,10 +79,9 @@ private:
     OperatorInput m_input;
     Attempt m_attempt;
     QElapsedTimer m_attemptTime;
+    // The packet went out and no outcome has come yet.
+    bool m_packetOut = false;
+    bool m_finished = false;
     int m_sent = 0;
     int m_failed = 0;
 };
-
-// Tells one attempt as --json and the log want it; false, with the reason said, when the log
-// could not take it.
-bool reportAttempt(const Attempt &attempt, bool json, ProductionLog *log);

@@ -1,18 +1,18 @@
 #include "Commands.h"
 #include "Console.h"
 
+#include "Texts.h"
+
 #include "SimulatedGauge.h"
 #include "gauge/PacketDescription.h"
+#include "platform/TerminationWatch.h"
 #include "wire/WireFormat.h"
 
 #include <QCommandLineParser>
 
-#include <atomic>
 #include <chrono>
-#include <csignal>
 #include <cstdio>
 #include <filesystem>
-#include <pthread.h>
 #include <thread>
 
 namespace {
@@ -31,32 +31,6 @@ Like a gauge, it answers whole packets only, and finds the next one after line n
 
 Exit status: 0 after an interrupt, 1 when its output could not be written, 2 bad usage.
 )";
-
-std::atomic<bool> interrupted = false;
-
-void interrupt(int)
-{
-    interrupted = true;
-}
-
-// Closing the terminal it runs in ends it as cleanly as Ctrl+C does, link and all, unless it was
-// started to outlive its terminal (nohup). Not restarted: output stalled in a full pipe gives way.
-void endOnSignals()
-{
-    struct sigaction action
-    {
-    };
-    action.sa_handler = &interrupt;
-    sigemptyset(&action.sa_mask);
-    for (const int number : {SIGINT, SIGTERM, SIGHUP}) {
-        struct sigaction before
-        {
-        };
-        ::sigaction(number, nullptr, &before);
-        if (number != SIGHUP || before.sa_handler != SIG_IGN)
-            ::sigaction(number, &action, nullptr);
-    }
-}
 
 } // namespace
 
@@ -79,33 +53,27 @@ int runSimulate(const Arguments &arguments)
         return usageError("unknown mode " + printable(modeName), Usage);
     const std::string link = argumentBytes(parser.value(linkOption));
 
-    endOnSignals();
-    // The gauge's thread leaves the signals to this one, whose waits they are to cut short.
-    sigset_t ending;
-    sigemptyset(&ending);
-    for (const int number : {SIGINT, SIGTERM, SIGHUP})
-        sigaddset(&ending, number);
-    sigset_t before;
-    ::pthread_sigmask(SIG_BLOCK, &ending, &before);
+    // Closing the terminal it runs in ends it as cleanly as Ctrl+C does, link and all, unless it
+    // was started to outlive its terminal (nohup). Output stalled in a full pipe gives way.
+    const TerminationWatch termination(
+        {.interruptBlockingCalls = true, .keepIgnoredSignals = false});
     gauge::sim::SimulatedGauge gauge(mode);
-    ::pthread_sigmask(SIG_SETMASK, &before, nullptr);
     namespace fs = std::filesystem;
     if (!link.empty()) {
         // Never someone else's file or link: a path that exists is refused, whatever it is.
         std::error_code error;
         if (fs::symlink_status(link, error).type() != fs::file_type::not_found) {
-            std::fprintf(stderr, "gaugectl: %s exists already; name a path that does not\n",
-                         printable(link).c_str());
+            std::fprintf(stderr, text::LinkExists, printable(link).c_str());
             return ExitUsage;
         }
         fs::create_symlink(gauge.devicePath(), link, error);
         if (error) {
-            std::fprintf(stderr, "gaugectl: cannot make the link %s: %s\n", printable(link).c_str(),
+            std::fprintf(stderr, text::LinkFailed, printable(link).c_str(),
                          error.message().c_str());
             return ExitUsage;
         }
     }
-    std::printf("Simulated gauge (%s) on %s%s%s\n", std::string(gauge::sim::modeName(mode)).c_str(),
+    std::printf(text::Simulating, std::string(gauge::sim::modeName(mode)).c_str(),
                 gauge.devicePath().c_str(), link.empty() ? "" : ", linked as ", link.c_str());
     std::fflush(stdout);
 
@@ -113,10 +81,10 @@ int runSimulate(const Arguments &arguments)
     // Writing to a full pipe that nobody reads gives way to an ending signal, and then nothing
     // more is written.
     const auto say = [](const std::string &text) {
-        return std::fputs(text.c_str(), stdout) != EOF || !interrupted;
+        return std::fputs(text.c_str(), stdout) != EOF || !TerminationWatch::requested();
     };
     bool saying = true;
-    while (!interrupted && saying) {
+    while (!TerminationWatch::requested() && saying) {
         std::this_thread::sleep_for(std::chrono::milliseconds(20));
         for (const auto &packet : gauge.takePackets()) {
             saying = saying
@@ -125,7 +93,7 @@ int runSimulate(const Arguments &arguments)
             for (const std::string &line : gauge::describePacket(packet))
                 saying = saying && say("  " + line + "\n");
         }
-        saying = saying && (std::fflush(stdout) != EOF || !interrupted);
+        saying = saying && (std::fflush(stdout) != EOF || !TerminationWatch::requested());
     }
     // The link goes only while it still leads to this gauge: another simulator, or the user, may
     // have taken the name since.

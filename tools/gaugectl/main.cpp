@@ -1,8 +1,8 @@
 // gaugectl: the gauge programmer's engine without a window, for production lines and support.
 #include "Commands.h"
 #include "Console.h"
+#include "Texts.h"
 
-#include <QCommandLineParser>
 #include <QCoreApplication>
 
 #include <cerrno>
@@ -20,7 +20,7 @@ Programs digital panel gauges with the same engine as the desktop tool.
 
 Commands:
   show [--json] FILE.gag              print a record in words and the packet it sends
-  send --port PORT [--yes] [--each] [--json] [--log FILE] FILE.gag
+  send --port PORT [--yes] [--each] [--ask-unit | --unit ID] [--json] [--log FILE] FILE.gag
                                       program a gauge (or gauge after gauge) with a record
   ports [--json]                      list COM1 to COM12 and the devices behind them
   simulate [--mode MODE] [--link PATH]
@@ -32,40 +32,6 @@ Run "gaugectl COMMAND --help" for a command's options, "gaugectl --version" for 
 Exit status: 0 success, 1 the gauge did not confirm, the port failed, the output could not be
 written, or (log-summary) a unit was not sent, 2 bad usage, a refused record or an unreadable log.
 )";
-
-} // namespace
-
-std::optional<int> parseArguments(QCommandLineParser &parser, const Arguments &arguments,
-                                  const char *usage)
-{
-    const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")}, QString());
-    parser.addOption(help);
-    QStringList list {QStringLiteral("gaugectl")};
-    for (const std::string &argument : arguments)
-        list.append(QString::fromLatin1(argument));
-    if (!parser.parse(list))
-        return usageError(printable(argumentBytes(parser.errorText())), usage);
-    if (parser.isSet(help)) {
-        std::fputs(usage, stdout);
-        return ExitSuccess;
-    }
-    return std::nullopt;
-}
-
-// Each byte of an argument went into the parser as one character, so it comes back unchanged: a
-// file name that is not UTF-8 still names its file.
-std::string argumentBytes(const QString &value)
-{
-    return value.toLatin1().toStdString();
-}
-
-int usageError(const std::string &problem, const char *usage)
-{
-    std::fprintf(stderr, "gaugectl: %s\n\n%s", problem.c_str(), usage);
-    return ExitUsage;
-}
-
-namespace {
 
 // A standard stream that was closed when the program started must stay closed: otherwise the next
 // file or device opened would take its number, and what is meant for the terminal would go into
@@ -115,8 +81,7 @@ int main(int argc, char *argv[])
     // Output that never arrived is a failure, even after the gauge was programmed: whoever reads
     // it (a person or a production script) must not take silence for success.
     if (std::fflush(stdout) != 0 || std::ferror(stdout)) {
-        std::fprintf(stderr, "gaugectl: the output could not be written: %s\n",
-                     std::strerror(errno));
+        std::fprintf(stderr, text::OutputFailed, std::strerror(errno));
         return status == ExitSuccess ? ExitNotConfirmed : status;
     }
     return status;

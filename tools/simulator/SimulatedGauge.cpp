@@ -6,9 +6,11 @@
 #include <array>
 #include <cerrno>
 #include <chrono>
+#include <csignal>
 #include <cstring>
 #include <fcntl.h>
 #include <poll.h>
+#include <pthread.h>
 #include <pty.h>
 #include <stdexcept>
 #include <termios.h>
@@ -46,7 +48,16 @@ SimulatedGauge::SimulatedGauge(ReplyMode mode)
 
     if (::pipe(m_wake) != 0)
         throw std::runtime_error(std::string("pipe: ") + std::strerror(errno));
+    // The gauge's thread leaves the signals that end a program to the thread that started it,
+    // whose waits they are to cut short.
+    sigset_t ending;
+    sigemptyset(&ending);
+    for (const int number : {SIGINT, SIGTERM, SIGHUP})
+        sigaddset(&ending, number);
+    sigset_t before;
+    ::pthread_sigmask(SIG_BLOCK, &ending, &before);
     m_thread = std::thread(&SimulatedGauge::run, this);
+    ::pthread_sigmask(SIG_SETMASK, &before, nullptr);
 }
 
 SimulatedGauge::~SimulatedGauge()

@@ -3,15 +3,12 @@
 #include <QSocketNotifier>
 
 #include <csignal>
+#include <fcntl.h>
 #include <iterator>
-
-#ifdef Q_OS_UNIX
 #include <unistd.h>
-#endif
 
 namespace {
 
-#ifdef Q_OS_UNIX
 constexpr int Signals[] = {SIGINT, SIGTERM, SIGHUP};
 struct sigaction previous[std::size(Signals)];
 bool watched[std::size(Signals)] = {};
@@ -25,17 +22,16 @@ void onSignal(int number)
     const char wake = 0;
     [[maybe_unused]] const auto written = ::write(wakePipe[1], &wake, 1);
 }
-#endif
 
 } // namespace
 
-TerminationWatch::TerminationWatch(QObject *parent)
+TerminationWatch::TerminationWatch(Handling handling, QObject *parent)
     : QObject(parent)
 {
-#ifdef Q_OS_UNIX
     Q_ASSERT_X(wakePipe[0] < 0, "TerminationWatch", "one watch at a time");
-    if (::pipe(wakePipe) != 0)
+    if (::pipe2(wakePipe, O_CLOEXEC | O_NONBLOCK) != 0)
         return;
+    caught = 0;
     m_notifier = new QSocketNotifier(wakePipe[0], QSocketNotifier::Read, this);
     connect(m_notifier, &QSocketNotifier::activated, this, [this] {
         char wake = 0;
@@ -47,20 +43,19 @@ TerminationWatch::TerminationWatch(QObject *parent)
     };
     action.sa_handler = &onSignal;
     sigemptyset(&action.sa_mask);
-    action.sa_flags = SA_RESTART;
+    action.sa_flags = handling.interruptBlockingCalls ? 0 : SA_RESTART;
     for (std::size_t i = 0; i < std::size(Signals); ++i) {
         ::sigaction(Signals[i], nullptr, &previous[i]);
         // Started with a hang-up ignored (nohup), the program is to outlive its terminal.
-        watched[i] = previous[i].sa_handler != SIG_IGN;
+        const bool keptIgnored = handling.keepIgnoredSignals || Signals[i] == SIGHUP;
+        watched[i] = previous[i].sa_handler != SIG_IGN || !keptIgnored;
         if (watched[i])
             ::sigaction(Signals[i], &action, nullptr);
     }
-#endif
 }
 
 TerminationWatch::~TerminationWatch()
 {
-#ifdef Q_OS_UNIX
     if (!m_notifier)
         return;
     for (std::size_t i = 0; i < std::size(Signals); ++i) {
@@ -71,5 +66,9 @@ TerminationWatch::~TerminationWatch()
     ::close(wakePipe[0]);
     ::close(wakePipe[1]);
     wakePipe[0] = wakePipe[1] = -1;
-#endif
+}
+
+bool TerminationWatch::requested()
+{
+    return caught != 0;
 }

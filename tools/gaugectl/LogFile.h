@@ -1,0 +1,52 @@
+#pragma once
+
+#include "common/Result.h"
+
+#include <chrono>
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <string>
+#include <string_view>
+
+// The production log's file as the system keeps it: opened for appending, locked while a line
+// goes in, cut back to where it stood, put on the disk. The one place gaugectl's log speaks to
+// the operating system, with one branch per system.
+class LogFile
+{
+public:
+    // Opens the file for appending, creating it where it is not there yet; never waits for a
+    // reader, as a FIFO would have it.
+    static gauge::Result<std::unique_ptr<LogFile>> open(const std::string &path);
+    ~LogFile();
+    LogFile(const LogFile &) = delete;
+    LogFile &operator=(const LogFile &) = delete;
+
+    // Only a file on a disk can be locked, cut back and synchronised; a terminal, a pipe or a
+    // device has nothing to keep.
+    bool isRegularFile() const { return m_regularFile; }
+
+    // Takes the lock that keeps the stations sharing the file apart, trying again until the
+    // limit has passed or giveUp() says to stop waiting.
+    gauge::Status lock(std::chrono::milliseconds limit, const std::function<bool()> &giveUp);
+    void unlock();
+
+    gauge::Result<std::uint64_t> size() const;
+    // How many bytes went out; fewer than the text's when the disk is full or a limit reached.
+    gauge::Result<std::size_t> append(std::string_view text);
+    gauge::Status cutBackTo(std::uint64_t size);
+    gauge::Status sync();
+    // The file still bears the name it was opened by.
+    gauge::Status stillNamed(const std::string &path) const;
+
+    // How many times the file reached the disk, for the tests that hold the log to its promise.
+    int syncs() const { return m_syncs; }
+
+private:
+    struct Handle;
+    LogFile(std::unique_ptr<Handle> handle, bool regularFile);
+
+    std::unique_ptr<Handle> m_handle;
+    bool m_regularFile;
+    int m_syncs = 0;
+};

@@ -1,0 +1,135 @@
+#include "LogFile.h"
+#include "Texts.h"
+
+#include <cerrno>
+#include <cstring>
+#include <fcntl.h>
+#include <filesystem>
+#include <sys/file.h>
+#include <sys/stat.h>
+#include <thread>
+#include <unistd.h>
+
+struct LogFile::Handle
+{
+    int descriptor;
+};
+
+namespace {
+
+constexpr auto LockRetry = std::chrono::milliseconds(20);
+
+gauge::Failure systemFailure()
+{
+    return {std::strerror(errno)};
+}
+
+// A file just made is only on the disk once its folder, which names it, is too.
+void syncFolderOf(const std::string &path)
+{
+    const std::string folder = std::filesystem::path(path).parent_path().string();
+    const int descriptor = ::open(folder.empty() ? "." : folder.c_str(), O_RDONLY | O_CLOEXEC);
+    if (descriptor < 0)
+        return;
+    ::fsync(descriptor);
+    ::close(descriptor);
+}
+
+} // namespace
+
+gauge::Result<std::unique_ptr<LogFile>> LogFile::open(const std::string &path)
+{
+    // Not blocking: a FIFO without a reader would hold the run before its first gauge.
+    const int flags = O_WRONLY | O_APPEND | O_NONBLOCK | O_CLOEXEC;
+    int descriptor = ::open(path.c_str(), flags);
+    const bool created = descriptor < 0 && errno == ENOENT;
+    if (created)
+        descriptor = ::open(path.c_str(), flags | O_CREAT, 0644);
+    if (descriptor < 0)
+        return systemFailure();
+    struct stat info
+    {
+    };
+    const bool regularFile = ::fstat(descriptor, &info) == 0 && S_ISREG(info.st_mode);
+    if (created && regularFile)
+        syncFolderOf(path);
+    return std::unique_ptr<LogFile>(new LogFile(std::make_unique<Handle>(descriptor), regularFile));
+}
+
+LogFile::LogFile(std::unique_ptr<Handle> handle, bool regularFile)
+    : m_handle(std::move(handle))
+    , m_regularFile(regularFile)
+{
+}
+
+LogFile::~LogFile()
+{
+    ::close(m_handle->descriptor);
+}
+
+// flock, not a range lock: it also holds between stations sharing the log on a network folder.
+gauge::Status LogFile::lock(std::chrono::milliseconds limit, const std::function<bool()> &giveUp)
+{
+    const auto until = std::chrono::steady_clock::now() + limit;
+    while (::flock(m_handle->descriptor, LOCK_EX | LOCK_NB) != 0) {
+        if (errno != EWOULDBLOCK)
+            return systemFailure();
+        if ((giveUp && giveUp()) || std::chrono::steady_clock::now() >= until)
+            return gauge::Failure {text::LogLocked};
+        std::this_thread::sleep_for(LockRetry);
+    }
+    return {};
+}
+
+void LogFile::unlock()
+{
+    ::flock(m_handle->descriptor, LOCK_UN);
+}
+
+gauge::Result<std::uint64_t> LogFile::size() const
+{
+    struct stat info
+    {
+    };
+    if (::fstat(m_handle->descriptor, &info) != 0)
+        return systemFailure();
+    return static_cast<std::uint64_t>(info.st_size);
+}
+
+gauge::Result<std::size_t> LogFile::append(std::string_view text)
+{
+    const ssize_t written = ::write(m_handle->descriptor, text.data(), text.size());
+    if (written < 0)
+        return systemFailure();
+    return static_cast<std::size_t>(written);
+}
+
+gauge::Status LogFile::cutBackTo(std::uint64_t size)
+{
+    if (::ftruncate(m_handle->descriptor, static_cast<off_t>(size)) != 0)
+        return systemFailure();
+    return {};
+}
+
+gauge::Status LogFile::sync()
+{
+    if (::fsync(m_handle->descriptor) != 0)
+        return systemFailure();
+    ++m_syncs;
+    return {};
+}
+
+gauge::Status LogFile::stillNamed(const std::string &path) const
+{
+    struct stat opened
+    {
+    };
+    struct stat named
+    {
+    };
+    if (::fstat(m_handle->descriptor, &opened) != 0 || opened.st_nlink == 0
+        || ::stat(path.c_str(), &named) != 0 || named.st_dev != opened.st_dev
+        || named.st_ino != opened.st_ino)
+        return gauge::Failure {text::LogGone};
+    return {};
+}

@@ -1,0 +1,51 @@
+#pragma once
+
+// What gaugectl says to the technician, beside the window's own texts it repeats and each
+// command's usage: in one place, to be held against the documentation in one read. printf formats
+// where a name or a number goes in.
+namespace text {
+
+// send
+inline constexpr const char *ComOutOfRange = "COM numbers run from COM1 to COM%d; %s is not one";
+inline constexpr const char *NoDeviceBehindCom = "no serial device stands behind %s";
+inline constexpr const char *SeeGaugectlPorts = "gaugectl: %s (see gaugectl ports)\n";
+inline constexpr const char *NotASerialDevice = "gaugectl: %s is not a serial device\n";
+inline constexpr const char *AlarmOffNeedsYes
+    = "gaugectl: an alarm of this record is off; run on a terminal to answer the question, or "
+      "pass --yes\n";
+inline constexpr const char *YesOrNo = "%s [y/N] ";
+inline constexpr const char *GaugeCounted = "gauge %d %s; sent %d, failed %d\n";
+inline constexpr const char *RunCounted = "sent %d, failed %d\n";
+inline constexpr const char *PressEnter
+    = "Connect the next gauge and press Enter (Ctrl+D to finish): ";
+inline constexpr const char *Interrupted = "\ngaugectl: interrupted; the port is closed\n";
+inline constexpr const char *InterruptedDetail = "interrupted before the gauge answered";
+inline constexpr const char *AskUnit
+    = "Scan or type the unit id of the next gauge (Enter alone to finish): ";
+inline constexpr const char *UnitRefused
+    = "gaugectl: %s is no unit id; a unit id is 1 to 64 printable characters\n";
+inline constexpr const char *UnitNeeded = "--unit needs 1 to 64 printable characters";
+inline constexpr const char *UnitAlone
+    = "--unit gives the id of one gauge: not with --each or --ask-unit";
+inline constexpr const char *DeclinedByOperator = "the alarm question was answered No";
+inline constexpr const char *DeclinedWithoutYes
+    = "an alarm of this record is off, and --yes was not given";
+inline constexpr const char *LogCannotBeOpened
+    = "gaugectl: the production log %s cannot be opened (%s)\n";
+inline constexpr const char *NoFurtherGauge
+    = "gaugectl: the production log %s could not be written (%s); no further gauge is "
+      "programmed\n";
+inline constexpr const char *LogLocked = "another program holds the log's lock";
+inline constexpr const char *LineCutShort = "only part of the line was written";
+inline constexpr const char *LogGone = "the file is gone, or another has taken its name";
+
+// every command
+inline constexpr const char *OutputFailed = "gaugectl: the output could not be written: %s\n";
+
+// simulate
+inline constexpr const char *LinkExists
+    = "gaugectl: %s exists already; name a path that does not\n";
+inline constexpr const char *LinkFailed = "gaugectl: cannot make the link %s: %s\n";
+inline constexpr const char *Simulating = "Simulated gauge (%s) on %s%s%s\n";
+
+} // namespace text
