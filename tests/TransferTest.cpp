@@ -24,12 +24,6 @@ protected:
         f.click(Choice::Sender, 0);
     }
 
-    std::ptrdiff_t openingsOf(int number) const
-    {
-        return std::count(f.port.openings.begin(), f.port.openings.end(),
-                          WindowFixture::devicePath(number));
-    }
-
     WindowFixture f {{1, 2, 3, 12}};
 };
 
@@ -247,9 +241,9 @@ TEST_F(Transfer, PortChoiceOpensTheLinkAndMarksTheItem)
     EXPECT_FALSE(f.model.portMenuItem(3).checked);
     EXPECT_TRUE(f.model.portMenuItem(12).checked);
 
-    const std::ptrdiff_t opens = openingsOf(12);
+    const std::ptrdiff_t opens = f.openingsOf(12);
     f.model.choosePort(12);
-    EXPECT_EQ(openingsOf(12), opens + 1);
+    EXPECT_EQ(f.openingsOf(12), opens + 1);
     EXPECT_TRUE(f.model.portMenuItem(12).checked);
     EXPECT_EQ(f.model.statusText(), "COM12 Active");
 }
@@ -307,6 +301,14 @@ TEST_F(Transfer, ThePortMenuShowsTheLastLookAtThePorts)
     EXPECT_EQ(f.model.portMenuItem(2).description, "No serial device found for this port");
     EXPECT_EQ(f.model.portMenuItem(5).description, "/dev/fake5 – fake serial device");
     EXPECT_EQ(f.port.openDevice, WindowFixture::devicePath(3));
+    EXPECT_EQ(f.model.statusText(), "COM3 Active");
+
+    // A failed choice greys its entry, and leaves Send Data and the status bar as they were.
+    f.refuse(12, OpenFailure::Other, EIO);
+    f.model.choosePort(12);
+    f.model.lookAtPorts();
+    EXPECT_FALSE(f.model.portMenuItem(12).enabled);
+    EXPECT_TRUE(f.model.sendDataEnabled());
     EXPECT_EQ(f.model.statusText(), "COM3 Active");
 }
 

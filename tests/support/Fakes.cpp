@@ -148,6 +148,11 @@ std::string WindowFixture::devicePath(int number)
     return "/dev/fake" + std::to_string(number);
 }
 
+std::ptrdiff_t WindowFixture::openingsOf(int number) const
+{
+    return std::count(port.openings.begin(), port.openings.end(), devicePath(number));
+}
+
 void WindowFixture::plugIn(int number)
 {
     portMap.set(number,

@@ -171,6 +171,8 @@ struct WindowFixture
     void finishTransfer();
 
     static std::string devicePath(int number);
+    // How often the device behind the COM number was opened or probed.
+    std::ptrdiff_t openingsOf(int number) const;
     void plugIn(int number);
     void unplug(int number);
     void refuse(int number, OpenFailure failure, int errorNumber);
