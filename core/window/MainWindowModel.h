@@ -1,15 +1,12 @@
 #pragma once
 
 #include "gauge/GaugeSetup.h"
-#include "transfer/PortMap.h"
 #include "transfer/PortSurvey.h"
 #include "transfer/Transfer.h"
 #include "window/Messages.h"
 
-#include <array>
 #include <chrono>
 #include <functional>
-#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
