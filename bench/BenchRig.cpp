@@ -6,10 +6,9 @@
 #include <QTimer>
 
 BenchRig::BenchRig(gauge::sim::ReplyMode mode)
-    : m_gauge(mode)
-    , m_model(gauge::Platform {m_messages, m_dialogs, m_windows, m_port, m_ports, m_clock, m_timer})
+    : m_station(gauge::Platform {m_messages, m_dialogs, m_windows}, mode)
 {
-    m_ports.set(1, {m_gauge.devicePath(), "simulated gauge"});
+    m_station.plugGaugeIn(1);
     m_model.start();
     m_model.choosePort(1);
     m_model.chooseGaugeType(gauge::Voltmeter);

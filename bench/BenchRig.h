@@ -1,12 +1,7 @@
 #pragma once
 
 #include "QuietSeams.h"
-#include "SimulatedGauge.h"
-#include "serial/QtSerialPort.h"
-#include "serial/QtTimer.h"
-#include "transfer/Clock.h"
-#include "transfer/PortMap.h"
-#include "window/MainWindowModel.h"
+#include "SimulatedStation.h"
 
 #include <QElapsedTimer>
 
@@ -27,21 +22,17 @@ public:
                   const std::function<void(int, double)> &after);
 
     const std::string &lastMessage() const { return m_messages.last(); }
-    gauge::sim::SimulatedGauge &gauge() { return m_gauge; }
+    gauge::sim::SimulatedGauge &gauge() { return *m_station.gauge; }
 
 private:
     void sendNext();
     void changed();
 
-    gauge::sim::SimulatedGauge m_gauge;
-    gauge::FixedPortMap m_ports;
-    QtSerialPort m_port;
-    QtTimer m_timer;
     QuietMessages m_messages {true};
     NoFileDialogs m_dialogs;
     NoWindows m_windows;
-    gauge::SteadyClock m_clock;
-    gauge::MainWindowModel m_model;
+    SimulatedStation m_station;
+    gauge::MainWindowModel &m_model = m_station.model;
 
     int m_transfers = 0;
     int m_sent = 0;

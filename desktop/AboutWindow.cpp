@@ -35,7 +35,7 @@ AboutWindow::AboutWindow(QWidget *parent)
     line(QStringLiteral("Tel. +44 1632 960147 / +44 1632 960148"));
     line(QStringLiteral("Fax +44 1632 960149"));
     line(QStringLiteral("www.quillfen-instruments.example"));
-    line(QStringLiteral("Release 1.2"))->setObjectName(QStringLiteral("lblRelease"));
+    line(QStringLiteral("Release " PROJECT_VERSION))->setObjectName(QStringLiteral("lblRelease"));
     line(QStringLiteral("© 2026 Quillfen Marine Instruments Ltd. All rights reserved."));
 
     auto *ok = new QPushButton(QStringLiteral("OK"), frame);

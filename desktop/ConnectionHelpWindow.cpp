@@ -11,6 +11,9 @@
 
 namespace {
 
+// The wiring picture is drawn for this size.
+constexpr QSize WiringPictureSize {600, 208};
+
 QLabel *paragraph(const char *name, const QString &text, QWidget *parent)
 {
     auto *label = new QLabel(text, parent);
@@ -34,7 +37,7 @@ ConnectionHelpWindow::ConnectionHelpWindow(QWidget *parent)
 
     auto *picture = new PictureWidget(&Artwork::paintConnectionDiagram, frame);
     picture->setObjectName(QStringLiteral("Picture1"));
-    picture->setFixedSize(600, 208);
+    picture->setFixedSize(WiringPictureSize);
     content->addWidget(picture);
 
     content->addWidget(paragraph(

@@ -5,8 +5,7 @@
 #include <QApplication>
 
 DesktopApplication::DesktopApplication()
-    : m_model(gauge::Platform {m_messages, m_fileDialogs, m_windows, m_serialPort, m_portMap,
-                               m_clock, m_timer})
+    : m_model(gauge::Platform {m_messages, m_fileDialogs, m_windows}, m_portSurvey, m_transfer)
     , m_window(m_model)
 {
     QApplication::setApplicationName(QStringLiteral("gauge-programmer"));

@@ -1,14 +1,16 @@
 #pragma once
 
 #include "EndOnSignal.h"
-#include "HelpWindows.h"
 #include "MainWindow.h"
 #include "QtFileDialogs.h"
 #include "QtMessages.h"
+#include "QtWindowCommands.h"
 #include "serial/QtSerialPort.h"
 #include "serial/QtTimer.h"
 #include "serial/SystemPortMap.h"
 #include "transfer/Clock.h"
+#include "transfer/PortSurvey.h"
+#include "transfer/Transfer.h"
 #include "window/MainWindowModel.h"
 
 // The tool put together: the window model on this computer's serial ports, dialogs and message
@@ -28,9 +30,11 @@ private:
     QtSerialPort m_serialPort;
     gauge::SteadyClock m_clock;
     QtTimer m_timer;
+    gauge::Transfer m_transfer {m_serialPort, m_clock, m_timer};
+    gauge::PortSurvey m_portSurvey {m_serialPort, m_portMap};
     QtMessages m_messages;
     QtFileDialogs m_fileDialogs;
-    HelpWindows m_windows;
+    QtWindowCommands m_windows;
     gauge::MainWindowModel m_model;
     MainWindow m_window;
     EndOnSignal m_endOnSignal {m_serialPort};

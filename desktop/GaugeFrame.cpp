@@ -16,11 +16,17 @@ using gauge::Choice;
 
 namespace {
 
+// The senders fill two columns of this many.
+constexpr int SendersPerColumn = 10;
+// Room between a sender's caption and the next column.
+constexpr int SenderColumnGap = 8;
+
 // The option groups keep the names the gauge's documentation gives their controls.
 const char *groupName(Choice choice)
 {
     static constexpr const char *Names[] = {"optVoltage", "optUnit", "optSender", "optMinAll",
                                             "optAllMax",  "optBLK",  "optAlLOut", "optNO_NC"};
+    static_assert(std::size(Names) == gauge::ChoiceCount, "one name for each option group");
     return Names[static_cast<int>(choice)];
 }
 
@@ -35,7 +41,7 @@ int widestSenderCaption(const QRadioButton *button)
     }
     const QStyle *style = button->style();
     return widest + style->pixelMetric(QStyle::PM_ExclusiveIndicatorWidth, nullptr, button)
-        + style->pixelMetric(QStyle::PM_RadioButtonLabelSpacing, nullptr, button) + 8;
+        + style->pixelMetric(QStyle::PM_RadioButtonLabelSpacing, nullptr, button) + SenderColumnGap;
 }
 
 // The longest caption an option of the group can carry, whatever the gauge type.
@@ -88,9 +94,10 @@ QGroupBox *GaugeFrame::buildSenderFrame()
     const int senderWidth = widestSenderCaption(senders.first());
     for (int i = 0; i < senders.size(); ++i) {
         senders[i]->setMinimumWidth(senderWidth);
-        senderGrid->addWidget(senders[i], i % 10, i / 10);
+        senderGrid->addWidget(senders[i], i % SendersPerColumn, i / SendersPerColumn);
     }
-    senderGrid->setRowStretch(10, 1);
+    // Below the last row, the room left over.
+    senderGrid->setRowStretch(SendersPerColumn, 1);
     return sender;
 }
 
@@ -108,7 +115,7 @@ QGroupBox *GaugeFrame::buildAlarmFrame()
                                           Choice::MaximumAlarm, {4, 3, 2, 1, 0});
     maximum->setToolTip(QStringLiteral("Maximum Percently of active alarm"));
     QGroupBox *blinking
-        = buildOptionFrame("fmrBLK", QStringLiteral("Blinking Alarm"), Choice::Blinking, {0, 1});
+        = buildOptionFrame("fmrBLk", QStringLiteral("Blinking Alarm"), Choice::Blinking, {0, 1});
     blinking->setToolTip(QStringLiteral("Active the arrow blinking on LCD"));
 
     QGroupBox *output = captionedFrame("frmAllHw", QStringLiteral("Alarm Output Signal"));

@@ -47,11 +47,9 @@ void MainMenus::buildSettingMenu(QMenuBar *bar)
 
     QMenu *openMenu = setting->addMenu(QStringLiteral("Open  "));
     openMenu->setObjectName(QStringLiteral("ApriConfigurazione"));
-    // Unavailable for good, like "Consuption" above: shown greyed, with nothing behind it.
-    QAction *configurationFile = openMenu->addAction(QStringLiteral("Configuration File"));
-    configurationFile->setObjectName(QStringLiteral("ConfFile"));
-    configurationFile->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_X));
-    configurationFile->setEnabled(false);
+    m_configurationFile = openMenu->addAction(QStringLiteral("Configuration File"));
+    m_configurationFile->setObjectName(QStringLiteral("ConfFile"));
+    m_configurationFile->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_X));
     addCommand(openMenu, "GaugPar", QStringLiteral("Gauge Parameter"),
                QKeySequence(Qt::CTRL | Qt::Key_Y), [this] { m_model.openRecord(); });
     addCommand(setting, "SalvaConfigurazione", QStringLiteral("Save "),
@@ -110,6 +108,7 @@ void MainMenus::redraw()
         action->setChecked(item.checked);
         action->setStatusTip(fromCore(item.description));
     }
+    m_configurationFile->setEnabled(m_model.configurationFileOffered());
     for (QAction *action : std::as_const(m_commandActions))
         action->setEnabled(m_model.takesCommands());
 }

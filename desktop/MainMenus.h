@@ -36,4 +36,5 @@ private:
     QList<QAction *> m_gaugeActions;
     QList<QAction *> m_serialPortActions;
     QList<QAction *> m_commandActions;
+    QAction *m_configurationFile = nullptr;
 };

@@ -8,6 +8,9 @@
 
 namespace {
 
+// What the command line asked for could not be made sense of.
+constexpr int ExitUsage = 2;
+
 std::vector<std::string> argumentsOf(int argc, char *argv[])
 {
     return {argv, argv + argc};
@@ -16,7 +19,7 @@ std::vector<std::string> argumentsOf(int argc, char *argv[])
 int commandLineError(const std::string &error)
 {
     std::fprintf(stderr, "gauge-programmer: %s\n", error.c_str());
-    return 2;
+    return ExitUsage;
 }
 
 // Where X11 and Wayland are the only windowing systems, neither announced means no display, and

@@ -43,10 +43,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
 
     f.model.openRecordFile(record);
 
-    const std::string problem = recordProblem(bytes);
-    if (!problem.empty()) {
+    if (const Status valid = checkRecord(bytes); !valid) {
         FUZZ_CHECK(f.messages.shown.size() == 1);
-        FUZZ_CHECK(f.messages.shown[0].text.find(problem) != std::string::npos);
+        FUZZ_CHECK(f.messages.shown[0].text.find(valid.error().reason) != std::string::npos);
         FUZZ_CHECK(snapshot(f.model) == before);
         return 0;
     }

@@ -33,21 +33,6 @@ int systemOpenError(const std::string &path)
     return error;
 }
 
-// The group whose members may read and write the device, if any but root's: joining it is the
-// advice that helps. Where the group has no such right, or is root, no group is named.
-std::string groupThatMayUse(const std::string &path)
-{
-    struct stat info
-    {
-    };
-    if (::stat(path.c_str(), &info) != 0 || info.st_gid == 0)
-        return {};
-    if ((info.st_mode & (S_IRGRP | S_IWGRP)) != (S_IRGRP | S_IWGRP))
-        return {};
-    const group *owner = ::getgrgid(info.st_gid);
-    return owner ? std::string(owner->gr_name) : std::to_string(info.st_gid);
-}
-
 // The device number of the terminal this program runs in, if it runs in one. /dev/tty stands for
 // it, but only asked through it does the system name the device behind it.
 std::optional<dev_t> ownTerminal()
@@ -57,6 +42,10 @@ std::optional<dev_t> ownTerminal()
         return std::nullopt;
     std::optional<dev_t> found;
 #ifdef TIOCGDEV
+    // The kernel answers in its own packing of a device number (new_encode_dev()), not dev_t's:
+    // bits 0 to 7 hold the low 8 bits of the minor number, bits 8 to 19 the major number, and
+    // bits 20 up the rest of the minor number. The packing keeps a number that fits the old
+    // 16-bit layout, 8 bits of each, as it was.
     unsigned int encoded = 0;
     if (::ioctl(tty, TIOCGDEV, &encoded) == 0)
         found = makedev((encoded & 0xfff00) >> 8, (encoded & 0xff) | ((encoded >> 12) & 0xfff00));
@@ -95,6 +84,25 @@ bool isOwnTerminal(const std::string &path)
 #else
     Q_UNUSED(path);
     return false;
+#endif
+}
+
+// Joining root's group is never the advice.
+std::string groupThatMayUse(const std::string &path)
+{
+#ifdef Q_OS_UNIX
+    struct stat info
+    {
+    };
+    if (::stat(path.c_str(), &info) != 0 || info.st_gid == 0)
+        return {};
+    if ((info.st_mode & (S_IRGRP | S_IWGRP)) != (S_IRGRP | S_IWGRP))
+        return {};
+    const group *owner = ::getgrgid(info.st_gid);
+    return owner ? std::string(owner->gr_name) : std::to_string(info.st_gid);
+#else
+    Q_UNUSED(path);
+    return {};
 #endif
 }
 

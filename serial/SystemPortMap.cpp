@@ -3,6 +3,7 @@
 #ifdef Q_OS_LINUX
 #include <filesystem>
 #include <fstream>
+#include <string_view>
 #else
 #include <QSerialPortInfo>
 #endif
@@ -11,6 +12,12 @@ namespace {
 
 #ifdef Q_OS_LINUX
 namespace fs = std::filesystem;
+
+// How far above its tty the USB device of an adapter lies in sysfs, at most: the tty sits in the
+// USB interface, which sits in the device.
+constexpr int UsbDeviceLevelsUp = 4;
+// The type of a serial port the kernel reserves but found no hardware for.
+constexpr std::string_view NoHardwareType = "0";
 
 std::string firstLine(const fs::path &file)
 {
@@ -27,7 +34,7 @@ gauge::PortDevice usbAdapter(std::string path, const fs::path &device)
     gauge::PortDevice adapter {std::move(path)};
     std::error_code error;
     fs::path dir = fs::canonical(device, error);
-    for (int level = 0; level < 4 && !error && dir.has_parent_path(); ++level) {
+    for (int level = 0; level < UsbDeviceLevelsUp && !error && dir.has_parent_path(); ++level) {
         if (fs::exists(dir / "product", error)) {
             adapter.description = firstLine(dir / "product");
             adapter.plugging = firstLine(dir / "busnum") + "-" + firstLine(dir / "devnum");
@@ -49,8 +56,7 @@ std::vector<gauge::PortDevice> serialDevices(const fs::path &ttyClass)
         // Virtual terminals and pseudo-terminals have no device behind them.
         if (!fs::exists(dir / "device", error))
             continue;
-        // A serial port the kernel reserves but found no hardware for has type 0.
-        if (fs::exists(dir / "type", error) && firstLine(dir / "type") == "0")
+        if (fs::exists(dir / "type", error) && firstLine(dir / "type") == NoHardwareType)
             continue;
         found.push_back(usbAdapter("/dev/" + dir.filename().string(), dir / "device"));
     }

@@ -3,11 +3,11 @@
 // screen is unchanged, and the record file on disk is untouched.
 #include "ConnectionHelpWindow.h"
 #include "EndOnSignal.h"
-#include "HelpWindows.h"
 #include "MainWindow.h"
+#include "QtWindowCommands.h"
 #include "SimulatedGauge.h"
+#include "SimulatedStation.h"
 #include "serial/QtSerialPort.h"
-#include "serial/QtTimer.h"
 #include "support/Fakes.h"
 #include "support/TempDir.h"
 #include "transfer/PortMap.h"
@@ -40,14 +40,13 @@ const std::vector<unsigned char> KeptRecord = {100, 108, 100, 100, 101, 103, 101
 struct Rig
 {
     explicit Rig(ReplyMode mode)
-        : gauge(std::make_unique<sim::SimulatedGauge>(mode))
-        , spare(std::make_unique<sim::SimulatedGauge>())
-        , model(Platform {messages, dialogs, windows, port, ports, clock, timer})
+        : spare(std::make_unique<sim::SimulatedGauge>())
+        , station(Platform {messages, dialogs, windows}, mode)
     {
         // The spare is reached through a link of the test's own: a pseudo-terminal's name can be
         // taken again by another test's the moment it goes.
         std::filesystem::create_symlink(spare->devicePath(), dir.path("spare"));
-        ports.set(1, {gauge->devicePath(), ""});
+        station.plugGaugeIn(1, "");
         ports.set(2, {dir.path("spare"), ""});
         window = std::make_unique<MainWindow>(model);
         windows.setMainWindow(window.get());
@@ -65,16 +64,15 @@ struct Rig
     std::string record() const { return dir.path("kept.gag"); }
 
     TempDir dir;
-    std::unique_ptr<sim::SimulatedGauge> gauge;
     std::unique_ptr<sim::SimulatedGauge> spare;
-    FixedPortMap ports;
-    QtSerialPort port;
-    QtTimer timer;
     FakeMessages messages;
     FakeFileDialogs dialogs;
-    SteadyClock clock;
-    HelpWindows windows;
-    MainWindowModel model;
+    QtWindowCommands windows;
+    SimulatedStation station;
+    std::unique_ptr<sim::SimulatedGauge> &gauge = station.gauge;
+    FixedPortMap &ports = station.ports;
+    QtSerialPort &port = station.port;
+    MainWindowModel &model = station.model;
     std::unique_ptr<MainWindow> window;
 };
 
@@ -257,7 +255,7 @@ TEST(FaultMatrixExit, ASignalToEndLetsGoOfThePort)
     }
 }
 
-TEST(FaultMatrixExit, WithTheHelpWindowsOpenClosesTheMainWindowOnly)
+TEST(FaultMatrixExit, WithTheQtWindowCommandsOpenClosesTheMainWindowOnly)
 {
     Rig rig(ReplyMode::Correct);
     rig.trigger("HelpConnection");

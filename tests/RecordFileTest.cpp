@@ -52,7 +52,7 @@ TEST_F(RecordFiles, SaveWritesTheOptionPositions)
     const std::string path = dir.path("oil.gag");
     save(path);
     EXPECT_EQ(readAll(path), OilPressureRecord);
-    EXPECT_EQ(f.dialogs.filters.back(), "Configuaration GAUGE  (*.gag)|*.gag");
+    EXPECT_EQ(f.dialogs.filters.back(), (FileFilter {"Configuaration GAUGE  (*.gag)", "gag"}));
     EXPECT_TRUE(f.messages.shown.empty());
 
     // The dialog offers the last name again.
@@ -65,7 +65,7 @@ TEST_F(RecordFiles, OpeningRestoresTheDocumentedExample)
     const std::string path = dir.path("oil.gag");
     writeAll(path, OilPressureRecord);
     open(f, path);
-    EXPECT_EQ(f.dialogs.filters.back(), "File GAUGE  (*.gag)|*.gag");
+    EXPECT_EQ(f.dialogs.filters.back(), (FileFilter {"File GAUGE  (*.gag)", "gag"}));
     EXPECT_TRUE(f.messages.shown.empty());
     EXPECT_EQ(f.model.gaugeFrameCaption(), "Oil pressure");
     EXPECT_EQ(f.config().gaugeType, 3);

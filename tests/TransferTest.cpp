@@ -24,12 +24,6 @@ protected:
         f.click(Choice::Sender, 0);
     }
 
-    std::ptrdiff_t openingsOf(int number) const
-    {
-        return std::count(f.port.openings.begin(), f.port.openings.end(),
-                          WindowFixture::devicePath(number));
-    }
-
     WindowFixture f {{1, 2, 3, 12}};
 };
 
@@ -67,7 +61,7 @@ TEST_F(Transfer, SendsThePacketAndReportsSuccess)
 }
 
 // The window stays on its own event loop while the gauge has not answered yet, and takes no
-// other command until the transfer ends.
+// other command until the transfer has ended and its outcome has been told.
 TEST_F(Transfer, NoOtherCommandRunsUntilTheTransferEnds)
 {
     configureVoltmeter();
@@ -92,8 +86,11 @@ TEST_F(Transfer, NoOtherCommandRunsUntilTheTransferEnds)
     EXPECT_FALSE(f.model.gaugeTypeOffered(FuelLevel));
     EXPECT_TRUE(f.messages.shown.empty());
 
+    // Nor while its outcome's message is up.
+    f.messages.whileShown = [this] { f.model.chooseGaugeType(FuelLevel); };
     f.finishTransfer();
     EXPECT_EQ(f.messages.texts(), std::vector<std::string> {"Data has been sent successfully "});
+    EXPECT_EQ(f.config().gaugeType, Voltmeter);
     EXPECT_TRUE(f.model.portMenuItem(1).enabled);
     f.model.chooseGaugeType(FuelLevel);
     EXPECT_EQ(f.config().gaugeType, FuelLevel);
@@ -244,9 +241,9 @@ TEST_F(Transfer, PortChoiceOpensTheLinkAndMarksTheItem)
     EXPECT_FALSE(f.model.portMenuItem(3).checked);
     EXPECT_TRUE(f.model.portMenuItem(12).checked);
 
-    const std::ptrdiff_t opens = openingsOf(12);
+    const std::ptrdiff_t opens = f.openingsOf(12);
     f.model.choosePort(12);
-    EXPECT_EQ(openingsOf(12), opens + 1);
+    EXPECT_EQ(f.openingsOf(12), opens + 1);
     EXPECT_TRUE(f.model.portMenuItem(12).checked);
     EXPECT_EQ(f.model.statusText(), "COM12 Active");
 }
@@ -289,34 +286,13 @@ TEST_F(Transfer, AfterAFailedChoiceSendDataFindsNoGauge)
     EXPECT_EQ(f.model.statusText(), "No Communication with Digital Gauge");
 }
 
-TEST_F(Transfer, ProbeEnablesOnlyThePortsThatOpen)
+// The menu shows the last look at the ports: what stands behind each entry, and the link's port
+// checked.
+TEST_F(Transfer, ThePortMenuShowsTheLastLookAtThePorts)
 {
-    WindowFixture g({1, 2, 3, 12});
-    g.refuse(2, OpenFailure::Busy, PortBusyError);
-    g.startUp();
-    for (int n = 1; n <= 12; ++n) {
-        const bool opens = n == 1 || n == 3 || n == 12;
-        EXPECT_EQ(g.model.portMenuItem(n).enabled, opens) << n;
-    }
-    EXPECT_FALSE(g.port.isOpen());
-}
-
-// Opening a serial device raises its modem lines, which restarts some boards: looking at the menu
-// opens only what was plugged in since the last look, once, and never the port open for the
-// link.
-TEST_F(Transfer, ThePortMenuOpensOnlyDevicesPluggedInSinceTheLastLook)
-{
-    const std::vector<std::string> atStart = f.port.openings;
-    f.model.lookAtPorts();
-    f.model.lookAtPorts();
-    EXPECT_EQ(f.port.openings, atStart);
-
     f.unplug(2);
     f.plugIn(5);
     f.model.lookAtPorts();
-    f.model.lookAtPorts();
-    EXPECT_EQ(f.port.openings.size(), atStart.size() + 1);
-    EXPECT_EQ(f.port.openings.back(), WindowFixture::devicePath(5));
     for (int n = 1; n <= 12; ++n) {
         const bool usable = n == 1 || n == 3 || n == 5 || n == 12;
         EXPECT_EQ(f.model.portMenuItem(n).enabled, usable) << n;
@@ -326,28 +302,14 @@ TEST_F(Transfer, ThePortMenuOpensOnlyDevicesPluggedInSinceTheLastLook)
     EXPECT_EQ(f.model.portMenuItem(5).description, "/dev/fake5 – fake serial device");
     EXPECT_EQ(f.port.openDevice, WindowFixture::devicePath(3));
     EXPECT_EQ(f.model.statusText(), "COM3 Active");
-}
 
-// Only the probe enables an item: one refused when chosen stays greyed while its device stays
-// plugged in, and plugging it in again, even between two looks, gives it a fresh test. Send Data
-// stays available, and the status bar untouched.
-TEST_F(Transfer, AnItemRefusedWhenChosenStaysGreyedUntilReplugged)
-{
-    WindowFixture g({1});
-    g.startUp();
-    g.model.choosePort(1);
-    g.refuse(1, OpenFailure::Busy, PortBusyError);
-    g.model.choosePort(1);
-    g.port.refusals.clear();
-    g.model.lookAtPorts();
-    EXPECT_FALSE(g.model.portMenuItem(1).enabled);
-    EXPECT_TRUE(g.model.sendDataEnabled());
-    EXPECT_EQ(g.model.statusText(), "COM1 Active");
-
-    g.unplug(1);
-    g.plugIn(1);
-    g.model.lookAtPorts();
-    EXPECT_TRUE(g.model.portMenuItem(1).enabled);
+    // A failed choice greys its entry, and leaves Send Data and the status bar as they were.
+    f.refuse(12, OpenFailure::Other, EIO);
+    f.model.choosePort(12);
+    f.model.lookAtPorts();
+    EXPECT_FALSE(f.model.portMenuItem(12).enabled);
+    EXPECT_TRUE(f.model.sendDataEnabled());
+    EXPECT_EQ(f.model.statusText(), "COM3 Active");
 }
 
 TEST(PortMenu, APortPluggedInAfterTheStartMakesSendDataAvailable)
@@ -397,6 +359,22 @@ TEST_F(Transfer, ALostDeviceIsNoLongerShownActive)
     f.model.choosePort(3);
     EXPECT_TRUE(f.model.portMenuItem(3).checked);
     EXPECT_EQ(f.model.statusText(), "COM3 Active");
+}
+
+// A port that refuses a byte gets no more of the packet, and the transfer does not wait for a
+// reply to a packet the gauge never had.
+TEST_F(Transfer, APacketThePortRefusesEndsTheTransferAtOnce)
+{
+    configureVoltmeter();
+    f.port.refusesWrites = true;
+    const auto start = f.clock.current;
+    f.sendData();
+    EXPECT_EQ(f.clock.current, start);
+    EXPECT_TRUE(f.port.written.empty());
+    EXPECT_EQ(f.messages.texts(),
+              std::vector<std::string> {"Error: No Comunication with Digital Gauge "});
+    EXPECT_EQ(f.model.statusText(), "No Communication with Digital Gauge");
+    EXPECT_EQ(f.model.progressValue(), 49);
 }
 
 TEST_F(Transfer, ALineLostDuringTheTransferEndsItAtOnce)

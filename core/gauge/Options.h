@@ -21,7 +21,7 @@ enum class Choice {
     AlarmOutput,
     Contact
 };
-inline constexpr int ChoiceCount = 8;
+inline constexpr int ChoiceCount = static_cast<int>(Choice::Contact) + 1;
 
 // How many options each group has. Supply options 2 and 3 and unit option 3 are never offered;
 // senders fill two columns of ten.

@@ -7,34 +7,33 @@
 
 namespace gauge {
 
-FileResult FileResult::systemError(int errorNumber)
+Failure systemFailure(int errorNumber)
 {
     return {errorNumber != 0 ? std::strerror(errorNumber) : "unknown error"};
 }
 
-FileResult readFileStart(const std::string &path, std::size_t maxBytes,
-                         std::vector<std::uint8_t> &bytes)
+Result<std::vector<std::uint8_t>> readFileStart(const std::string &path, std::size_t maxBytes)
 {
     RegularFile file(path, RegularFile::Access::Read);
-    if (!file.opening().ok())
-        return file.opening();
-    bytes.assign(maxBytes, 0);
+    if (!file.opening())
+        return file.opening().error();
+    std::vector<std::uint8_t> bytes(maxBytes, 0);
     errno = 0;
     const std::size_t count = std::fread(bytes.data(), 1, maxBytes, file.stream());
     if (std::ferror(file.stream()))
-        return FileResult::systemError(errno);
+        return systemFailure(errno);
     bytes.resize(count);
-    return {};
+    return bytes;
 }
 
-FileResult writeFileStart(const std::string &path, std::span<const std::uint8_t> bytes)
+Status writeFileStart(const std::string &path, std::span<const std::uint8_t> bytes)
 {
     RegularFile file(path, RegularFile::Access::Update);
-    if (!file.opening().ok())
+    if (!file.opening())
         return file.opening();
     const auto failed = [&file](int errorNumber) {
         file.removeIfCreated();
-        return FileResult::systemError(errorNumber);
+        return systemFailure(errorNumber);
     };
     errno = 0;
     for (std::size_t offset = 0; offset < bytes.size(); ++offset) {
@@ -45,7 +44,7 @@ FileResult writeFileStart(const std::string &path, std::span<const std::uint8_t>
     // A full disk only shows when the buffered bytes reach it.
     if (std::fflush(file.stream()) != 0)
         return failed(errno);
-    if (FileResult closing = file.close(); !closing.ok()) {
+    if (Status closing = file.close(); !closing) {
         file.removeIfCreated();
         return closing;
     }

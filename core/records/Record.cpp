@@ -70,11 +70,12 @@ Record encodeRecord(const RecordChoices &choices)
     return record;
 }
 
-std::string recordProblem(std::span<const std::uint8_t> bytes)
+Status checkRecord(std::span<const std::uint8_t> bytes)
 {
     if (bytes.size() < RecordSize) {
-        return "it holds " + std::to_string(bytes.size()) + (bytes.size() == 1 ? " byte" : " bytes")
-            + ", a gauge parameter record holds 9";
+        return Failure {"it holds " + std::to_string(bytes.size())
+                        + (bytes.size() == 1 ? " byte" : " bytes")
+                        + ", a gauge parameter record holds 9"};
     }
 
     struct Option
@@ -92,52 +93,51 @@ std::string recordProblem(std::span<const std::uint8_t> bytes)
     };
     const RecordChoices choices = decodeRecord(bytes);
     if (choices.supply != TwelveVolts && choices.supply != DedicatedSupply)
-        return noSuch(RecordByte::Supply, "supply voltage", choices.supply);
+        return Failure {noSuch(RecordByte::Supply, "supply voltage", choices.supply)};
     const GaugeTypeInfo *info = gaugeTypeInfo(choices.gaugeType);
     if (!info)
-        return noSuch(RecordByte::GaugeType, "gauge type", choices.gaugeType);
+        return Failure {noSuch(RecordByte::GaugeType, "gauge type", choices.gaugeType)};
     const std::string forType = " for " + std::string(info->menuName);
     if (choices.unit < 0 || choices.unit >= info->unitCount())
-        return noSuch(RecordByte::Unit, "unit", choices.unit) + forType;
+        return Failure {noSuch(RecordByte::Unit, "unit", choices.unit) + forType};
     // Every sender a technician can choose has a curve, and so do a few that only a record can
     // choose; a sender without one would program the gauge with an empty curve. A sender the
     // window shows for the type, greyed, is named as lacking a curve rather than as missing.
     if (!hasCurve(info->code, choices.unit, choices.sender)) {
         if (!isShown(*info, choices.sender))
-            return noSuch(RecordByte::Sender, "sender", choices.sender) + forType;
-        return "byte " + std::to_string(RecordByte::Sender) + ": sender "
-            + std::to_string(choices.sender) + " has no curve" + forType;
+            return Failure {noSuch(RecordByte::Sender, "sender", choices.sender) + forType};
+        return Failure {"byte " + std::to_string(RecordByte::Sender) + ": sender "
+                        + std::to_string(choices.sender) + " has no curve" + forType};
     }
     for (const Option &option : Options) {
         const int index = indexIn(bytes, option.position);
         if (index < 0 || index >= optionCount(option.choice))
-            return noSuch(option.position, option.what, index);
+            return Failure {noSuch(option.position, option.what, index)};
     }
     // Save never writes alarms in conflict: the window refuses such a pair when it is chosen.
     const int minimum = MinimumAlarmValues[static_cast<std::size_t>(choices.minimumAlarm)];
     const int maximum = MaximumAlarmValues[static_cast<std::size_t>(choices.maximumAlarm)];
     if (minimum != 0 && maximum != 0 && minimum > maximum)
-        return "byte 4: minimum alarm " + percent(minimum) + " lies above the maximum alarm "
-            + percent(maximum) + " of byte 5";
+        return Failure {"byte 4: minimum alarm " + percent(minimum)
+                        + " lies above the maximum alarm " + percent(maximum) + " of byte 5"};
     return {};
 }
 
 RecordReading readRecord(const std::string &path)
 {
-    std::vector<std::uint8_t> bytes;
-    const FileResult result = readFileStart(path, RecordSize, bytes);
-    if (!result.ok())
+    const Result<std::vector<std::uint8_t>> bytes = readFileStart(path, RecordSize);
+    if (!bytes)
         return {std::nullopt,
-                "The gauge parameter file " + quoted(path) + " could not be read: " + result.reason
-                    + "."};
-    if (const std::string problem = recordProblem(bytes); !problem.empty())
+                "The gauge parameter file " + quoted(path)
+                    + " could not be read: " + bytes.error().reason + "."};
+    if (const Status valid = checkRecord(bytes.value()); !valid)
         return {std::nullopt,
-                "The file " + quoted(path) + " is not a valid gauge parameter file: " + problem
-                    + "."};
-    return {decodeRecord(bytes), {}};
+                "The file " + quoted(path)
+                    + " is not a valid gauge parameter file: " + valid.error().reason + "."};
+    return {decodeRecord(bytes.value()), {}};
 }
 
-FileResult writeRecord(const std::string &path, const RecordChoices &choices)
+Status writeRecord(const std::string &path, const RecordChoices &choices)
 {
     return writeFileStart(path, encodeRecord(choices));
 }

@@ -32,10 +32,9 @@ inline constexpr std::size_t Contact = 8;
 
 Record encodeRecord(const RecordChoices &choices);
 
-// What is wrong with the bytes of a record file, in plain words naming the byte ("byte 2: sender
-// 12 does not exist for Oil Pressure"); empty when the first nine bytes form a record that
-// restores.
-std::string recordProblem(std::span<const std::uint8_t> bytes);
+// Whether the first nine bytes of a record file form a record that restores; if not, what is
+// wrong, in plain words naming the byte ("byte 2: sender 12 does not exist for Oil Pressure").
+Status checkRecord(std::span<const std::uint8_t> bytes);
 
 // Reading a record file gives its choices, or the message that says why it was refused, naming
 // the file.
@@ -47,6 +46,6 @@ struct RecordReading
 
 RecordReading readRecord(const std::string &path);
 
-FileResult writeRecord(const std::string &path, const RecordChoices &choices);
+Status writeRecord(const std::string &path, const RecordChoices &choices);
 
 } // namespace gauge

@@ -45,24 +45,25 @@ int openDescriptor(const std::string &path, RegularFile::Access access, Creation
 }
 
 // Windows refuses to open a folder with "Permission denied".
-FileResult openingFailure(const std::string &path, int errorNumber)
+Failure openingFailure(const std::string &path, int errorNumber)
 {
     std::error_code error;
     if (errorNumber == EACCES && std::filesystem::is_directory(path, error))
         return {IsADirectoryText};
-    return FileResult::systemError(errorNumber);
+    return systemFailure(errorNumber);
 }
 
-bool describe(int descriptor, Description &description)
+Result<Description> describe(int descriptor)
 {
     struct _stat64 info = {};
     if (::_fstat64(descriptor, &info) != 0)
-        return false;
+        return systemFailure(errno);
     const auto type = info.st_mode & _S_IFMT;
+    Description description;
     description.kind = type == _S_IFREG ? Kind::Regular
         : type == _S_IFDIR              ? Kind::Directory
                                         : Kind::Other;
-    return true;
+    return description;
 }
 
 std::FILE *streamOn(int descriptor, const char *mode)
@@ -93,11 +94,11 @@ int openDescriptor(const std::string &path, RegularFile::Access access, Creation
     return ::open(path.c_str(), flags, 0666);
 }
 
-FileResult openingFailure(const std::string &, int errorNumber)
+Failure openingFailure(const std::string &, int errorNumber)
 {
     if (errorNumber == EISDIR)
         return {IsADirectoryText};
-    return FileResult::systemError(errorNumber);
+    return systemFailure(errorNumber);
 }
 
 Description describe(const struct stat &info)
@@ -111,13 +112,12 @@ Description describe(const struct stat &info)
     return description;
 }
 
-bool describe(int descriptor, Description &description)
+Result<Description> describe(int descriptor)
 {
     struct stat info = {};
     if (::fstat(descriptor, &info) != 0)
-        return false;
-    description = describe(info);
-    return true;
+        return systemFailure(errno);
+    return describe(info);
 }
 
 // The stream on a regular file is a plain one again: reading and writing it never wait anyway.
@@ -163,20 +163,21 @@ RegularFile::RegularFile(const std::string &path, Access access)
         return;
     }
 
-    Description description;
-    const bool described = describe(descriptor, description);
-    m_device = description.device;
-    m_inode = description.inode;
-    if (!described) {
-        m_opening = FileResult::systemError(errno);
-    } else if (description.kind == Kind::Directory) {
-        m_opening = {IsADirectoryText};
-    } else if (description.kind != Kind::Regular) {
-        m_opening = {NotARegularFileText};
+    const Result<Description> description = describe(descriptor);
+    if (description) {
+        m_device = description.value().device;
+        m_inode = description.value().inode;
+    }
+    if (!description) {
+        m_opening = description.error();
+    } else if (description.value().kind == Kind::Directory) {
+        m_opening = Failure {IsADirectoryText};
+    } else if (description.value().kind != Kind::Regular) {
+        m_opening = Failure {NotARegularFileText};
     } else {
         m_stream = streamOn(descriptor, access == Access::Read ? "rb" : "r+b");
         if (!m_stream)
-            m_opening = FileResult::systemError(errno);
+            m_opening = systemFailure(errno);
     }
     if (!m_stream) {
         closeDescriptor(descriptor);
@@ -184,24 +185,28 @@ RegularFile::RegularFile(const std::string &path, Access access)
     }
 }
 
+// Whoever needs to know whether the last bytes reached the disk closes the file first.
 RegularFile::~RegularFile()
 {
-    close();
+    static_cast<void>(close());
 }
 
-FileResult RegularFile::close()
+Status RegularFile::close()
 {
     if (!m_stream)
         return {};
     errno = 0;
     const int status = std::fclose(m_stream);
     m_stream = nullptr;
-    return status == 0 ? FileResult {} : FileResult::systemError(errno);
+    if (status != 0)
+        return systemFailure(errno);
+    return {};
 }
 
 void RegularFile::removeIfCreated()
 {
-    close();
+    // What the closing says no longer matters: the file goes.
+    static_cast<void>(close());
     Description opened;
     opened.device = m_device;
     opened.inode = m_inode;

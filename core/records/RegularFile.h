@@ -29,11 +29,11 @@ public:
     RegularFile &operator=(const RegularFile &) = delete;
 
     // Why the file is not open: "Not a regular file", "Is a directory" or the system's words.
-    const FileResult &opening() const { return m_opening; }
+    const Status &opening() const { return m_opening; }
     std::FILE *stream() const { return m_stream; }
 
     // Closing is where the last buffered bytes meet the disk, so it can fail.
-    FileResult close();
+    Status close();
     // Closes the file and removes it again if this opening created it and the path still names
     // it: a save that failed leaves nothing behind under the name the user chose.
     void removeIfCreated();
@@ -41,7 +41,7 @@ public:
 private:
     std::string m_path;
     std::FILE *m_stream = nullptr;
-    FileResult m_opening;
+    Status m_opening;
     bool m_created = false;
     // Which file was opened, to know it again by its path.
     std::uintmax_t m_device = 0;

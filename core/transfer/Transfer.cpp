@@ -56,8 +56,11 @@ void Transfer::start(const Packet &packet, Progress progress, Finished finished)
     m_running = true;
 
     m_port.discardInput();
+    // Once the port refuses a byte, the rest would reach the gauge as a broken packet: nothing
+    // more goes out, though the progress runs on as it would.
+    bool handedOver = true;
     for (std::size_t i = 0; i < packet.size(); ++i) {
-        m_port.write(std::span(packet).subspan(i, 1));
+        handedOver = handedOver && m_port.write(std::span(packet).subspan(i, 1));
         report(static_cast<int>(i));
     }
     // Whatever came in while the packet was handed over is line noise, not the reply.
@@ -66,6 +69,14 @@ void Transfer::start(const Packet &packet, Progress progress, Finished finished)
     // A port that is not open hears nothing: there is nothing to wait for.
     if (!m_port.isOpen()) {
         finish(TransferOutcome::NoCommunication);
+        return;
+    }
+    // Nor can a reply come to a packet the port did not take. A port refuses it mostly because
+    // its device has gone, and the news of that is on its way: the transfer ends on the next
+    // turn of the event loop, after the line lost, so the port counts as lost first.
+    if (!handedOver) {
+        m_timer.start(std::chrono::milliseconds(0),
+                      [this] { finish(TransferOutcome::NoCommunication); });
         return;
     }
     m_sentAt = m_clock.now();

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "transfer/TransferTexts.h"
 #include "wire/WireFormat.h"
 
 #include <chrono>
@@ -22,24 +23,6 @@ enum class TransferOutcome {
     Sent,
 };
 
-// The words the technician reads for each outcome.
-inline constexpr std::string_view outcomeText(TransferOutcome outcome)
-{
-    switch (outcome) {
-    case TransferOutcome::NoCommunication:
-        return "Error: No Comunication with Digital Gauge ";
-    case TransferOutcome::NotConfirmed:
-        return "Error: Data not sent";
-    case TransferOutcome::Sent:
-        return "Data has been sent successfully ";
-    }
-    return {};
-}
-
-// Asked before a packet goes out with an alarm switched off.
-inline constexpr std::string_view AlarmOffQuestion
-    = "Minimum or/and Maximum Alarm are OFF, do you want continue?";
-
 // One exchange with the gauge on the open port: the packet goes out, and the transfer ends on
 // whichever comes first, the 42nd reply byte, the two-second deadline or the line lost. Nothing
 // waits: the port's events and the timer drive it on its owner's event loop.
@@ -56,8 +39,8 @@ public:
     Transfer(const Transfer &) = delete;
     Transfer &operator=(const Transfer &) = delete;
 
-    // Hands the packet to the port. The outcome comes once, through finished; at once when the
-    // port is not open.
+    // Hands the packet to the port. The outcome comes once, through finished: at once when the
+    // port is not open, on the timer's next turn when it refuses the packet.
     void start(const wire::Packet &packet, Progress progress, Finished finished);
     bool running() const { return m_running; }
 

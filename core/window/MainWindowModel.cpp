@@ -3,19 +3,13 @@
 #include "gauge/Catalogue.h"
 #include "transfer/SerialPort.h"
 #include "window/WindowCommands.h"
+#include "window/WindowTexts.h"
 
 #include <utility>
 
 namespace gauge {
 
 namespace {
-
-constexpr std::string_view HelpModeStatusText = "Help on line: Click on component";
-
-// What each tool bar button says of itself in help mode.
-constexpr std::string_view ClearHelpText = "Clear the gauge parameter ";
-constexpr std::string_view CloseHelpText = "Close the gauge parameter screen ";
-constexpr std::string_view ExitHelpText = "Exit to the programme";
 
 OptionView senderView(const GaugeConfiguration &configuration, int index)
 {
@@ -42,18 +36,19 @@ void showSenderFromRecord(OptionView &view, int index)
     view.visible = true;
     view.enabled = false;
     if (view.caption.empty())
-        view.caption = "Sender " + std::to_string(index + 1) + ", from the record";
+        view.caption = WindowTexts::senderFromRecord(index);
 }
 
 } // namespace
 
-MainWindowModel::MainWindowModel(Platform platform)
+MainWindowModel::MainWindowModel(Platform platform, PortSurvey &ports, Transfer &transfer)
     : m_platform(platform)
-    , m_transfer(platform.serialPort, platform.clock, platform.timer)
-    , m_statusText(InitialStatusText)
+    , m_ports(ports)
+    , m_transfer(transfer)
+    , m_statusText(WindowTexts::InitialStatus)
 {
     m_setup.setNoticeHandler([this](Notice notice) { showNotice(notice); });
-    m_platform.serialPort.setEvents({
+    m_ports.port().setEvents({
         [this](std::span<const std::uint8_t> bytes) { m_transfer.bytesArrived(bytes); },
         [this](std::span<const std::uint8_t> lastBytes) {
             portLost();
@@ -64,7 +59,7 @@ MainWindowModel::MainWindowModel(Platform platform)
 
 MainWindowModel::~MainWindowModel()
 {
-    m_platform.serialPort.setEvents({});
+    m_ports.port().setEvents({});
 }
 
 void MainWindowModel::setChangeListener(std::function<void()> listener)
@@ -170,7 +165,7 @@ void MainWindowModel::enterHelpMode()
     runCommand([this] {
         m_mousePointer = MousePointer::WhatsThis;
         m_helpMode = true;
-        m_statusText = HelpModeStatusText;
+        m_statusText = WindowTexts::HelpModeStatus;
     });
 }
 
@@ -189,7 +184,7 @@ bool MainWindowModel::explainedInHelpMode(std::string_view helpText)
 void MainWindowModel::clearConfiguration()
 {
     runCommand([this] {
-        if (!explainedInHelpMode(ClearHelpText))
+        if (!explainedInHelpMode(WindowTexts::ClearHelp))
             m_setup.clearChoices();
     });
 }
@@ -197,7 +192,7 @@ void MainWindowModel::clearConfiguration()
 void MainWindowModel::closeGauge()
 {
     runCommand([this] {
-        if (!explainedInHelpMode(CloseHelpText))
+        if (!explainedInHelpMode(WindowTexts::CloseHelp))
             m_setup.closeGauge();
     });
 }
@@ -205,7 +200,7 @@ void MainWindowModel::closeGauge()
 void MainWindowModel::exitProgram(ExitFrom from)
 {
     runCommand([this, from] {
-        if (from == ExitFrom::ToolBar && explainedInHelpMode(ExitHelpText))
+        if (from == ExitFrom::ToolBar && explainedInHelpMode(WindowTexts::ExitHelp))
             return;
         windowMayClose();
         m_platform.windows.closeMainWindow();
@@ -219,7 +214,7 @@ bool MainWindowModel::windowMayClose()
 {
     if (!takesCommands())
         return false;
-    m_platform.serialPort.close();
+    m_ports.port().close();
     return true;
 }
 

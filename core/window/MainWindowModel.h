@@ -1,37 +1,28 @@
 #pragma once
 
 #include "gauge/GaugeSetup.h"
-#include "transfer/PortMap.h"
+#include "transfer/PortSurvey.h"
 #include "transfer/Transfer.h"
 #include "window/Messages.h"
 
-#include <array>
 #include <chrono>
 #include <functional>
-#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
 namespace gauge {
 
-class Clock;
 class FileDialogs;
-class SerialPort;
-class Timer;
 class WindowCommands;
 
-// The platform services the window works through; each has a production adapter and a test
-// fake.
+// The platform services the window speaks to the technician through; each has a production
+// adapter and a test fake.
 struct Platform
 {
     Messages &messages;
     FileDialogs &fileDialogs;
     WindowCommands &windows;
-    SerialPort &serialPort;
-    PortMap &portMap;
-    const Clock &clock;
-    Timer &timer;
 };
 
 enum class MousePointer { Default, WhatsThis };
@@ -73,7 +64,8 @@ struct PortMenuItem
 class MainWindowModel
 {
 public:
-    explicit MainWindowModel(Platform platform);
+    // The survey's port is the one the transfer talks over; the model takes its events.
+    MainWindowModel(Platform platform, PortSurvey &ports, Transfer &transfer);
     ~MainWindowModel();
     MainWindowModel(const MainWindowModel &) = delete;
     MainWindowModel &operator=(const MainWindowModel &) = delete;
@@ -83,7 +75,7 @@ public:
     void start();
     static constexpr std::chrono::milliseconds ConnectionHelpDelay {100};
     // Looks at the serial devices again, each time the Serial Port menu opens, without
-    // disturbing them: only a device that has appeared since the last look is opened, to try it.
+    // disturbing them (see PortSurvey).
     void lookAtPorts();
 
     // The menus.
@@ -114,12 +106,16 @@ public:
     bool takesDroppedFiles(const std::vector<std::string> &paths) const;
 
     // What the view draws.
-    // While a transfer waits for its reply the window takes no other command.
-    bool takesCommands() const { return !m_transfer.running(); }
+    // While a transfer waits for its reply, and until its outcome's message is closed, the
+    // window takes no other command.
+    bool takesCommands() const { return !m_transfer.running() && !m_tellingOutcome; }
     bool gaugeFrameVisible() const;
     std::string_view gaugeFrameCaption() const;
     OptionView option(Choice choice, int index) const;
     bool gaugeTypeOffered(int gaugeType) const;
+    // Restoring a whole configuration file was never built into the gauge's tool: the entry is
+    // there, greyed for good, like "Consuption".
+    bool configurationFileOffered() const { return false; }
     const std::string &statusText() const { return m_statusText; }
     MousePointer mousePointer() const { return m_mousePointer; }
     bool progressVisible() const { return m_progressVisible; }
@@ -135,20 +131,6 @@ public:
     void setChangeListener(std::function<void()> listener);
 
 private:
-    // What the status bar says until something else is written into it, and again when the
-    // chosen port's device goes away.
-    static constexpr std::string_view InitialStatusText
-        = "Serial Port Not Chosen yet or not available";
-
-    // A COM number as the last look at the system's devices found it.
-    struct SeenPort
-    {
-        std::optional<PortDevice> device;
-        bool usable = false;
-        // Why the device was refused, where the technician can do something about it.
-        std::string refusal;
-    };
-
     void runCommand(const std::function<void()> &command);
     bool explainedInHelpMode(std::string_view helpText);
     void tell(MessageIcon icon, const std::string &text, const std::string &detail = {});
@@ -156,7 +138,6 @@ private:
     void showNotice(Notice notice);
     void restoreRecord(const std::string &path);
 
-    SeenPort tryPort(int number, const std::optional<PortDevice> &device);
     void offerPortsAtStart();
     void portLost();
     void setProgress(int percent);
@@ -164,8 +145,9 @@ private:
     void changed();
 
     Platform m_platform;
+    PortSurvey &m_ports;
+    Transfer &m_transfer;
     GaugeSetup m_setup;
-    Transfer m_transfer;
 
     std::string m_statusText;
     MousePointer m_mousePointer = MousePointer::Default;
@@ -173,12 +155,10 @@ private:
     bool m_progressVisible = false;
     int m_progressValue = 0;
     bool m_sendDataEnabled = true;
+    bool m_tellingOutcome = false;
     // Once a port has been opened from the menu, Send Data talks to it, even after a later
     // choice failed.
     bool m_portReady = false;
-    std::array<SeenPort, PortCount> m_ports {};
-    // The port open for the link, checked in the menu.
-    std::optional<int> m_linkPort;
     // The file name the file dialogs remember between uses.
     std::string m_dialogFileName;
 

@@ -2,17 +2,17 @@
 
 #include "records/Record.h"
 #include "window/FileDialogs.h"
+#include "window/WindowTexts.h"
 
 #include <algorithm>
 #include <cctype>
 
 namespace gauge {
 
+using namespace WindowTexts;
+
 namespace {
 
-constexpr std::string_view NotConfiguredText = "Error: Configure the instrument before.";
-constexpr std::string_view SaveFilter = "Configuaration GAUGE  (*.gag)|*.gag";
-constexpr std::string_view OpenFilter = "File GAUGE  (*.gag)|*.gag";
 constexpr std::string_view RecordExtension = ".gag";
 
 bool namesARecord(const std::string &path)
@@ -32,12 +32,12 @@ void MainWindowModel::saveRecord()
     runCommand([this] {
         const std::optional<RecordChoices> record = m_setup.recordChoices();
         if (!record) {
-            tell(MessageIcon::Error, std::string(NotConfiguredText));
+            tell(MessageIcon::Error, std::string(NotConfigured));
             return;
         }
 
         const std::string fileName
-            = m_platform.fileDialogs.saveFileName(std::string(SaveFilter), m_dialogFileName);
+            = m_platform.fileDialogs.saveFileName(SaveFilter, m_dialogFileName);
         // A cancelled dialog changes nothing but the pointer.
         if (fileName.empty()) {
             m_mousePointer = MousePointer::Default;
@@ -45,11 +45,8 @@ void MainWindowModel::saveRecord()
         }
         m_dialogFileName = fileName;
 
-        const FileResult result = writeRecord(fileName, *record);
-        if (!result.ok())
-            tell(MessageIcon::Error,
-                 "The configuration could not be saved to \"" + fileName + "\": " + result.reason
-                     + ".");
+        if (const Status saved = writeRecord(fileName, *record); !saved)
+            tell(MessageIcon::Error, notSaved(fileName, saved.error().reason));
     });
 }
 
@@ -57,7 +54,7 @@ void MainWindowModel::openRecord()
 {
     runCommand([this] {
         const std::string fileName
-            = m_platform.fileDialogs.openFileName(std::string(OpenFilter), m_dialogFileName);
+            = m_platform.fileDialogs.openFileName(OpenFilter, m_dialogFileName);
         if (fileName.empty()) {
             m_mousePointer = MousePointer::Default;
             return;

@@ -1,44 +1,26 @@
 #include "window/MainWindowModel.h"
 
+#include "window/WindowTexts.h"
+
 namespace gauge {
 
-namespace {
-
-constexpr std::string_view NoPortText = "Serial Port not chosen yet or not available";
-constexpr std::string_view IncompleteText = "Attention: Setting Parameters not complete";
-constexpr std::string_view SendDataHelpText = "Transfer the data on Digital Instrument ";
-constexpr std::string_view InProgressStatus = "Set in progress.....";
-
-std::string_view outcomeStatus(TransferOutcome outcome)
-{
-    switch (outcome) {
-    case TransferOutcome::NoCommunication:
-        return "No Communication with Digital Gauge";
-    case TransferOutcome::NotConfirmed:
-        return "Data not sent!!!";
-    case TransferOutcome::Sent:
-        break;
-    }
-    return outcomeText(outcome);
-}
-
-} // namespace
+using namespace WindowTexts;
 
 // The transfer runs on after this returns; its progress and its end come through the port's
 // events and the timer.
 void MainWindowModel::sendData()
 {
     runCommand([this] {
-        if (explainedInHelpMode(SendDataHelpText))
+        if (explainedInHelpMode(SendDataHelp))
             return;
         if (!m_portReady) {
-            tell(MessageIcon::Information, std::string(NoPortText));
-            m_statusText = NoPortText;
+            tell(MessageIcon::Information, std::string(NoPort));
+            m_statusText = NoPort;
             return;
         }
         const GaugeConfiguration &configuration = m_setup.configuration();
         if (!configuration.complete()) {
-            tell(MessageIcon::Information, std::string(IncompleteText));
+            tell(MessageIcon::Information, std::string(Incomplete));
             return;
         }
         if (configuration.alarmOff() && !ask(AlarmOffQuestion))
@@ -58,12 +40,15 @@ void MainWindowModel::setProgress(int percent)
     changed();
 }
 
-// The status bar follows once the technician has closed the message.
+// The status bar follows once the technician has closed the message; until then the window
+// takes no command, as while the transfer ran.
 void MainWindowModel::transferFinished(TransferOutcome outcome)
 {
+    m_tellingOutcome = true;
     tell(outcome == TransferOutcome::Sent ? MessageIcon::Information : MessageIcon::Error,
          std::string(outcomeText(outcome)));
     m_statusText = outcomeStatus(outcome);
+    m_tellingOutcome = false;
     changed();
 }
 

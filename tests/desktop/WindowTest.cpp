@@ -2,10 +2,10 @@
 #include "AboutWindow.h"
 #include "CommandLine.h"
 #include "ConnectionHelpWindow.h"
-#include "HelpWindows.h"
 #include "MainWindow.h"
 #include "QtFileDialogs.h"
 #include "QtMessages.h"
+#include "QtWindowCommands.h"
 #include "support/Fakes.h"
 #include "support/TempDir.h"
 #include "transfer/PortMap.h"
@@ -22,6 +22,7 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QRegularExpression>
 #include <QStatusBar>
 #include <QTest>
 #include <QTextDocument>
@@ -44,7 +45,7 @@ class Window : public testing::Test
 protected:
     Window()
         : ports(twoPorts())
-        , model(Platform {messages, dialogs, windows, port, ports, clock, timer})
+        , model(Platform {messages, dialogs, windows}, survey, transfer)
         , window(model)
     {
         port.refusals["/dev/ttyUSB1"] = {OpenFailure::NotThere, 2};
@@ -71,7 +72,9 @@ protected:
     FakeTimer timer {clock};
     FakeSerialPort port;
     FixedPortMap ports;
-    HelpWindows windows;
+    QtWindowCommands windows;
+    Transfer transfer {port, clock, timer};
+    PortSurvey survey {port, ports};
     MainWindowModel model;
     MainWindow window;
 };
@@ -110,7 +113,7 @@ TEST_F(Window, StartsWithTheLogoAndTheLayoutsTexts)
                                                             {"frmSetAlarm", "Alarm Setting"},
                                                             {"frmAllMin", "Minimum Alarm"},
                                                             {"frmAllMax", "Maximum Alarm"},
-                                                            {"fmrBLK", "Blinking Alarm"},
+                                                            {"fmrBLk", "Blinking Alarm"},
                                                             {"frmAllHw", "Alarm Output Signal"},
                                                             {"Frame1", ""},
                                                             {"Frame2", ""}};
@@ -118,11 +121,59 @@ TEST_F(Window, StartsWithTheLogoAndTheLayoutsTexts)
         EXPECT_EQ(find<QGroupBox>(name)->title(), caption);
     EXPECT_EQ(find<QGroupBox>("frmAllMin")->toolTip(), "Minimum perctly of active alarm");
     EXPECT_EQ(find<QGroupBox>("frmAllMax")->toolTip(), "Maximum Percently of active alarm");
-    EXPECT_EQ(find<QGroupBox>("fmrBLK")->toolTip(), "Active the arrow blinking on LCD");
+    EXPECT_EQ(find<QGroupBox>("fmrBLk")->toolTip(), "Active the arrow blinking on LCD");
     EXPECT_EQ(find<QGroupBox>("frmAllHw")->toolTip(), "Active Output line at the gauge");
     EXPECT_EQ(option("optNO_NC", 0)->text(), "NO ");
     EXPECT_EQ(option("optNO_NC", 1)->toolTip(), "Norm. Closed");
     EXPECT_EQ(option("optAllMax", 3)->text(), "80 %");
+}
+
+// Tests and assistive tools find the controls by the names the gauge's documentation gives them:
+// each name is there once, inside the control the documentation puts it in. "optUnit(0-3)"
+// stands for a group named once per index.
+TEST_F(Window, EveryControlCarriesItsDocumentedNameInsideItsDocumentedContainer)
+{
+    const std::pair<const char *, const char *> tree[] = {
+        {"FrmMain",
+         "frmGauge Picture1 frmToolBar StatusBar1 ProgressBar2 SettingMenu MenuSeriale "
+         "Help SetStrumenti"},
+        {"frmGauge", "frmPowerSupply frmUnit frmSender frmSetAlarm"},
+        {"frmSetAlarm", "frmAllMin frmAllMax fmrBLk frmAllHw"},
+        {"frmAllHw", "Frame1 Frame2"},
+        {"frmPowerSupply", "optVoltage(0-3)"},
+        {"frmUnit", "optUnit(0-3)"},
+        {"frmSender", "optSender(0-19)"},
+        {"frmAllMin", "optMinAll(0-4)"},
+        {"frmAllMax", "optAllMax(0-4)"},
+        {"fmrBLk", "optBLK(0-1)"},
+        {"Frame1", "optAlLOut(0-1)"},
+        {"Frame2", "optNO_NC(0-1)"},
+        {"frmToolBar", "cmdTransfer cmdClearCofn cmdClose cmdExit"},
+        {"SettingMenu", "NuovaConfigurazione ApriConfigurazione SalvaConfigurazione Uscita"},
+        {"NuovaConfigurazione", "Gauge(1-10)"},
+        {"ApriConfigurazione", "ConfFile GaugPar"},
+        {"MenuSeriale", "SerialPort(1-12)"},
+        {"Help", "Aiuto About HelpConnection"},
+    };
+    ASSERT_EQ(window.objectName(), "FrmMain");
+    const QRegularExpression group(QStringLiteral("(\\w+)\\((\\d+)-(\\d+)\\)"));
+    for (const auto &[containerName, names] : tree) {
+        const QObject *container = window.objectName() == QLatin1String(containerName)
+            ? &window
+            : window.findChild<QObject *>(QLatin1String(containerName));
+        ASSERT_NE(container, nullptr) << containerName;
+        for (const QString &entry : QString::fromLatin1(names).split(QLatin1Char(' '))) {
+            QStringList expanded {entry};
+            if (const QRegularExpressionMatch match = group.match(entry); match.hasMatch()) {
+                expanded.clear();
+                for (int i = match.captured(2).toInt(); i <= match.captured(3).toInt(); ++i)
+                    expanded << QStringLiteral("%1(%2)").arg(match.captured(1)).arg(i);
+            }
+            for (const QString &name : std::as_const(expanded))
+                EXPECT_EQ(container->findChildren<QObject *>(name).size(), 1)
+                    << name.toStdString() << " in " << containerName;
+        }
+    }
 }
 
 // Only "Alarm Setting" itself is captioned larger; the frames inside it are like every other.
@@ -130,7 +181,7 @@ TEST_F(Window, OnlyAlarmSettingHasTheLargerCaption)
 {
     const qreal normal = find<QGroupBox>("frmUnit")->font().pointSizeF();
     EXPECT_GT(find<QGroupBox>("frmSetAlarm")->font().pointSizeF(), normal);
-    for (const char *inner : {"frmAllMin", "frmAllMax", "fmrBLK", "frmAllHw", "Frame1"}) {
+    for (const char *inner : {"frmAllMin", "frmAllMax", "fmrBLk", "frmAllHw", "Frame1"}) {
         EXPECT_EQ(find<QGroupBox>(inner)->font().pointSizeF(), normal) << inner;
         EXPECT_TRUE(find<QGroupBox>(inner)->font().bold()) << inner;
     }
@@ -346,7 +397,7 @@ TEST_F(Window, AssistiveToolsSeeRadioButtonsInNamedFramesAndTheirActionsChoose)
         = {{"frmGauge", "Fuel Level"},         {"frmPowerSupply", "Power Supply"},
            {"frmUnit", "Measure Units"},       {"frmSender", "Sensor"},
            {"frmSetAlarm", "Alarm Setting"},   {"frmAllMin", "Minimum Alarm"},
-           {"frmAllMax", "Maximum Alarm"},     {"fmrBLK", "Blinking Alarm"},
+           {"frmAllMax", "Maximum Alarm"},     {"fmrBLk", "Blinking Alarm"},
            {"frmAllHw", "Alarm Output Signal"}};
     for (const auto &[name, caption] : frames) {
         QAccessibleInterface *frame = QAccessible::queryAccessibleInterface(find<QGroupBox>(name));
@@ -487,18 +538,9 @@ TEST_F(Window, TheSerialPortMenuLooksAtThePortsAgainWhenItOpens)
 
 TEST(FileDialogFilter, TakesTheQtForm)
 {
-    EXPECT_EQ(qtNameFilter("Configuaration GAUGE  (*.gag)|*.gag"), "Configuaration GAUGE  (*.gag)");
-    EXPECT_EQ(qtNameFilter("Records|*.gag"), "Records (*.gag)");
-    EXPECT_EQ(qtNameFilter("A|*.a|B (*.b)|*.b"), "A (*.a);;B (*.b)");
-    EXPECT_EQ(qtNameFilter(""), "");
-}
-
-TEST(FileDialogFilter, GivesTheSuffixOfItsFirstPattern)
-{
-    EXPECT_EQ(defaultSuffix("Configuaration GAUGE  (*.gag)|*.gag"), "gag");
-    EXPECT_EQ(defaultSuffix("Configuration GAUGE  (*.gcfg)|*.gcfg"), "gcfg");
-    EXPECT_EQ(defaultSuffix("Anything|*"), "");
-    EXPECT_EQ(defaultSuffix("no pattern"), "");
+    EXPECT_EQ(qtNameFilter({"Configuaration GAUGE  (*.gag)", "gag"}),
+              "Configuaration GAUGE  (*.gag)");
+    EXPECT_EQ(qtNameFilter({"Records", "gag"}), "Records (*.gag)");
 }
 
 } // namespace

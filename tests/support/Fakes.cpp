@@ -15,14 +15,14 @@ std::vector<std::string> FakeMessages::texts() const
     return result;
 }
 
-std::string FakeFileDialogs::openFileName(const std::string &filter, const std::string &fileName)
+std::string FakeFileDialogs::openFileName(const FileFilter &filter, const std::string &fileName)
 {
     filters.push_back(filter);
     presets.push_back(fileName);
     return nextFileName;
 }
 
-std::string FakeFileDialogs::saveFileName(const std::string &filter, const std::string &fileName)
+std::string FakeFileDialogs::saveFileName(const FileFilter &filter, const std::string &fileName)
 {
     return openFileName(filter, fileName);
 }
@@ -72,7 +72,7 @@ void FakeSerialPort::close()
 
 bool FakeSerialPort::write(std::span<const std::uint8_t> bytes)
 {
-    if (!isOpen())
+    if (!isOpen() || refusesWrites)
         return false;
     written.insert(written.end(), bytes.begin(), bytes.end());
     for (std::size_t i = 0; i < bytes.size(); ++i)
@@ -120,7 +120,7 @@ void runLine(FakeSerialPort &port, FakeTimer &timer, const std::function<bool()>
 }
 
 WindowFixture::WindowFixture(std::set<int> ports)
-    : model(Platform {messages, dialogs, windows, port, portMap, clock, timer})
+    : model(Platform {messages, dialogs, windows}, survey, transfer)
 {
     for (int number : ports)
         plugIn(number);
@@ -146,6 +146,11 @@ void WindowFixture::finishTransfer()
 std::string WindowFixture::devicePath(int number)
 {
     return "/dev/fake" + std::to_string(number);
+}
+
+std::ptrdiff_t WindowFixture::openingsOf(int number) const
+{
+    return std::count(port.openings.begin(), port.openings.end(), devicePath(number));
 }
 
 void WindowFixture::plugIn(int number)

@@ -32,6 +32,8 @@ public:
     void show(MessageIcon icon, const std::string &text, const std::string &detail) override
     {
         shown.push_back({icon, text, detail});
+        if (whileShown)
+            whileShown();
     }
     bool ask(const std::string &question) override
     {
@@ -44,16 +46,18 @@ public:
     std::vector<ShownMessage> shown;
     std::vector<std::string> questions;
     bool answer = true;
+    // What the technician does while a message is up.
+    std::function<void()> whileShown;
 };
 
 class FakeFileDialogs final : public FileDialogs
 {
 public:
-    std::string openFileName(const std::string &filter, const std::string &fileName) override;
-    std::string saveFileName(const std::string &filter, const std::string &fileName) override;
+    std::string openFileName(const FileFilter &filter, const std::string &fileName) override;
+    std::string saveFileName(const FileFilter &filter, const std::string &fileName) override;
 
     std::string nextFileName; // what the technician picks; empty cancels
-    std::vector<std::string> filters;
+    std::vector<FileFilter> filters;
     std::vector<std::string> presets;
 };
 
@@ -125,6 +129,8 @@ public:
     // speaks; an empty list with answers switched off is silence.
     std::deque<std::vector<std::uint8_t>> replyChunks;
     bool answers = true;
+    // The open port refuses what is written, as a port whose device is going away may.
+    bool refusesWrites = false;
     // What came in on the line and was not passed on yet, such as noise from before; and what
     // more comes in with each byte written, as on a line that echoes.
     std::vector<std::uint8_t> unheard;
@@ -165,6 +171,8 @@ struct WindowFixture
     void finishTransfer();
 
     static std::string devicePath(int number);
+    // How often the device behind the COM number was opened or probed.
+    std::ptrdiff_t openingsOf(int number) const;
     void plugIn(int number);
     void unplug(int number);
     void refuse(int number, OpenFailure failure, int errorNumber);
@@ -176,6 +184,8 @@ struct WindowFixture
     FakeTimer timer {clock};
     FakeSerialPort port;
     FixedPortMap portMap;
+    Transfer transfer {port, clock, timer};
+    PortSurvey survey {port, portMap};
     MainWindowModel model;
 
 private:

@@ -5,6 +5,7 @@
 #include "serial/QtSerialPort.h"
 #include "serial/SystemPortMap.h"
 #include "transfer/Link.h"
+#include "transfer/PortSurvey.h"
 
 #include <QCommandLineParser>
 #include <QJsonArray>
@@ -37,12 +38,13 @@ int runPorts(const Arguments &arguments)
         return usageError("ports takes no arguments", Usage);
 
     SystemPortMap ports;
-    ports.rescan();
     QtSerialPort port;
+    gauge::PortSurvey survey(port, ports);
+    survey.probeAll();
     QJsonArray list;
     for (int number = 1; number <= gauge::PortCount; ++number) {
         const std::string com = "COM" + std::to_string(number);
-        const auto device = ports.device(number);
+        const auto &[device, opens, refusal] = survey.entry(number);
         QJsonObject entry {{QStringLiteral("port"), QString::fromStdString(com)},
                            {QStringLiteral("device"), QJsonValue()},
                            {QStringLiteral("description"), QJsonValue()},
@@ -54,17 +56,16 @@ int runPorts(const Arguments &arguments)
                 std::printf("%-6s no device\n", com.c_str());
             continue;
         }
-        const gauge::OpenResult result = port.probe(*device);
-        const std::string advice = gauge::openingAdvice(result, gauge::portName(number, device));
+        const std::string advice = gauge::openingAdvice(refusal, gauge::portName(number, device));
         entry[QStringLiteral("device")] = json::name(device->path);
         entry[QStringLiteral("description")] = json::text(device->description);
-        entry[QStringLiteral("opens")] = result.opened();
-        if (!result.opened())
+        entry[QStringLiteral("opens")] = opens;
+        if (!opens)
             entry[QStringLiteral("detail")] = json::text(advice);
         list.append(entry);
         if (parser.isSet(json))
             continue;
-        const std::string state = result.opened() ? "opens" : "does not open: " + advice;
+        const std::string state = opens ? "opens" : "does not open: " + advice;
         // What a USB adapter calls itself is the adapter's to say, control characters and all.
         std::printf("%-6s %s%s%s  %s\n", com.c_str(), printable(device->path).c_str(),
                     device->description.empty() ? "" : ", ", printable(device->description).c_str(),

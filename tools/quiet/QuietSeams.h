@@ -33,8 +33,8 @@ private:
 class NoFileDialogs final : public gauge::FileDialogs
 {
 public:
-    std::string openFileName(const std::string &, const std::string &) override { return {}; }
-    std::string saveFileName(const std::string &, const std::string &) override { return {}; }
+    std::string openFileName(const gauge::FileFilter &, const std::string &) override { return {}; }
+    std::string saveFileName(const gauge::FileFilter &, const std::string &) override { return {}; }
 };
 
 class NoWindows final : public gauge::WindowCommands

@@ -1,16 +1,11 @@
 // Renders the README's pictures of the main window and the connection help, off screen:
 //   QT_QPA_PLATFORM=offscreen screenshots OUTPUT_FOLDER
 #include "ConnectionHelpWindow.h"
-#include "HelpWindows.h"
 #include "MainWindow.h"
+#include "QtWindowCommands.h"
 #include "QuietSeams.h"
-#include "SimulatedGauge.h"
+#include "SimulatedStation.h"
 #include "gauge/Catalogue.h"
-#include "serial/QtSerialPort.h"
-#include "serial/QtTimer.h"
-#include "transfer/Clock.h"
-#include "transfer/PortMap.h"
-#include "window/MainWindowModel.h"
 
 #include <QApplication>
 #include <QDir>
@@ -36,17 +31,12 @@ int main(int argc, char *argv[])
 
     // COM1 is a simulated gauge, as a programming cable would be on a workshop PC; the machine's
     // own ports are left alone.
-    gauge::sim::SimulatedGauge simulatedGauge;
-    gauge::FixedPortMap ports;
-    ports.set(1, {simulatedGauge.devicePath(), "USB-Serial Controller"});
-    QtSerialPort serialPort;
-    QtTimer timer;
-    gauge::SteadyClock clock;
     QuietMessages messages(false);
     NoFileDialogs dialogs;
-    HelpWindows windows;
-    gauge::MainWindowModel model(
-        gauge::Platform {messages, dialogs, windows, serialPort, ports, clock, timer});
+    QtWindowCommands windows;
+    SimulatedStation station(gauge::Platform {messages, dialogs, windows});
+    station.plugGaugeIn(1, "USB-Serial Controller");
+    gauge::MainWindowModel &model = station.model;
     MainWindow window(model);
     windows.setMainWindow(&window);
     window.startUp();

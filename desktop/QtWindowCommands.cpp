@@ -1,4 +1,4 @@
-#include "HelpWindows.h"
+#include "QtWindowCommands.h"
 
 #include "AboutWindow.h"
 #include "ConnectionHelpWindow.h"
@@ -14,37 +14,37 @@ void bringUp(QWidget *window)
 
 } // namespace
 
-HelpWindows::~HelpWindows()
+QtWindowCommands::~QtWindowCommands()
 {
     delete m_connectionHelp;
     delete m_about;
 }
 
-void HelpWindows::showConnectionHelp()
+void QtWindowCommands::showConnectionHelp()
 {
     if (!m_connectionHelp)
         m_connectionHelp = new ConnectionHelpWindow;
     bringUp(m_connectionHelp);
 }
 
-void HelpWindows::showAbout()
+void QtWindowCommands::showAbout()
 {
     if (!m_about)
         m_about = new AboutWindow;
     bringUp(m_about);
 }
 
-ConnectionHelpWindow *HelpWindows::connectionHelp() const
+ConnectionHelpWindow *QtWindowCommands::connectionHelp() const
 {
     return m_connectionHelp;
 }
 
-AboutWindow *HelpWindows::about() const
+AboutWindow *QtWindowCommands::about() const
 {
     return m_about;
 }
 
-void HelpWindows::closeMainWindow()
+void QtWindowCommands::closeMainWindow()
 {
     if (m_mainWindow)
         m_mainWindow->close();

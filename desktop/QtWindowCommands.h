@@ -8,14 +8,15 @@ class AboutWindow;
 class ConnectionHelpWindow;
 class QWidget;
 
-// The secondary windows: modeless, one of each at a time, built afresh after their own close.
-// They have no parent, so closing the main window leaves them open; the program ends with the
-// last window.
-class HelpWindows final : public gauge::WindowCommands
+// What the window model asks of the windows around it, on Qt: showing the help windows and
+// closing the main window. The help windows are modeless, one of each at a time, built afresh
+// after their own close. They have no parent, so closing the main window leaves them open; the
+// program ends with the last window.
+class QtWindowCommands final : public gauge::WindowCommands
 {
 public:
-    HelpWindows() = default;
-    ~HelpWindows() override;
+    QtWindowCommands() = default;
+    ~QtWindowCommands() override;
 
     void setMainWindow(QWidget *window) { m_mainWindow = window; }
 

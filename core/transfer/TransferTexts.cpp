@@ -1,0 +1,63 @@
+#include "transfer/TransferTexts.h"
+
+#include "transfer/Transfer.h"
+
+#include <cstring>
+
+namespace gauge {
+
+std::string_view outcomeText(TransferOutcome outcome)
+{
+    switch (outcome) {
+    case TransferOutcome::NoCommunication:
+        return "Error: No Comunication with Digital Gauge ";
+    case TransferOutcome::NotConfirmed:
+        return "Error: Data not sent";
+    case TransferOutcome::Sent:
+        return "Data has been sent successfully ";
+    }
+    return {};
+}
+
+std::string openingErrorText(const OpenResult &result)
+{
+    if (result.failure == OpenFailure::Busy)
+        return "Error : Port is busy";
+    return "Error : " + std::to_string(result.errorNumber);
+}
+
+std::string openingAdvice(const OpenResult &result, const std::string &portName)
+{
+    switch (result.failure) {
+    case OpenFailure::None:
+        return {};
+    case OpenFailure::Busy:
+        return portName
+            + " is in use by another program. Close that program, or choose another "
+              "port.";
+    case OpenFailure::NotThere:
+    case OpenFailure::Gone:
+        return "No serial device answers as " + portName
+            + ". Check that the programming cable is plugged in.";
+    case OpenFailure::NotSerial:
+        return portName + " is not a serial device.";
+    case OpenFailure::OwnTerminal:
+        return portName + " is the terminal this program runs in, not a serial line to a gauge.";
+    case OpenFailure::NoPermission:
+        // Joining the group that owns the device helps only where that group may use it, and
+        // never means joining root.
+        if (result.accessGroup.empty())
+            return "You may not use " + portName
+                + ": its permissions let no group you could join read and write it. They must be "
+                  "changed, for example with a udev rule (the gauge-programmer manual page shows "
+                  "one).";
+        return "You may not use " + portName + ": the device belongs to the group \""
+            + result.accessGroup + "\". Add your user to that group (for example: sudo usermod -aG "
+            + result.accessGroup + " $USER), then log out and in again.";
+    case OpenFailure::Other:
+        break;
+    }
+    return portName + ": " + std::strerror(result.errorNumber) + ".";
+}
+
+} // namespace gauge

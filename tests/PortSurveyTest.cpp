@@ -1,0 +1,75 @@
+// The look at the serial devices, against devices in memory that count their openings: opening a
+// device raises its modem lines, so which devices are opened, and how often, is the point.
+#include "support/Fakes.h"
+
+#include <gtest/gtest.h>
+
+#include <cerrno>
+
+namespace gauge::test {
+namespace {
+
+class Survey : public testing::Test
+{
+protected:
+    void expectUsable(const std::set<int> &usable) const
+    {
+        for (int n = 1; n <= PortCount; ++n)
+            EXPECT_EQ(f.survey.entry(n).usable, usable.contains(n)) << n;
+    }
+
+    WindowFixture f {{1, 2, 3, 12}};
+};
+
+// The probe tries every device once and leaves it closed. A look then opens only a device plugged
+// in since, once; never the link's own port, even plugged in again meanwhile.
+TEST_F(Survey, ALookOpensOnlyDevicesPluggedInSinceAndNeverTheLinksOwn)
+{
+    f.refuse(2, OpenFailure::NotSerial, ENOTTY);
+    f.survey.probeAll();
+    expectUsable({1, 3, 12});
+    EXPECT_EQ(f.port.openings.size(), 4u);
+    EXPECT_FALSE(f.port.isOpen());
+
+    ASSERT_TRUE(f.survey.openLink(3).opened());
+    const std::size_t before = f.port.openings.size();
+    f.unplug(2);
+    f.plugIn(5);
+    f.plugIn(3);
+    f.survey.look();
+    f.survey.look();
+    EXPECT_EQ(f.port.openings.size(), before + 1);
+    EXPECT_EQ(f.openingsOf(5), 1);
+    expectUsable({1, 3, 5, 12});
+    EXPECT_EQ(f.survey.linkPort(), 3);
+}
+
+// An opening refused as busy, locked or forbidden never reached the device: each look tries it
+// again until it opens, and from then on no look opens it. Any other refusal may have reached
+// the device: it stays greyed until the device is plugged in again.
+TEST_F(Survey, OnlyARefusalThatNeverReachedTheDeviceIsTriedAgain)
+{
+    f.refuse(2, OpenFailure::Busy, PortBusyError);
+    f.port.refusals[WindowFixture::devicePath(12)] = {OpenFailure::NoPermission, EACCES, "dialout"};
+    f.refuse(3, OpenFailure::Other, EIO);
+    f.survey.probeAll();
+    f.survey.look();
+    expectUsable({1});
+
+    f.port.refusals.clear();
+    f.survey.look();
+    f.survey.look();
+    expectUsable({1, 2, 12});
+    EXPECT_EQ(f.openingsOf(1), 1);
+    EXPECT_EQ(f.openingsOf(2), 3);
+    EXPECT_EQ(f.openingsOf(12), 3);
+    EXPECT_EQ(f.openingsOf(3), 1);
+
+    f.unplug(3);
+    f.plugIn(3);
+    f.survey.look();
+    expectUsable({1, 2, 3, 12});
+}
+
+} // namespace
+} // namespace gauge::test
