@@ -44,9 +44,20 @@ std::span<const std::uint8_t> asBytes(const QByteArray &bytes)
             static_cast<std::size_t>(bytes.size())};
 }
 
-gauge::OpenResult opening(QSerialPort &port, const std::string &path)
+// The probe only asks whether the device opens, and the link opens it for reading and writing.
+// On Windows a port opened for reading starts a wait for input at once (WaitCommEvent); under
+// wine that wait blocks the caller on a port backed by the machine's own UART, and the window
+// would never come up. Opened for writing only, the probed port starts no wait.
+#ifdef Q_OS_WIN
+constexpr QIODevice::OpenMode ProbeOpenMode = QIODevice::WriteOnly;
+#else
+constexpr QIODevice::OpenMode ProbeOpenMode = QIODevice::ReadWrite;
+#endif
+
+gauge::OpenResult opening(QSerialPort &port, const std::string &path,
+                          QIODevice::OpenMode mode = QIODevice::ReadWrite)
 {
-    if (port.open(QIODevice::ReadWrite))
+    if (port.open(mode))
         return {};
     const gauge::OpenResult result = openingFailure(port.error(), path);
     port.clearError();
@@ -99,7 +110,7 @@ gauge::OpenResult QtSerialPort::probe(const gauge::PortDevice &device)
         return {gauge::OpenFailure::NotThere, ENOENT};
     QSerialPort trial(portNameOf(device.path));
     applyLineSettings(trial, gauge::ProbeLineSettings);
-    return opening(trial, device.path);
+    return opening(trial, device.path, ProbeOpenMode);
 }
 
 bool QtSerialPort::isOpen() const

@@ -2,14 +2,12 @@
 
 #include "JsonText.h"
 #include "ProductionLog.h"
+#include "UserName.h"
 
 #include <QCoreApplication>
 #include <QSysInfo>
 
 #include <cstdio>
-
-#include <pwd.h>
-#include <unistd.h>
 
 namespace {
 
@@ -32,12 +30,6 @@ QString outcomeName(Attempt::Outcome outcome)
         break;
     }
     return QStringLiteral("interrupted");
-}
-
-QString userName()
-{
-    const passwd *user = ::getpwuid(::geteuid());
-    return user ? json::name(user->pw_name).toString() : QString::number(::geteuid());
 }
 
 template<typename Bytes> QJsonValue hexOrNull(const std::optional<Bytes> &bytes)

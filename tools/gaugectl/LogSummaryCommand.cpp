@@ -13,11 +13,8 @@
 #include <QJsonObject>
 #include <QMap>
 
-#include <cerrno>
 #include <cstdio>
 #include <cstring>
-#include <fcntl.h>
-#include <unistd.h>
 
 namespace {
 
@@ -109,14 +106,9 @@ bool count(const QByteArray &line, Summary &summary)
 gauge::Status read(const std::string &path, Summary &summary)
 {
     // Read-only and without the log's lock, so a station appending to it never waits for us.
-    const int descriptor = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
-    if (descriptor < 0)
-        return gauge::Failure {std::strerror(errno)};
-    QFile file;
-    if (!file.open(descriptor, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
-        ::close(descriptor);
+    QFile file(QFile::decodeName(path.c_str()));
+    if (!file.open(QIODevice::ReadOnly))
         return gauge::Failure {file.errorString().toStdString()};
-    }
     int number = 0;
     for (QByteArray line = file.readLine(); !line.isEmpty(); line = file.readLine()) {
         ++number;

@@ -5,6 +5,7 @@
 #include "ProductionLog.h"
 #include "RecordLoading.h"
 #include "SendSession.h"
+#include "StandardStreams.h"
 #include "Texts.h"
 #include "UnitId.h"
 
@@ -20,7 +21,6 @@
 
 #include <algorithm>
 #include <cctype>
-#include <csignal>
 #include <cstdio>
 #include <filesystem>
 #include <memory>
@@ -126,11 +126,7 @@ int runSend(const Arguments &arguments)
     if (!parsed)
         return parsed.error();
     const SendOptions *options = &parsed.value();
-    // Output that cannot be written (a pipe whose reader went away, a file at its size limit) is
-    // reported like any other failure, after the gauge's line is logged, instead of ending the
-    // run before it.
-    std::signal(SIGPIPE, SIG_IGN);
-    std::signal(SIGXFSZ, SIG_IGN);
+    reportOutputFailuresInsteadOfEnding();
 
     const PortArgument port = portArgument(options->port);
     if (port.kind == PortArgument::ComOutOfRange)

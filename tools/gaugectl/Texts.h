@@ -48,4 +48,8 @@ inline constexpr const char *LinkExists
 inline constexpr const char *LinkFailed = "gaugectl: cannot make the link %s: %s\n";
 inline constexpr const char *Simulating = "Simulated gauge (%s) on %s%s%s\n";
 
+inline constexpr const char *SimulateNotOnWindows
+    = "gaugectl: simulate plays a gauge on a pseudo-terminal, which Windows does not have; run "
+      "it on Linux\n";
+
 } // namespace text

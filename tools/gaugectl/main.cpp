@@ -1,18 +1,22 @@
 // gaugectl: the gauge programmer's engine without a window, for production lines and support.
 #include "Commands.h"
 #include "Console.h"
+#include "StandardStreams.h"
 #include "Texts.h"
 
 #include <QCoreApplication>
 
 #include <cerrno>
 #include <cstdio>
-#include <cstdlib>
 #include <cstring>
-#include <fcntl.h>
-#include <unistd.h>
 
 namespace {
+
+#ifdef _WIN32
+#define GAUGECTL_SIMULATE_NOTE " (Linux build only)"
+#else
+#define GAUGECTL_SIMULATE_NOTE ""
+#endif
 
 constexpr const char *Usage = R"(Usage: gaugectl COMMAND [OPTIONS]
 
@@ -24,7 +28,7 @@ Commands:
                                       program a gauge (or gauge after gauge) with a record
   ports [--json]                      list COM1 to COM12 and the devices behind them
   simulate [--mode MODE] [--link PATH]
-                                      play a gauge on a pseudo-terminal
+                                      play a gauge on a pseudo-terminal)" GAUGECTL_SIMULATE_NOTE R"(
   log-summary [--json] FILE...        sum up production logs: outcomes, units not sent
 
 Run "gaugectl COMMAND --help" for a command's options, "gaugectl --version" for the version.
@@ -32,18 +36,6 @@ Run "gaugectl COMMAND --help" for a command's options, "gaugectl --version" for 
 Exit status: 0 success, 1 the gauge did not confirm, the port failed, the output could not be
 written, or (log-summary) a unit was not sent, 2 bad usage, a refused record or an unreadable log.
 )";
-
-// A standard stream that was closed when the program started must stay closed: otherwise the next
-// file or device opened would take its number, and what is meant for the terminal would go into
-// a record, or down the cable to the gauge. Read-only /dev/null takes the place, so writes to it
-// fail and are reported.
-void keepStandardStreamsClosed()
-{
-    for (const int fd : {STDIN_FILENO, STDOUT_FILENO, STDERR_FILENO}) {
-        if (::fcntl(fd, F_GETFD) == -1 && ::open("/dev/null", O_RDONLY) != fd)
-            std::_Exit(ExitUsage);
-    }
-}
 
 int runCommand(const std::string &command, const Arguments &arguments)
 {

@@ -1,0 +1,73 @@
+// The window model on a Windows PC: the real Windows serial adapter, the system's COM numbers, a
+// gauge on the COM port GAUGE_TEST_PORT names (under wine, linked to the Linux simulated gauge)
+// and the record GAUGE_TEST_RECORD holds. scripts/windows-e2e compares what the gauge received
+// with what the Linux build sends.
+#include "support/Fakes.h"
+
+#include "serial/QtSerialPort.h"
+#include "serial/QtTimer.h"
+#include "serial/SystemPortMap.h"
+#include "transfer/Clock.h"
+#include "transfer/PortSurvey.h"
+#include "transfer/Transfer.h"
+#include "window/MainWindowModel.h"
+
+#include <QCoreApplication>
+#include <QtCore/qtestsupport_core.h>
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <string>
+
+namespace gauge::test {
+namespace {
+
+std::string environment(const char *name)
+{
+    const char *value = std::getenv(name);
+    return value ? value : "";
+}
+
+TEST(ComPort, SendDataProgramsTheGaugeOnTheNamedPort)
+{
+    const std::string port = environment("GAUGE_TEST_PORT"); // "COM7"
+    const std::string record = environment("GAUGE_TEST_RECORD");
+    if (port.rfind("COM", 0) != 0 || record.empty())
+        GTEST_SKIP() << "GAUGE_TEST_PORT (COMn) and GAUGE_TEST_RECORD name the gauge and the record";
+    const int number = std::stoi(port.substr(3));
+
+    FakeMessages messages;
+    FakeFileDialogs dialogs;
+    FakeWindows windows;
+    SystemPortMap ports;
+    QtSerialPort serialPort;
+    QtTimer timer;
+    SteadyClock clock;
+    Transfer transfer {serialPort, clock, timer};
+    PortSurvey survey {serialPort, ports};
+    MainWindowModel model(Platform {messages, dialogs, windows}, survey, transfer);
+
+    model.start();
+    ASSERT_TRUE(model.portMenuItem(number).enabled) << port << " did not open at the start";
+    model.choosePort(number);
+    ASSERT_EQ(model.statusText(), port + " Active");
+    model.openRecordFile(record);
+    ASSERT_TRUE(messages.shown.empty()) << messages.shown.front().text;
+
+    model.sendData();
+    ASSERT_TRUE(QTest::qWaitFor([&model] { return model.takesCommands(); }, 5000));
+    EXPECT_EQ(model.statusText(), "Data has been sent successfully ");
+    ASSERT_FALSE(messages.shown.empty());
+    EXPECT_EQ(messages.shown.back().text, "Data has been sent successfully ");
+}
+
+} // namespace
+} // namespace gauge::test
+
+int main(int argc, char *argv[])
+{
+    QCoreApplication application(argc, argv);
+    testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}

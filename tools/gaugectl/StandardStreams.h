@@ -1,0 +1,11 @@
+#pragma once
+
+// A standard stream that was closed when the program started must stay closed: otherwise the next
+// file or device opened could take its place, and what is meant for the terminal would go into a
+// record, or down the cable to the gauge. Called first thing in main().
+void keepStandardStreamsClosed();
+
+// Output that cannot be written (a pipe whose reader went away, a file at its size limit) is
+// reported like any other failure, after the gauge's line is logged, instead of ending the run
+// before it.
+void reportOutputFailuresInsteadOfEnding();
