@@ -1,6 +1,9 @@
 #include "QtSerialPort.h"
 
 #include "OpeningFailure.h"
+#ifdef Q_OS_WIN
+#include "ComPortProbe.h"
+#endif
 
 #include <QFile>
 
@@ -44,20 +47,9 @@ std::span<const std::uint8_t> asBytes(const QByteArray &bytes)
             static_cast<std::size_t>(bytes.size())};
 }
 
-// The probe only asks whether the device opens, and the link opens it for reading and writing.
-// On Windows a port opened for reading starts a wait for input at once (WaitCommEvent); under
-// wine that wait blocks the caller on a port backed by the machine's own UART, and the window
-// would never come up. Opened for writing only, the probed port starts no wait.
-#ifdef Q_OS_WIN
-constexpr QIODevice::OpenMode ProbeOpenMode = QIODevice::WriteOnly;
-#else
-constexpr QIODevice::OpenMode ProbeOpenMode = QIODevice::ReadWrite;
-#endif
-
-gauge::OpenResult opening(QSerialPort &port, const std::string &path,
-                          QIODevice::OpenMode mode = QIODevice::ReadWrite)
+gauge::OpenResult opening(QSerialPort &port, const std::string &path)
 {
-    if (port.open(mode))
+    if (port.open(QIODevice::ReadWrite))
         return {};
     const gauge::OpenResult result = openingFailure(port.error(), path);
     port.clearError();
@@ -108,9 +100,17 @@ gauge::OpenResult QtSerialPort::probe(const gauge::PortDevice &device)
 {
     if (device.path.empty())
         return {gauge::OpenFailure::NotThere, ENOENT};
+#ifdef Q_OS_WIN
+    const QSerialPort::SerialPortError error
+        = probeComPort(portNameOf(device.path), gauge::ProbeLineSettings);
+    if (error == QSerialPort::NoError)
+        return {};
+    return openingFailure(error, device.path);
+#else
     QSerialPort trial(portNameOf(device.path));
     applyLineSettings(trial, gauge::ProbeLineSettings);
-    return opening(trial, device.path, ProbeOpenMode);
+    return opening(trial, device.path);
+#endif
 }
 
 bool QtSerialPort::isOpen() const
