@@ -496,8 +496,13 @@ TEST_F(Window, ARecordNamedOnTheCommandLineOrDroppedOpens)
     const std::string voltmeter = dir.path("volt-\xe9.gag");
     writeAll(voltmeter, {100, 108, 100, 100, 101, 103, 101, 100, 100});
     QMimeData data;
+#ifdef _WIN32
+    // Windows names files in UTF-16: the file manager hands over the URL of that name.
+    data.setUrls({QUrl::fromLocalFile(QString::fromLocal8Bit(voltmeter))});
+#else
     data.setUrls({QUrl::fromEncoded(
         "file://" + QByteArray::fromStdString(voltmeter).toPercentEncoding("/"))});
+#endif
     QDragEnterEvent enter(QPoint(10, 10), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
     QApplication::sendEvent(&window, &enter);
     EXPECT_TRUE(enter.isAccepted());

@@ -4,6 +4,7 @@
 
 #include <csignal>
 #include <cstdlib>
+#include <initializer_list>
 #include <fcntl.h>
 #include <unistd.h>
 
