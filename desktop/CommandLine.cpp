@@ -7,7 +7,7 @@
 
 #include <cstdio>
 
-CommandLine readCommandLine(const std::vector<std::string> &arguments)
+gauge::Result<CommandLine> readCommandLine(const std::vector<std::string> &arguments)
 {
     QCommandLineParser parser;
     parser.setApplicationDescription(
@@ -24,11 +24,9 @@ CommandLine readCommandLine(const std::vector<std::string> &arguments)
     for (const std::string &argument : arguments)
         list.append(argumentText(argument));
 
+    if (!parser.parse(list))
+        return gauge::Failure {argumentBytes(parser.errorText())};
     CommandLine result;
-    if (!parser.parse(list)) {
-        result.error = argumentBytes(parser.errorText());
-        return result;
-    }
     if (parser.isSet(help) || parser.isSet(version)) {
         std::fputs(qPrintable(parser.isSet(help)
                                   ? parser.helpText()
@@ -40,8 +38,8 @@ CommandLine readCommandLine(const std::vector<std::string> &arguments)
     }
     const QStringList records = parser.positionalArguments();
     if (records.size() > 1)
-        result.error = "One record at a time, please.";
-    else if (!records.isEmpty())
+        return gauge::Failure {"One record at a time, please."};
+    if (!records.isEmpty())
         result.record = argumentBytes(records.constFirst());
     return result;
 }

@@ -423,13 +423,13 @@ TEST_F(RecordFiles, APathSwappedForAFifoNeverHangsTheOpening)
     std::vector<std::string> otherOutcomes;
     std::thread reader([&] {
         while (swapping) {
-            const RecordReading reading = readRecord(path);
-            if (reading.choices)
+            const Result<RecordChoices> reading = readRecord(path);
+            if (reading)
                 ++records;
-            else if (reading.refusal.ends_with(": Not a regular file."))
+            else if (reading.error().reason.ends_with(": Not a regular file."))
                 ++refusals;
             else
-                otherOutcomes.push_back(reading.refusal);
+                otherOutcomes.push_back(reading.error().reason);
         }
         finished = true;
     });

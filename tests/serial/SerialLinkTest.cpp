@@ -269,18 +269,20 @@ TEST_F(SerialLink, PermissionAdviceNamesAGroupOnlyWhereItHelps)
     ASSERT_EQ(::chmod(device.c_str(), 0060), 0);
     EXPECT_EQ(groupThatMayUse(device), groupName);
     if (!root) {
-        const OpenResult groupMay = port.probe(PortDevice {device});
-        EXPECT_EQ(groupMay.failure, OpenFailure::NoPermission);
-        EXPECT_EQ(groupMay.accessGroup, groupName);
+        const Opening groupMay = port.probe(PortDevice {device});
+        ASSERT_FALSE(groupMay.ok());
+        EXPECT_EQ(groupMay.error().failure, OpenFailure::NoPermission);
+        EXPECT_EQ(groupMay.error().accessGroup, groupName);
     }
     for (const mode_t mode : {0040, 0020, 0}) {
         ASSERT_EQ(::chmod(device.c_str(), mode), 0);
         EXPECT_EQ(groupThatMayUse(device), "") << mode;
         if (root)
             continue;
-        const OpenResult nobodyMay = port.probe(PortDevice {device});
-        EXPECT_EQ(nobodyMay.failure, OpenFailure::NoPermission) << mode;
-        EXPECT_EQ(nobodyMay.accessGroup, "") << mode;
+        const Opening nobodyMay = port.probe(PortDevice {device});
+        ASSERT_FALSE(nobodyMay.ok()) << mode;
+        EXPECT_EQ(nobodyMay.error().failure, OpenFailure::NoPermission) << mode;
+        EXPECT_EQ(nobodyMay.error().accessGroup, "") << mode;
     }
     if (root) {
         ASSERT_EQ(::chown(device.c_str(), static_cast<uid_t>(-1), 0), 0);
@@ -363,7 +365,7 @@ TEST_F(SerialLink, AReplyThatArrivedWholeSurvivesTheLineDropping)
                         lost = true;
                         receivedWhenLost = received;
                     }});
-    ASSERT_TRUE(openLink(port, *ports.device(3)).opened());
+    ASSERT_TRUE(openLink(port, *ports.device(3)).ok());
     QueuedCallsKeptBack passingOn;
     port.installEventFilter(&passingOn);
     const wire::Packet packet = wire::buildPacket({});
@@ -389,7 +391,7 @@ TEST_F(SerialLink, TwoNamesForOneDeviceShareOneLock)
     const std::string link = dir.path("gauge");
     std::filesystem::create_symlink(gauge.devicePath(), link);
     QtSerialPort viaLink;
-    ASSERT_TRUE(openLink(viaLink, PortDevice {link}).opened());
+    ASSERT_TRUE(openLink(viaLink, PortDevice {link}).ok());
 
     model.choosePort(3);
     ASSERT_EQ(messages.shown.size(), 1u);
@@ -482,10 +484,8 @@ TEST(SimulatedGaugeReplies, FollowTheirMode)
     EXPECT_EQ(sim::replyTo(packet, ReplyMode::Long).size(), 43u);
     EXPECT_TRUE(sim::replyTo(packet, ReplyMode::Silent).empty());
     EXPECT_EQ(sim::replyTo(packet, ReplyMode::BadTrailer)[41], 1);
-    ReplyMode mode = ReplyMode::Correct;
-    EXPECT_TRUE(sim::modeFromName("line-rate", mode));
-    EXPECT_EQ(mode, ReplyMode::LineRate);
-    EXPECT_FALSE(sim::modeFromName("bogus", mode));
+    EXPECT_EQ(sim::modeFromName("line-rate"), ReplyMode::LineRate);
+    EXPECT_EQ(sim::modeFromName("bogus"), std::nullopt);
 }
 
 } // namespace

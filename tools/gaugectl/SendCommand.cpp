@@ -151,15 +151,15 @@ int runSend(const Arguments &arguments)
     }
     // Read at once, so that even a gauge whose port fails is traced with the record it was to
     // get; what is wrong with the record is said after the port, as it always was.
-    const gauge::RecordReading reading = gauge::readRecord(options->record);
+    const gauge::Result<gauge::RecordChoices> reading = gauge::readRecord(options->record);
     Attempt attempt;
     attempt.started = QDateTime::currentDateTimeUtc();
     attempt.port = options->port;
     attempt.unit = options->unit;
     attempt.device = deviceItself(options->port);
     attempt.record = absolutePath(options->record);
-    if (reading.choices)
-        attempt.recordBytes = gauge::encodeRecord(*reading.choices);
+    if (reading)
+        attempt.recordBytes = gauge::encodeRecord(reading.value());
     const auto notProgrammed
         = [&](Attempt::Outcome outcome, const std::string &detail, int exitStatus) {
               attempt.outcome = outcome;
@@ -188,7 +188,7 @@ int runSend(const Arguments &arguments)
 
     gauge::GaugeSetup setup;
     if (!restoreRecord(reading, setup))
-        return notProgrammed(Attempt::Outcome::RefusedRecord, reading.refusal, ExitUsage);
+        return notProgrammed(Attempt::Outcome::RefusedRecord, reading.error().reason, ExitUsage);
     const gauge::GaugeConfiguration &configuration = setup.configuration();
 
     SendSession session({options->port, device, *attempt.device, attempt.record,

@@ -90,11 +90,11 @@ int runShow(const Arguments &arguments)
     const std::string record = argumentBytes(records.constFirst());
 
     gauge::GaugeSetup setup;
-    const gauge::RecordReading reading = gauge::readRecord(record);
+    const gauge::Result<gauge::RecordChoices> reading = gauge::readRecord(record);
     if (!restoreRecord(reading, setup))
         return ExitUsage;
     if (parser.isSet(json)) {
-        const gauge::Record bytes = gauge::encodeRecord(*reading.choices);
+        const gauge::Record bytes = gauge::encodeRecord(reading.value());
         std::fputs(json::line(recordJson(record, bytes, setup)).c_str(), stdout);
         return ExitSuccess;
     }

@@ -47,9 +47,9 @@ int runSimulate(const Arguments &arguments)
         return usageError("unexpected argument "
                               + printable(argumentBytes(parser.positionalArguments().constFirst())),
                           Usage);
-    gauge::sim::ReplyMode mode = gauge::sim::ReplyMode::Correct;
     const std::string modeName = argumentBytes(parser.value(modeOption));
-    if (!gauge::sim::modeFromName(modeName, mode))
+    const std::optional<gauge::sim::ReplyMode> mode = gauge::sim::modeFromName(modeName);
+    if (!mode)
         return usageError("unknown mode " + printable(modeName), Usage);
     const std::string link = argumentBytes(parser.value(linkOption));
 
@@ -57,7 +57,7 @@ int runSimulate(const Arguments &arguments)
     // was started to outlive its terminal (nohup). Output stalled in a full pipe gives way.
     const TerminationWatch termination(
         {.interruptBlockingCalls = true, .keepIgnoredSignals = false});
-    gauge::sim::SimulatedGauge gauge(mode);
+    gauge::sim::SimulatedGauge gauge(*mode);
     namespace fs = std::filesystem;
     if (!link.empty()) {
         // Never someone else's file or link: a path that exists is refused, whatever it is.
@@ -73,7 +73,7 @@ int runSimulate(const Arguments &arguments)
             return ExitUsage;
         }
     }
-    std::printf(text::Simulating, std::string(gauge::sim::modeName(mode)).c_str(),
+    std::printf(text::Simulating, std::string(gauge::sim::modeName(*mode)).c_str(),
                 gauge.devicePath().c_str(), link.empty() ? "" : ", linked as ", link.c_str());
     std::fflush(stdout);
 
