@@ -1,5 +1,6 @@
 #include "CommandLine.h"
 #include "DesktopApplication.h"
+#include "DesktopTexts.h"
 
 #include <QApplication>
 
@@ -18,7 +19,7 @@ std::vector<std::string> argumentsOf(int argc, char *argv[])
 
 int commandLineError(const std::string &error)
 {
-    std::fprintf(stderr, "gauge-programmer: %s\n", error.c_str());
+    std::fprintf(stderr, desktopText::CommandLineError, error.c_str());
     return ExitUsage;
 }
 
