@@ -1,6 +1,7 @@
 #include "Commands.h"
 #include "Console.h"
 #include "JsonText.h"
+#include "UsageTexts.h"
 
 #include "serial/QtSerialPort.h"
 #include "serial/SystemPortMap.h"
@@ -13,29 +14,15 @@
 
 #include <cstdio>
 
-namespace {
-
-constexpr const char *Usage = R"(Usage: gaugectl ports [--json]
-
-Lists COM1 to COM12 as the window numbers them: the device behind each port, whether it opens,
-and why not. Each port that has a device is opened and closed once.
-
-  --json       print the list as one JSON object
-
-Exit status: 0, or 1 when the output could not be written.
-)";
-
-} // namespace
-
 int runPorts(const Arguments &arguments)
 {
     QCommandLineParser parser;
     const QCommandLineOption json(QStringLiteral("json"), QString());
     parser.addOption(json);
-    if (const auto status = parseArguments(parser, arguments, Usage))
+    if (const auto status = parseArguments(parser, arguments, usage::Ports))
         return *status;
     if (!parser.positionalArguments().isEmpty())
-        return usageError("ports takes no arguments", Usage);
+        return usageError(usage::PortsTakesNoArguments, usage::Ports);
 
     SystemPortMap ports;
     QtSerialPort port;

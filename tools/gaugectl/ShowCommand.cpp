@@ -1,6 +1,7 @@
 #include "Commands.h"
 #include "JsonText.h"
 #include "RecordLoading.h"
+#include "UsageTexts.h"
 
 #include "gauge/Catalogue.h"
 #include "gauge/GaugeSetup.h"
@@ -11,18 +12,6 @@
 #include <cstdio>
 
 namespace {
-
-constexpr const char *Usage = R"(Usage: gaugectl show [--json] FILE.gag
-
-Prints a gauge parameter record in words and the 37-byte packet it would send, in hex. The
-record goes through the same checks and restore as "Open > Gauge Parameter" in the window; the
-24 V notice it may bring up is printed to standard error.
-
-  --json       print the record as one JSON object: its choices in words and in numbers, its
-               bytes and the packet in hex
-
-Exit status: 0 shown, 1 the output could not be written, 2 bad usage or a refused record.
-)";
 
 // The option's name as the window shows it. A record can choose a sender that has a curve but
 // no place in the window; it goes by the number the packet gives it.
@@ -82,11 +71,11 @@ int runShow(const Arguments &arguments)
     QCommandLineParser parser;
     const QCommandLineOption json(QStringLiteral("json"), QString());
     parser.addOption(json);
-    if (const auto status = parseArguments(parser, arguments, Usage))
+    if (const auto status = parseArguments(parser, arguments, usage::Show))
         return *status;
     const QStringList records = parser.positionalArguments();
     if (records.size() != 1 || records.constFirst().isEmpty())
-        return usageError("show takes one record file", Usage);
+        return usageError(usage::ShowTakesOneRecord, usage::Show);
     const std::string record = argumentBytes(records.constFirst());
 
     gauge::GaugeSetup setup;

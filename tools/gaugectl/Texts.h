@@ -1,7 +1,7 @@
 #pragma once
 
-// What gaugectl says to the technician, beside the window's own texts it repeats and each
-// command's usage: in one place, to be held against the documentation in one read. printf formats
+// What gaugectl says to the technician, beside the window's own texts it repeats and the usage
+// (UsageTexts.h): in one place, to be held against the documentation in one read. printf formats
 // where a name or a number goes in.
 namespace text {
 

@@ -2,6 +2,7 @@
 #include "Commands.h"
 #include "Console.h"
 #include "Texts.h"
+#include "UsageTexts.h"
 
 #include <QCoreApplication>
 
@@ -13,25 +14,6 @@
 #include <unistd.h>
 
 namespace {
-
-constexpr const char *Usage = R"(Usage: gaugectl COMMAND [OPTIONS]
-
-Programs digital panel gauges with the same engine as the desktop tool.
-
-Commands:
-  show [--json] FILE.gag              print a record in words and the packet it sends
-  send --port PORT [--yes] [--each] [--ask-unit | --unit ID] [--json] [--log FILE] FILE.gag
-                                      program a gauge (or gauge after gauge) with a record
-  ports [--json]                      list COM1 to COM12 and the devices behind them
-  simulate [--mode MODE] [--link PATH]
-                                      play a gauge on a pseudo-terminal
-  log-summary [--json] FILE...        sum up production logs: outcomes, units not sent
-
-Run "gaugectl COMMAND --help" for a command's options, "gaugectl --version" for the version.
-
-Exit status: 0 success, 1 the gauge did not confirm, the port failed, the output could not be
-written, or (log-summary) a unit was not sent, 2 bad usage, a refused record or an unreadable log.
-)";
 
 // A standard stream that was closed when the program started must stay closed: otherwise the next
 // file or device opened would take its number, and what is meant for the terminal would go into
@@ -48,7 +30,7 @@ void keepStandardStreamsClosed()
 int runCommand(const std::string &command, const Arguments &arguments)
 {
     if (command == "--help" || command == "-h" || command == "help") {
-        std::fputs(Usage, stdout);
+        std::fputs(usage::Gaugectl, stdout);
         return ExitSuccess;
     }
     if (command == "--version" || command == "-v") {
@@ -65,7 +47,7 @@ int runCommand(const std::string &command, const Arguments &arguments)
         return runSimulate(arguments);
     if (command == "log-summary")
         return runLogSummary(arguments);
-    return usageError("unknown command " + printable(command), Usage);
+    return usageError(usage::UnknownCommand + printable(command), usage::Gaugectl);
 }
 
 } // namespace
@@ -76,7 +58,7 @@ int main(int argc, char *argv[])
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationVersion(QStringLiteral(PROJECT_VERSION));
     if (argc < 2)
-        return usageError("no command given", Usage);
+        return usageError(usage::NoCommand, usage::Gaugectl);
     const int status = runCommand(argv[1], Arguments(argv + 2, argv + argc));
     // Output that never arrived is a failure, even after the gauge was programmed: whoever reads
     // it (a person or a production script) must not take silence for success.
