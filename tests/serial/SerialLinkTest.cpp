@@ -154,23 +154,20 @@ void PrintTo(const FaultCase &c, std::ostream *out)
     *out << sim::modeName(c.mode);
 }
 
-class GaugeFaults : public testing::TestWithParam<FaultCase>
+class GaugeFaults : public SerialLink, public testing::WithParamInterface<FaultCase>
 {
+protected:
+    GaugeFaults()
+        : SerialLink(GetParam().mode)
+    {
+    }
 };
 
 TEST_P(GaugeFaults, EndWithTheirOwnMessage)
 {
     const FaultCase &c = GetParam();
-    FakeMessages messages;
-    FakeFileDialogs dialogs;
-    FakeWindows windows;
-    SimulatedStation station(Platform {messages, dialogs, windows}, c.mode);
-    station.plugGaugeIn(1);
-    MainWindowModel &model = station.model;
-    model.start();
-    model.choosePort(1);
-    model.chooseGaugeType(Voltmeter);
-    model.chooseOption(Choice::Sender, 0);
+    model.choosePort(3);
+    chooseVoltmeter();
 
     sendAndWait(model);
     ASSERT_EQ(messages.shown.size(), 1u);
