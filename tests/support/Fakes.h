@@ -192,6 +192,16 @@ private:
     int m_pluggings = 0;
 };
 
+// The same, started up, as most cases begin.
+struct StartedWindow : WindowFixture
+{
+    explicit StartedWindow(std::set<int> ports = {1})
+        : WindowFixture(std::move(ports))
+    {
+        startUp();
+    }
+};
+
 // Everything the screen shows and the configuration holds; two models with equal snapshots are
 // in the same state.
 struct WindowSnapshot
