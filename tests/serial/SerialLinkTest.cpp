@@ -49,8 +49,10 @@ protected:
         model.start();
     }
 
-    void chooseVoltmeter()
+    // COM3 chosen, and a Voltmeter set up: ready to send.
+    void readyToSend()
     {
+        model.choosePort(3);
         model.chooseGaugeType(Voltmeter);
         model.chooseOption(Choice::Sender, 0);
     }
@@ -104,8 +106,7 @@ TEST_F(SerialLink, ChoosingAPortOpensItAtTheLinkSettings)
 
 TEST_F(SerialLink, SendDataProgramsTheGauge)
 {
-    model.choosePort(3);
-    chooseVoltmeter();
+    readyToSend();
     send();
     EXPECT_EQ(lastMessage(), "Data has been sent successfully ");
     EXPECT_EQ(model.statusText(), "Data has been sent successfully ");
@@ -128,8 +129,7 @@ TEST_F(SerialLink, SendDataProgramsTheGauge)
 // finds the packet's start and answers that packet.
 TEST_F(SerialLink, SendDataAfterLineNoiseProgramsTheGauge)
 {
-    model.choosePort(3);
-    chooseVoltmeter();
+    readyToSend();
     const wire::Packet packet = model.setup().configuration().packet();
     const std::uint8_t noise[] = {0x00, 0x55, 0xAA};
     ASSERT_TRUE(port.write(noise));
@@ -166,8 +166,7 @@ protected:
 TEST_P(GaugeFaults, EndWithTheirOwnMessage)
 {
     const FaultCase &c = GetParam();
-    model.choosePort(3);
-    chooseVoltmeter();
+    readyToSend();
 
     sendAndWait(model);
     ASSERT_EQ(messages.shown.size(), 1u);
@@ -199,16 +198,14 @@ INSTANTIATE_TEST_SUITE_P(
 TEST_F(SerialLink, ARealLineRateReplyIsReceived)
 {
     gauge.setMode(ReplyMode::LineRate);
-    model.choosePort(3);
-    chooseVoltmeter();
+    readyToSend();
     send();
     EXPECT_EQ(lastMessage(), "Data has been sent successfully ");
 }
 
 TEST_F(SerialLink, AlarmOffAnsweredNoSendsNothing)
 {
-    model.choosePort(3);
-    chooseVoltmeter();
+    readyToSend();
     model.chooseOption(Choice::MaximumAlarm, 4);
     messages.answer = false;
     send();
@@ -301,8 +298,7 @@ TEST_F(SerialLink, AMissingDeviceShowsTheSystemErrorNumber)
 
 TEST_F(SerialLink, AfterAFailedChoiceSendDataFindsNoGauge)
 {
-    model.choosePort(3);
-    chooseVoltmeter();
+    readyToSend();
     model.choosePort(5);
     send();
     EXPECT_EQ(lastMessage(), NoCommunication);
@@ -313,8 +309,7 @@ TEST_F(SerialLink, AfterAFailedChoiceSendDataFindsNoGauge)
 TEST_F(SerialLink, AVanishedPortIsClosedAndTheToolCarriesOn)
 {
     gauge.setMode(ReplyMode::HangUp);
-    model.choosePort(3);
-    chooseVoltmeter();
+    readyToSend();
     // Half a reply, then the line goes: nothing more can come, so the wait ends there rather
     // than at the time limit.
     const auto sending = std::chrono::steady_clock::now();
@@ -408,8 +403,7 @@ TEST_F(SerialLink, ExitLetsGoOfThePortAtOnce)
 // transfer meets the loss in order, and the status bar ends on the transfer's outcome.
 TEST_F(SerialLink, SendDataRightAfterTheLineWentEndsOnItsOwnOutcome)
 {
-    model.choosePort(3);
-    chooseVoltmeter();
+    readyToSend();
     gauge.hangUp();
     std::this_thread::sleep_for(std::chrono::milliseconds(50));
     QCoreApplication::processEvents();
@@ -421,8 +415,7 @@ TEST_F(SerialLink, SendDataRightAfterTheLineWentEndsOnItsOwnOutcome)
 
 TEST_F(SerialLink, ALostDeviceIsNoLongerShownActive)
 {
-    model.choosePort(3);
-    chooseVoltmeter();
+    readyToSend();
     gauge.hangUp();
     ASSERT_TRUE(QTest::qWaitFor([this] { return !model.portMenuItem(3).checked; }));
     EXPECT_FALSE(port.isOpen());
