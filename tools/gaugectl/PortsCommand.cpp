@@ -1,6 +1,7 @@
 #include "Commands.h"
 #include "Console.h"
 #include "JsonText.h"
+#include "Texts.h"
 #include "UsageTexts.h"
 
 #include "serial/QtSerialPort.h"
@@ -40,7 +41,7 @@ int runPorts(const Arguments &arguments)
         if (!device) {
             list.append(entry);
             if (!parser.isSet(json))
-                std::printf("%-6s no device\n", com.c_str());
+                std::printf(text::NoDeviceBehindPort, com.c_str());
             continue;
         }
         const std::string advice = gauge::openingAdvice(refusal, gauge::portName(number, device));
@@ -52,9 +53,9 @@ int runPorts(const Arguments &arguments)
         list.append(entry);
         if (parser.isSet(json))
             continue;
-        const std::string state = opens ? "opens" : "does not open: " + advice;
+        const std::string state = opens ? text::PortOpens : text::PortDoesNotOpen + advice;
         // What a USB adapter calls itself is the adapter's to say, control characters and all.
-        std::printf("%-6s %s%s%s  %s\n", com.c_str(), printable(device->path).c_str(),
+        std::printf(text::PortLine, com.c_str(), printable(device->path).c_str(),
                     device->description.empty() ? "" : ", ", printable(device->description).c_str(),
                     printable(state).c_str());
     }

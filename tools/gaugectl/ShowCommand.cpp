@@ -1,6 +1,8 @@
 #include "Commands.h"
+#include "Console.h"
 #include "JsonText.h"
 #include "RecordLoading.h"
+#include "Texts.h"
 #include "UsageTexts.h"
 
 #include "gauge/Catalogue.h"
@@ -22,7 +24,7 @@ std::string chosen(const gauge::GaugeSetup &setup, gauge::Choice choice, const c
         return whenNone;
     const std::string_view name = gauge::optionName(setup.configuration().gaugeType, choice, index);
     if (name.empty())
-        return "number " + std::to_string(index + 1) + ", not offered in the window";
+        return formatted(text::NotOffered, index + 1);
     return std::string(name);
 }
 
@@ -91,18 +93,19 @@ int runShow(const Arguments &arguments)
     using gauge::Choice;
     const gauge::GaugeConfiguration &configuration = setup.configuration();
     const std::pair<const char *, std::string> fields[] = {
-        {"Gauge type", std::string(gauge::gaugeTypeInfo(configuration.gaugeType)->menuName)},
-        {"Supply voltage", chosen(setup, Choice::Supply, "none")},
-        {"Unit", chosen(setup, Choice::Unit, "none")},
-        {"Sender", chosen(setup, Choice::Sender, "none")},
-        {"Minimum alarm", chosen(setup, Choice::MinimumAlarm, "off")},
-        {"Maximum alarm", chosen(setup, Choice::MaximumAlarm, "off")},
-        {"Blinking alarm", chosen(setup, Choice::Blinking, "none")},
-        {"Alarm output", chosen(setup, Choice::AlarmOutput, "none")},
-        {"Contact", chosen(setup, Choice::Contact, "none")},
+        {text::GaugeTypeField,
+         std::string(gauge::gaugeTypeInfo(configuration.gaugeType)->menuName)},
+        {text::SupplyField, chosen(setup, Choice::Supply, text::NoneChosen)},
+        {text::UnitField, chosen(setup, Choice::Unit, text::NoneChosen)},
+        {text::SenderField, chosen(setup, Choice::Sender, text::NoneChosen)},
+        {text::MinimumAlarmField, chosen(setup, Choice::MinimumAlarm, text::AlarmIsOff)},
+        {text::MaximumAlarmField, chosen(setup, Choice::MaximumAlarm, text::AlarmIsOff)},
+        {text::BlinkingField, chosen(setup, Choice::Blinking, text::NoneChosen)},
+        {text::AlarmOutputField, chosen(setup, Choice::AlarmOutput, text::NoneChosen)},
+        {text::ContactField, chosen(setup, Choice::Contact, text::NoneChosen)},
+        {text::PacketField, gauge::wire::hexBytes(configuration.packet())},
     };
     for (const auto &[name, value] : fields)
-        std::printf("%-15s %s\n", (std::string(name) + ":").c_str(), value.c_str());
-    std::printf("%-15s %s\n", "Packet:", gauge::wire::hexBytes(configuration.packet()).c_str());
+        std::printf(text::ShownField, name, value.c_str());
     return ExitSuccess;
 }

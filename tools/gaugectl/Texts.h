@@ -5,6 +5,28 @@
 // where a name or a number goes in.
 namespace text {
 
+// show: a record in words, one field a line
+inline constexpr const char *ShownField = "%-15s %s\n";
+inline constexpr const char *GaugeTypeField = "Gauge type:";
+inline constexpr const char *SupplyField = "Supply voltage:";
+inline constexpr const char *UnitField = "Unit:";
+inline constexpr const char *SenderField = "Sender:";
+inline constexpr const char *MinimumAlarmField = "Minimum alarm:";
+inline constexpr const char *MaximumAlarmField = "Maximum alarm:";
+inline constexpr const char *BlinkingField = "Blinking alarm:";
+inline constexpr const char *AlarmOutputField = "Alarm output:";
+inline constexpr const char *ContactField = "Contact:";
+inline constexpr const char *PacketField = "Packet:";
+inline constexpr const char *NoneChosen = "none";
+inline constexpr const char *AlarmIsOff = "off";
+inline constexpr const char *NotOffered = "number %d, not offered in the window";
+
+// ports: a line for each COM number
+inline constexpr const char *NoDeviceBehindPort = "%-6s no device\n";
+inline constexpr const char *PortLine = "%-6s %s%s%s  %s\n";
+inline constexpr const char *PortOpens = "opens";
+inline constexpr const char *PortDoesNotOpen = "does not open: ";
+
 // send
 inline constexpr const char *ComOutOfRange = "COM numbers run from COM1 to COM%d; %s is not one";
 inline constexpr const char *NoDeviceBehindCom = "no serial device stands behind %s";
