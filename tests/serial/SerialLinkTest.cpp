@@ -78,7 +78,8 @@ protected:
     MainWindowModel &model = station.model;
 };
 
-TEST_F(SerialLink, TheProbeEnablesOnlyPortsThatOpenAndLeavesThemClosed)
+// The probe enables only the ports that open and leaves them closed; a choice opens one.
+TEST_F(SerialLink, TheProbeLeavesPortsClosedAndAChoiceOpensOne)
 {
     EXPECT_TRUE(model.portMenuItem(3).enabled);
     EXPECT_TRUE(model.portMenuItem(12).enabled);
@@ -86,10 +87,7 @@ TEST_F(SerialLink, TheProbeEnablesOnlyPortsThatOpenAndLeavesThemClosed)
     EXPECT_FALSE(model.portMenuItem(1).enabled);
     EXPECT_FALSE(port.isOpen());
     EXPECT_EQ(model.statusText(), "Serial Port Not Chosen yet or not available");
-}
 
-TEST_F(SerialLink, ChoosingAPortOpensItAtTheLinkSettings)
-{
     model.choosePort(3);
     EXPECT_EQ(model.statusText(), "COM3 Active");
     EXPECT_TRUE(model.portMenuItem(3).checked);
