@@ -1,5 +1,7 @@
 #include "AboutWindow.h"
 
+#include "DesktopTexts.h"
+
 #include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
@@ -9,7 +11,7 @@ AboutWindow::AboutWindow(QWidget *parent)
     : QWidget(parent, Qt::Window)
 {
     setObjectName(QStringLiteral("frmAbout"));
-    setWindowTitle(QStringLiteral("Information"));
+    setWindowTitle(desktopText::AboutTitle);
     setAttribute(Qt::WA_DeleteOnClose);
 
     auto *frame = new QGroupBox(this);
@@ -25,20 +27,16 @@ AboutWindow::AboutWindow(QWidget *parent)
         content->addWidget(label);
         return label;
     };
-    line(QStringLiteral("Digital Settings "), true)->setObjectName(QStringLiteral("lblTitle"));
-    // The maker is invented, and so is everything about it: the town does not exist, the numbers
-    // come from the range the United Kingdom keeps for fiction, the web address from a domain
-    // reserved for examples.
-    line(QStringLiteral("Quillfen Marine Instruments Ltd"), true);
-    line(QStringLiteral("27 Foundry Quay, Quillfen Harbour"));
-    line(QStringLiteral("United Kingdom"));
-    line(QStringLiteral("Tel. +44 1632 960147 / +44 1632 960148"));
-    line(QStringLiteral("Fax +44 1632 960149"));
-    line(QStringLiteral("www.quillfen-instruments.example"));
-    line(QStringLiteral("Release " PROJECT_VERSION))->setObjectName(QStringLiteral("lblRelease"));
-    line(QStringLiteral("© 2026 Quillfen Marine Instruments Ltd. All rights reserved."));
+    line(desktopText::AboutHeading, true)->setObjectName(QStringLiteral("lblTitle"));
+    line(desktopText::Maker, true);
+    for (const char *text :
+         {desktopText::MakerAddress, desktopText::MakerCountry, desktopText::MakerTelephone,
+          desktopText::MakerFax, desktopText::MakerWeb})
+        line(text);
+    line(desktopText::Release)->setObjectName(QStringLiteral("lblRelease"));
+    line(desktopText::Copyright);
 
-    auto *ok = new QPushButton(QStringLiteral("OK"), frame);
+    auto *ok = new QPushButton(desktopText::Ok, frame);
     ok->setObjectName(QStringLiteral("cmdClose"));
     connect(ok, &QPushButton::clicked, this, &QWidget::close);
     content->addWidget(ok, 0, Qt::AlignRight);

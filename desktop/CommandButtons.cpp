@@ -1,5 +1,6 @@
 #include "CommandButtons.h"
 
+#include "DesktopTexts.h"
 #include "Frames.h"
 #include "window/MainWindowModel.h"
 
@@ -13,7 +14,7 @@ constexpr int BandHeight = 57;
 } // namespace
 
 CommandButtons::CommandButtons(gauge::MainWindowModel &model, QWidget *parent)
-    : QGroupBox(QStringLiteral("ToolBar"), parent)
+    : QGroupBox(desktopText::ToolBar, parent)
     , m_model(model)
 {
     setObjectName(QStringLiteral("frmToolBar"));
@@ -24,23 +25,21 @@ CommandButtons::CommandButtons(gauge::MainWindowModel &model, QWidget *parent)
     auto *row = new QHBoxLayout(this);
     row->setContentsMargins(8, 2, 8, 4);
 
-    m_sendDataButton = addButton("cmdTransfer", QStringLiteral("Send Data"),
-                                 QStringLiteral("Send data to the digital instrument"));
+    m_sendDataButton
+        = addButton("cmdTransfer", desktopText::SendData, desktopText::SendDataToolTip);
     connect(m_sendDataButton, &QPushButton::clicked, this, [this] { m_model.sendData(); });
     row->addWidget(m_sendDataButton);
 
-    QPushButton *clear = addButton("cmdClearCofn", QStringLiteral("Clear"),
-                                   QStringLiteral("Clear the actual configuration"));
+    QPushButton *clear = addButton("cmdClearCofn", desktopText::Clear, desktopText::ClearToolTip);
     connect(clear, &QPushButton::clicked, this, [this] { m_model.clearConfiguration(); });
     row->addWidget(clear);
 
-    QPushButton *close
-        = addButton("cmdClose", QStringLiteral("Close"), QStringLiteral("Close the Configuration"));
+    QPushButton *close = addButton("cmdClose", desktopText::Close, desktopText::CloseToolTip);
     connect(close, &QPushButton::clicked, this, [this] { m_model.closeGauge(); });
     row->addWidget(close);
 
     row->addStretch();
-    QPushButton *exit = addButton("cmdExit", QStringLiteral("Exit"), QString());
+    QPushButton *exit = addButton("cmdExit", desktopText::Exit, QString());
     connect(exit, &QPushButton::clicked, this,
             [this] { m_model.exitProgram(gauge::ExitFrom::ToolBar); });
     row->addWidget(exit);

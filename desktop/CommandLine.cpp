@@ -1,5 +1,6 @@
 #include "CommandLine.h"
 
+#include "DesktopTexts.h"
 #include "platform/ArgumentText.h"
 
 #include <QCommandLineParser>
@@ -7,32 +8,28 @@
 
 #include <cstdio>
 
-CommandLine readCommandLine(const std::vector<std::string> &arguments)
+gauge::Result<CommandLine> readCommandLine(const std::vector<std::string> &arguments)
 {
     QCommandLineParser parser;
-    parser.setApplicationDescription(
-        QStringLiteral("Programs digital panel gauges over a serial cable."));
+    parser.setApplicationDescription(desktopText::ProgramDescription);
     // Not Qt's help option, which also offers a --help-all that parse() leaves unanswered.
     const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")},
-                                  QStringLiteral("Displays help on commandline options."));
+                                  desktopText::HelpOption);
     parser.addOption(help);
     const QCommandLineOption version = parser.addVersionOption();
-    parser.addPositionalArgument(QStringLiteral("record"),
-                                 QStringLiteral("A gauge parameter record (.gag) to open."),
+    parser.addPositionalArgument(QStringLiteral("record"), desktopText::RecordArgument,
                                  QStringLiteral("[record]"));
     QStringList list;
     for (const std::string &argument : arguments)
         list.append(argumentText(argument));
 
+    if (!parser.parse(list))
+        return gauge::Failure {argumentBytes(parser.errorText())};
     CommandLine result;
-    if (!parser.parse(list)) {
-        result.error = argumentBytes(parser.errorText());
-        return result;
-    }
     if (parser.isSet(help) || parser.isSet(version)) {
         std::fputs(qPrintable(parser.isSet(help)
                                   ? parser.helpText()
-                                  : QStringLiteral("gauge-programmer %1\n")
+                                  : QString(desktopText::VersionLine)
                                         .arg(QCoreApplication::applicationVersion())),
                    stdout);
         result.helpShown = true;
@@ -40,8 +37,8 @@ CommandLine readCommandLine(const std::vector<std::string> &arguments)
     }
     const QStringList records = parser.positionalArguments();
     if (records.size() > 1)
-        result.error = "One record at a time, please.";
-    else if (!records.isEmpty())
+        return gauge::Failure {desktopText::OneRecordOnly};
+    if (!records.isEmpty())
         result.record = argumentBytes(records.constFirst());
     return result;
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "common/Result.h"
+
 #include <string>
 #include <vector>
 
@@ -7,10 +9,9 @@
 struct CommandLine
 {
     std::string record; // as the bytes it was given in; empty: none
-    std::string error;  // set when the command line could not be read
     bool helpShown = false;
 };
 
 // Reads the arguments (the program's name first); --help and --version are answered on the way.
 // Needs an application object, not a display.
-CommandLine readCommandLine(const std::vector<std::string> &arguments);
+gauge::Result<CommandLine> readCommandLine(const std::vector<std::string> &arguments);

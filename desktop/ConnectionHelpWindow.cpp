@@ -1,5 +1,6 @@
 #include "ConnectionHelpWindow.h"
 
+#include "DesktopTexts.h"
 #include "artwork/Artwork.h"
 #include "artwork/PictureWidget.h"
 
@@ -28,7 +29,7 @@ ConnectionHelpWindow::ConnectionHelpWindow(QWidget *parent)
     : QWidget(parent, Qt::Window)
 {
     setObjectName(QStringLiteral("frmShow"));
-    setWindowTitle(QStringLiteral("Help Connection"));
+    setWindowTitle(desktopText::ConnectionHelpTitle);
     setAttribute(Qt::WA_DeleteOnClose);
 
     auto *frame = new QGroupBox(this);
@@ -40,40 +41,21 @@ ConnectionHelpWindow::ConnectionHelpWindow(QWidget *parent)
     picture->setFixedSize(WiringPictureSize);
     content->addWidget(picture);
 
-    content->addWidget(paragraph(
-        "lblHelp",
-        QStringLiteral("The gauge can be connected to a personal computer using Products DRAV "
-                       "TQX-4471 or TQX-4479. They consist of a serial cable to be connected to "
-                       "the computer, a feeding cable to be connected to Jack B (Jack 2 or 3) "
-                       "and a programming cable to be connected to Jack S (Jack 1). If Product "
-                       "TQX-4471 is  used the gauge (+12V) feeds directly from the electrical "
-                       "circuit (220VAC)."),
-        frame));
-    content->addWidget(paragraph("Label1",
-                                 QStringLiteral("1) Attach jack plug (marked green) of the "
-                                                "programming cable  to Jack S of the gauge (Jack "
-                                                "1). "),
-                                 frame));
-    content->addWidget(paragraph(
-        "Label2", QStringLiteral("2) Attach serial Jack DB9 to the computer's serial portal."),
-        frame));
-    content->addWidget(paragraph(
-        "Label3", QStringLiteral("3) Attach feeding jack plug (marked red) to Jack 2 or 3."),
-        frame));
-    content->addWidget(paragraph("Label4",
-                                 QStringLiteral("4) Connect the circuit outlet 220VAC, feeding "
-                                                "tension +12VDC, with the remaining Jack B."),
-                                 frame));
+    content->addWidget(paragraph("lblHelp", desktopText::ConnectionHelp, frame));
+    content->addWidget(paragraph("Label1", desktopText::ConnectionStep1, frame));
+    content->addWidget(paragraph("Label2", desktopText::ConnectionStep2, frame));
+    content->addWidget(paragraph("Label3", desktopText::ConnectionStep3, frame));
+    content->addWidget(paragraph("Label4", desktopText::ConnectionStep4, frame));
 
     // Part of the window but not offered: the help comes up at every start, so there is nothing
     // for it to set.
-    auto *startup = new QCheckBox(QStringLiteral("Shows to the next startup "), frame);
+    auto *startup = new QCheckBox(desktopText::ShowAtNextStartup, frame);
     startup->setObjectName(QStringLiteral("chkStartup"));
-    startup->setToolTip(QStringLiteral("Shows to the next startup "));
+    startup->setToolTip(desktopText::ShowAtNextStartup);
     startup->setVisible(false);
     content->addWidget(startup);
 
-    auto *close = new QPushButton(QStringLiteral("Close"), frame);
+    auto *close = new QPushButton(desktopText::Close, frame);
     close->setObjectName(QStringLiteral("cmdClose"));
     connect(close, &QPushButton::clicked, this, &QWidget::close);
     content->addWidget(close, 0, Qt::AlignRight);

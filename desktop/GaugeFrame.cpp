@@ -1,6 +1,7 @@
 #include "GaugeFrame.h"
 
 #include "CoreText.h"
+#include "DesktopTexts.h"
 #include "Frames.h"
 #include "gauge/Catalogue.h"
 #include "window/MainWindowModel.h"
@@ -73,12 +74,11 @@ GaugeFrame::GaugeFrame(gauge::MainWindowModel &model, QWidget *parent)
     setPalette(panel);
 
     auto *grid = new QGridLayout(this);
-    grid->addWidget(buildOptionFrame("frmPowerSupply", QStringLiteral("Power Supply"),
-                                     Choice::Supply, {0, 1, 2, 3}),
-                    0, 0);
     grid->addWidget(
-        buildOptionFrame("frmUnit", QStringLiteral("Measure Units"), Choice::Unit, {0, 1, 2, 3}), 0,
-        1);
+        buildOptionFrame("frmPowerSupply", desktopText::PowerSupply, Choice::Supply, {0, 1, 2, 3}),
+        0, 0);
+    grid->addWidget(
+        buildOptionFrame("frmUnit", desktopText::MeasureUnits, Choice::Unit, {0, 1, 2, 3}), 0, 1);
     grid->addWidget(buildSenderFrame(), 0, 2, 2, 1);
     grid->addWidget(buildAlarmFrame(), 1, 0, 1, 2);
     grid->setColumnStretch(0, 0);
@@ -88,7 +88,7 @@ GaugeFrame::GaugeFrame(gauge::MainWindowModel &model, QWidget *parent)
 
 QGroupBox *GaugeFrame::buildSenderFrame()
 {
-    QGroupBox *sender = buildOptionFrame("frmSender", QStringLiteral("Sensor"), Choice::Sender, {});
+    QGroupBox *sender = buildOptionFrame("frmSender", desktopText::Sensor, Choice::Sender, {});
     auto *senderGrid = new QGridLayout(sender);
     const QList<QRadioButton *> &senders = m_optionButtons[static_cast<int>(Choice::Sender)];
     const int senderWidth = widestSenderCaption(senders.first());
@@ -105,28 +105,28 @@ QGroupBox *GaugeFrame::buildSenderFrame()
 // like every other.
 QGroupBox *GaugeFrame::buildAlarmFrame()
 {
-    QGroupBox *alarms = captionedFrame("frmSetAlarm", QStringLiteral("Alarm Setting"));
+    QGroupBox *alarms = captionedFrame("frmSetAlarm", desktopText::AlarmSetting);
     alarms->setFont(frameFont(1));
     auto *alarmRow = new QHBoxLayout(alarms);
-    QGroupBox *minimum = buildOptionFrame("frmAllMin", QStringLiteral("Minimum Alarm"),
+    QGroupBox *minimum = buildOptionFrame("frmAllMin", desktopText::MinimumAlarm,
                                           Choice::MinimumAlarm, {0, 1, 2, 3, 4});
-    minimum->setToolTip(QStringLiteral("Minimum perctly of active alarm"));
-    QGroupBox *maximum = buildOptionFrame("frmAllMax", QStringLiteral("Maximum Alarm"),
+    minimum->setToolTip(desktopText::MinimumAlarmToolTip);
+    QGroupBox *maximum = buildOptionFrame("frmAllMax", desktopText::MaximumAlarm,
                                           Choice::MaximumAlarm, {4, 3, 2, 1, 0});
-    maximum->setToolTip(QStringLiteral("Maximum Percently of active alarm"));
+    maximum->setToolTip(desktopText::MaximumAlarmToolTip);
     QGroupBox *blinking
-        = buildOptionFrame("fmrBLk", QStringLiteral("Blinking Alarm"), Choice::Blinking, {0, 1});
-    blinking->setToolTip(QStringLiteral("Active the arrow blinking on LCD"));
+        = buildOptionFrame("fmrBLk", desktopText::BlinkingAlarm, Choice::Blinking, {0, 1});
+    blinking->setToolTip(desktopText::BlinkingAlarmToolTip);
 
-    QGroupBox *output = captionedFrame("frmAllHw", QStringLiteral("Alarm Output Signal"));
-    output->setToolTip(QStringLiteral("Active Output line at the gauge"));
+    QGroupBox *output = captionedFrame("frmAllHw", desktopText::AlarmOutputSignal);
+    output->setToolTip(desktopText::AlarmOutputSignalToolTip);
     auto *outputRow = new QHBoxLayout(output);
     // Untitled on screen, where "OFF"/"ON" and "NO "/"NC" speak for themselves; an assistive tool
     // needs a name for each.
     QGroupBox *alarmOutput = buildOptionFrame("Frame1", QString(), Choice::AlarmOutput, {0, 1});
-    alarmOutput->setAccessibleName(tr("Alarm output"));
+    alarmOutput->setAccessibleName(desktopText::AlarmOutputName);
     QGroupBox *contact = buildOptionFrame("Frame2", QString(), Choice::Contact, {0, 1});
-    contact->setAccessibleName(tr("Alarm contact"));
+    contact->setAccessibleName(desktopText::AlarmContactName);
     outputRow->addWidget(alarmOutput);
     outputRow->addWidget(contact);
 

@@ -1,6 +1,7 @@
 #include "MainMenus.h"
 
 #include "CoreText.h"
+#include "DesktopTexts.h"
 #include "gauge/Catalogue.h"
 #include "window/MainWindowModel.h"
 
@@ -25,17 +26,17 @@ MainMenus::MainMenus(gauge::MainWindowModel &model, QMenuBar *bar)
     buildHelpMenu(bar);
 
     // Has no commands at all, so it is not shown.
-    QAction *setup = bar->addAction(QStringLiteral("Setup"));
+    QAction *setup = bar->addAction(desktopText::SetupMenu);
     setup->setObjectName(QStringLiteral("SetStrumenti"));
     setup->setVisible(false);
 }
 
 void MainMenus::buildSettingMenu(QMenuBar *bar)
 {
-    QMenu *setting = bar->addMenu(QStringLiteral("Setting"));
+    QMenu *setting = bar->addMenu(desktopText::SettingMenu);
     setting->setObjectName(QStringLiteral("SettingMenu"));
 
-    QMenu *newMenu = setting->addMenu(QStringLiteral("New"));
+    QMenu *newMenu = setting->addMenu(desktopText::NewMenu);
     newMenu->setObjectName(QStringLiteral("NuovaConfigurazione"));
     for (int code = gauge::FirstGaugeType; code <= gauge::LastGaugeType; ++code) {
         QAction *action = newMenu->addAction(fromCore(gauge::gaugeTypeInfo(code)->menuName));
@@ -45,16 +46,16 @@ void MainMenus::buildSettingMenu(QMenuBar *bar)
         m_gaugeActions.append(action);
     }
 
-    QMenu *openMenu = setting->addMenu(QStringLiteral("Open  "));
+    QMenu *openMenu = setting->addMenu(desktopText::OpenMenu);
     openMenu->setObjectName(QStringLiteral("ApriConfigurazione"));
-    m_configurationFile = openMenu->addAction(QStringLiteral("Configuration File"));
+    m_configurationFile = openMenu->addAction(desktopText::ConfigurationFile);
     m_configurationFile->setObjectName(QStringLiteral("ConfFile"));
     m_configurationFile->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_X));
-    addCommand(openMenu, "GaugPar", QStringLiteral("Gauge Parameter"),
-               QKeySequence(Qt::CTRL | Qt::Key_Y), [this] { m_model.openRecord(); });
-    addCommand(setting, "SalvaConfigurazione", QStringLiteral("Save "),
+    addCommand(openMenu, "GaugPar", desktopText::GaugeParameter, QKeySequence(Qt::CTRL | Qt::Key_Y),
+               [this] { m_model.openRecord(); });
+    addCommand(setting, "SalvaConfigurazione", desktopText::Save,
                QKeySequence(Qt::CTRL | Qt::Key_S), [this] { m_model.saveRecord(); });
-    addCommand(setting, "Uscita", QStringLiteral("Exit"), QKeySequence(Qt::CTRL | Qt::Key_Q),
+    addCommand(setting, "Uscita", desktopText::Exit, QKeySequence(Qt::CTRL | Qt::Key_Q),
                [this] { m_model.exitProgram(gauge::ExitFrom::Menu); });
 }
 
@@ -62,10 +63,10 @@ void MainMenus::buildSettingMenu(QMenuBar *bar)
 // and each entry names the device behind it as it is now.
 void MainMenus::buildSerialPortMenu(QMenuBar *bar)
 {
-    QMenu *serial = bar->addMenu(QStringLiteral("Serial Port"));
+    QMenu *serial = bar->addMenu(desktopText::SerialPortMenu);
     serial->setObjectName(QStringLiteral("MenuSeriale"));
     for (int number = 1; number <= gauge::PortCount; ++number) {
-        QAction *action = serial->addAction(QStringLiteral("COM%1").arg(number));
+        QAction *action = serial->addAction(QString(desktopText::PortEntry).arg(number));
         action->setObjectName(indexedName("SerialPort", number));
         action->setCheckable(true);
         connect(action, &QAction::triggered, this, [this, number] { m_model.choosePort(number); });
@@ -76,13 +77,13 @@ void MainMenus::buildSerialPortMenu(QMenuBar *bar)
 
 void MainMenus::buildHelpMenu(QMenuBar *bar)
 {
-    QMenu *help = bar->addMenu(QStringLiteral("Help"));
+    QMenu *help = bar->addMenu(desktopText::HelpMenu);
     help->setObjectName(QStringLiteral("Help"));
-    addCommand(help, "Aiuto", QStringLiteral("Help on line"), QKeySequence(Qt::Key_F1),
+    addCommand(help, "Aiuto", desktopText::HelpOnLine, QKeySequence(Qt::Key_F1),
                [this] { m_model.enterHelpMode(); });
-    addCommand(help, "About", QStringLiteral("About"), QKeySequence(Qt::Key_F2),
+    addCommand(help, "About", desktopText::About, QKeySequence(Qt::Key_F2),
                [this] { m_model.showAbout(); });
-    addCommand(help, "HelpConnection", QStringLiteral("ShowConnection"), QKeySequence(Qt::Key_F3),
+    addCommand(help, "HelpConnection", desktopText::ShowConnection, QKeySequence(Qt::Key_F3),
                [this] { m_model.showConnectionHelp(); });
 }
 

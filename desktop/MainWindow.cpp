@@ -1,6 +1,7 @@
 #include "MainWindow.h"
 
 #include "CommandButtons.h"
+#include "DesktopTexts.h"
 #include "GaugeFrame.h"
 #include "MainMenus.h"
 #include "StatusBand.h"
@@ -58,7 +59,7 @@ MainWindow::MainWindow(gauge::MainWindowModel &model, QWidget *parent)
     , m_model(model)
 {
     setObjectName(QStringLiteral("FrmMain"));
-    setWindowTitle(QStringLiteral("Digital Instrument"));
+    setWindowTitle(desktopText::MainWindowTitle);
     setAcceptDrops(true);
 
     auto *central = new QWidget(this);

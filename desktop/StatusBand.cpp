@@ -1,6 +1,7 @@
 #include "StatusBand.h"
 
 #include "CoreText.h"
+#include "DesktopTexts.h"
 #include "window/MainWindowModel.h"
 
 #include <QLabel>
@@ -30,7 +31,7 @@ StatusBand::StatusBand(const gauge::MainWindowModel &model, QStatusBar *bar)
     m_progressBar->setObjectName(QStringLiteral("ProgressBar2"));
     m_progressBar->setRange(0, 100);
     m_progressBar->setFixedWidth(ProgressBarWidth);
-    m_progressBar->setToolTip(QStringLiteral("Serial Prograss Bar "));
+    m_progressBar->setToolTip(desktopText::ProgressBarToolTip);
     bar->addPermanentWidget(m_progressBar);
 }
 

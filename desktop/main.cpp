@@ -1,5 +1,6 @@
 #include "CommandLine.h"
 #include "DesktopApplication.h"
+#include "DesktopTexts.h"
 
 #include <QApplication>
 
@@ -18,7 +19,7 @@ std::vector<std::string> argumentsOf(int argc, char *argv[])
 
 int commandLineError(const std::string &error)
 {
-    std::fprintf(stderr, "gauge-programmer: %s\n", error.c_str());
+    std::fprintf(stderr, desktopText::CommandLineError, error.c_str());
     return ExitUsage;
 }
 
@@ -46,25 +47,25 @@ int main(int argc, char *argv[])
     {
         QCoreApplication reader(argc, argv);
         QCoreApplication::setApplicationVersion(QStringLiteral(PROJECT_VERSION));
-        const CommandLine firstLook = readCommandLine(argumentsOf(argc, argv));
-        if (firstLook.helpShown)
+        const gauge::Result<CommandLine> firstLook = readCommandLine(argumentsOf(argc, argv));
+        if (firstLook && firstLook.value().helpShown)
             return 0;
-        if (!firstLook.error.empty() && !displayReachable(argumentsOf(argc, argv)))
-            return commandLineError(firstLook.error);
+        if (!firstLook && !displayReachable(argumentsOf(argc, argv)))
+            return commandLineError(firstLook.error().reason);
     }
 
     // QApplication takes its own options out of argv.
     QApplication app(argc, argv);
     QApplication::setApplicationVersion(QStringLiteral(PROJECT_VERSION));
-    const CommandLine commandLine = readCommandLine(argumentsOf(argc, argv));
-    if (commandLine.helpShown)
+    const gauge::Result<CommandLine> commandLine = readCommandLine(argumentsOf(argc, argv));
+    if (!commandLine)
+        return commandLineError(commandLine.error().reason);
+    if (commandLine.value().helpShown)
         return 0;
-    if (!commandLine.error.empty())
-        return commandLineError(commandLine.error);
 
     DesktopApplication tool;
     tool.start();
-    if (!commandLine.record.empty())
-        tool.window().openRecordFile(commandLine.record);
+    if (!commandLine.value().record.empty())
+        tool.window().openRecordFile(commandLine.value().record);
     return QApplication::exec();
 }

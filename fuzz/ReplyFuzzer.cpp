@@ -46,7 +46,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     port.setEvents(
         {[&](std::span<const std::uint8_t> bytes) { transfer.bytesArrived(bytes); },
          [&](std::span<const std::uint8_t> lastBytes) { transfer.lineLost(lastBytes); }});
-    FUZZ_CHECK(openLink(port, PortDevice {"/dev/fake1"}).opened());
+    FUZZ_CHECK(openLink(port, PortDevice {"/dev/fake1"}).ok());
     port.answers = false;
     std::size_t offset = 0;
     for (std::size_t i = 0; offset < stream.size(); ++i) {

@@ -106,7 +106,7 @@ std::string groupThatMayUse(const std::string &path)
 #endif
 }
 
-gauge::OpenResult openingFailure(QSerialPort::SerialPortError error, const std::string &path)
+gauge::OpeningRefusal openingFailure(QSerialPort::SerialPortError error, const std::string &path)
 {
     using gauge::OpenFailure;
 #ifdef Q_OS_UNIX

@@ -16,4 +16,4 @@ std::string groupThatMayUse(const std::string &path);
 
 // Why the device at path did not open, in the link's terms, from what Qt reports and what the
 // system says of the device.
-gauge::OpenResult openingFailure(QSerialPort::SerialPortError error, const std::string &path);
+gauge::OpeningRefusal openingFailure(QSerialPort::SerialPortError error, const std::string &path);

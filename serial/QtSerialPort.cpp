@@ -47,13 +47,13 @@ std::span<const std::uint8_t> asBytes(const QByteArray &bytes)
             static_cast<std::size_t>(bytes.size())};
 }
 
-gauge::OpenResult opening(QSerialPort &port, const std::string &path)
+gauge::Opening opening(QSerialPort &port, const std::string &path)
 {
     if (port.open(QIODevice::ReadWrite))
         return {};
-    const gauge::OpenResult result = openingFailure(port.error(), path);
+    const gauge::OpeningRefusal refusal = openingFailure(port.error(), path);
     port.clearError();
-    return result;
+    return refusal;
 }
 
 } // namespace
@@ -81,25 +81,25 @@ void QtSerialPort::setEvents(gauge::PortEvents events)
     m_events = std::move(events);
 }
 
-gauge::OpenResult QtSerialPort::open(const gauge::PortDevice &device,
-                                     const gauge::LineSettings &settings)
+gauge::Opening QtSerialPort::open(const gauge::PortDevice &device,
+                                  const gauge::LineSettings &settings)
 {
     if (isOpen())
-        return {gauge::OpenFailure::Busy, gauge::PortBusyError};
+        return gauge::OpeningRefusal {gauge::OpenFailure::Busy, gauge::PortBusyError};
     if (device.path.empty())
-        return {gauge::OpenFailure::NotThere, ENOENT};
+        return gauge::OpeningRefusal {gauge::OpenFailure::NotThere, ENOENT};
     if (isOwnTerminal(device.path))
-        return {gauge::OpenFailure::OwnTerminal, ENOTTY};
+        return gauge::OpeningRefusal {gauge::OpenFailure::OwnTerminal, ENOTTY};
     m_port.setPortName(portNameOf(device.path));
     applyLineSettings(m_port, settings);
     ++m_opening;
     return opening(m_port, device.path);
 }
 
-gauge::OpenResult QtSerialPort::probe(const gauge::PortDevice &device)
+gauge::Opening QtSerialPort::probe(const gauge::PortDevice &device)
 {
     if (device.path.empty())
-        return {gauge::OpenFailure::NotThere, ENOENT};
+        return gauge::OpeningRefusal {gauge::OpenFailure::NotThere, ENOENT};
 #ifdef Q_OS_WIN
     const QSerialPort::SerialPortError error
         = probeComPort(portNameOf(device.path), gauge::ProbeLineSettings);

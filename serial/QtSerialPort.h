@@ -19,11 +19,11 @@ public:
     explicit QtSerialPort(QObject *parent = nullptr);
 
     void setEvents(gauge::PortEvents events) override;
-    gauge::OpenResult open(const gauge::PortDevice &device,
-                           const gauge::LineSettings &settings) override;
+    gauge::Opening open(const gauge::PortDevice &device,
+                        const gauge::LineSettings &settings) override;
     bool isOpen() const override;
     void close() override;
-    gauge::OpenResult probe(const gauge::PortDevice &device) override;
+    gauge::Opening probe(const gauge::PortDevice &device) override;
     void discardInput() override;
     bool write(std::span<const std::uint8_t> bytes) override;
 

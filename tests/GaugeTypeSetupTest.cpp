@@ -96,8 +96,7 @@ class GaugeTypeSetup : public testing::TestWithParam<TypeCase>
 TEST_P(GaugeTypeSetup, FillsTheFrameFromTheCatalogue)
 {
     const TypeCase &type = GetParam();
-    WindowFixture f;
-    f.startUp();
+    StartedWindow f;
     // A type with many senders first, so that leftovers of it would show.
     f.choose(7);
     f.choose(type.code);
@@ -147,8 +146,7 @@ TEST_P(GaugeTypeSetup, FillsTheFrameFromTheCatalogue)
 TEST_P(GaugeTypeSetup, DedicatedSupplyAddsFiftyToTheGaugeCode)
 {
     const TypeCase &type = GetParam();
-    WindowFixture f;
-    f.startUp();
+    StartedWindow f;
     f.choose(type.code);
     f.click(Choice::Supply, 1);
     EXPECT_EQ(f.config().supplyVoltage, 1);
@@ -159,8 +157,7 @@ TEST_P(GaugeTypeSetup, DedicatedSupplyAddsFiftyToTheGaugeCode)
 TEST_P(GaugeTypeSetup, AUnitChoiceEnablesTheSendersBelowTheCount)
 {
     const TypeCase &type = GetParam();
-    WindowFixture f;
-    f.startUp();
+    StartedWindow f;
     f.choose(type.code);
     const int last = static_cast<int>(type.units.size()) - 1;
     f.click(Choice::Unit, last);
@@ -187,8 +184,7 @@ INSTANTIATE_TEST_SUITE_P(EveryType, GaugeTypeSetup, testing::ValuesIn(Types),
 
 TEST(GaugeTypeSetup, VoltageOptionsAreCaptionedAndOnlyTwoShown)
 {
-    WindowFixture f;
-    f.startUp();
+    StartedWindow f;
     f.choose(1);
     EXPECT_EQ(f.option(Choice::Supply, 0).caption, "12 Vdc");
     EXPECT_EQ(f.option(Choice::Supply, 1).caption, "24 Vdc (Dedicated)");
@@ -200,8 +196,7 @@ TEST(GaugeTypeSetup, VoltageOptionsAreCaptionedAndOnlyTwoShown)
 
 TEST(GaugeTypeSetup, DefaultAlarmAndOutputOptionsAreSelected)
 {
-    WindowFixture f;
-    f.startUp();
+    StartedWindow f;
     f.choose(3);
     EXPECT_EQ(f.selected(Choice::MinimumAlarm), 1);
     EXPECT_EQ(f.selected(Choice::MaximumAlarm), 3);
@@ -218,8 +213,7 @@ TEST(GaugeTypeSetup, DefaultAlarmAndOutputOptionsAreSelected)
 
 TEST(GaugeTypeSetup, TheFirstChoiceRunsTheSupplyHandlerAndItsNestedSelectionOnce)
 {
-    WindowFixture f;
-    f.startUp();
+    StartedWindow f;
     ASSERT_EQ(f.config().supplyVoltage, NotChosen);
     f.choose(3);
     // The nested run for the old type (255) stopped before touching the frame's caption; the
@@ -233,8 +227,7 @@ TEST(GaugeTypeSetup, TheFirstChoiceRunsTheSupplyHandlerAndItsNestedSelectionOnce
 
 TEST(GaugeTypeSetup, SwitchingToTwentyFourVoltsNoticesAndRestoresDefaults)
 {
-    WindowFixture f;
-    f.startUp();
+    StartedWindow f;
     f.choose(3);
     f.click(Choice::Unit, 2);
     f.click(Choice::Sender, 5);
@@ -266,8 +259,7 @@ TEST(GaugeTypeSetup, SwitchingToTwentyFourVoltsNoticesAndRestoresDefaults)
 
 TEST(GaugeTypeSetup, TwentyFourVoltsOnFuelLevelReselectsTheUnit)
 {
-    WindowFixture f;
-    f.startUp();
+    StartedWindow f;
     f.choose(1);
     f.click(Choice::Sender, 4);
     f.click(Choice::Supply, 1);
@@ -279,8 +271,7 @@ TEST(GaugeTypeSetup, TwentyFourVoltsOnFuelLevelReselectsTheUnit)
 
 TEST(GaugeTypeSetup, ANewTypeKeepsTheChosenSupplyVoltage)
 {
-    WindowFixture f;
-    f.startUp();
+    StartedWindow f;
     f.choose(1);
     f.click(Choice::Supply, 1);
     f.choose(8);
@@ -301,8 +292,7 @@ TEST(GaugeTypeSetup, UnitCodesFollowTypeAndUnit)
         = {{1, 0, 8}, {2, 0, 10}, {3, 0, 5}, {3, 1, 6}, {3, 2, 7}, {4, 0, 8}, {5, 0, 3}, {5, 1, 4},
            {6, 0, 3}, {6, 1, 4},  {7, 0, 3}, {7, 1, 4}, {8, 0, 1}, {9, 0, 2}, {10, 0, 8}};
     for (const Case &c : cases) {
-        WindowFixture f;
-        f.startUp();
+        StartedWindow f;
         f.choose(c.type);
         f.click(Choice::Unit, c.unit);
         EXPECT_EQ(f.config().unitCode, c.code) << "type " << c.type << " unit " << c.unit;
@@ -311,8 +301,7 @@ TEST(GaugeTypeSetup, UnitCodesFollowTypeAndUnit)
 
 TEST(GaugeTypeSetup, OilPressureSendersWaitForAUnit)
 {
-    WindowFixture f;
-    f.startUp();
+    StartedWindow f;
     f.choose(3);
     for (int i = 0; i < 8; ++i)
         EXPECT_FALSE(f.option(Choice::Sender, i).enabled);
@@ -326,8 +315,7 @@ TEST(GaugeTypeSetup, OilPressureSendersWaitForAUnit)
 
 TEST(GaugeTypeSetup, AnotherUnitClearsTheSenderChoice)
 {
-    WindowFixture f;
-    f.startUp();
+    StartedWindow f;
     f.choose(7);
     f.click(Choice::Unit, 0);
     f.click(Choice::Sender, 3);
@@ -340,8 +328,7 @@ TEST(GaugeTypeSetup, AnotherUnitClearsTheSenderChoice)
 
 TEST(GaugeTypeSetup, ATooltipFromAnEarlierTypeDoesNotLinger)
 {
-    WindowFixture f;
-    f.startUp();
+    StartedWindow f;
     f.choose(1);
     ASSERT_FALSE(f.option(Choice::Sender, 0).toolTip.empty());
     f.choose(9);
@@ -351,8 +338,7 @@ TEST(GaugeTypeSetup, ATooltipFromAnEarlierTypeDoesNotLinger)
 
 TEST(GaugeTypeSetup, OutputGroupsAreIndependent)
 {
-    WindowFixture f;
-    f.startUp();
+    StartedWindow f;
     f.choose(1);
     f.click(Choice::AlarmOutput, 1);
     EXPECT_EQ(f.selected(Choice::Contact), 0);

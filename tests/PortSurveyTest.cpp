@@ -31,7 +31,7 @@ TEST_F(Survey, ALookOpensOnlyDevicesPluggedInSinceAndNeverTheLinksOwn)
     EXPECT_EQ(f.port.openings.size(), 4u);
     EXPECT_FALSE(f.port.isOpen());
 
-    ASSERT_TRUE(f.survey.openLink(3).opened());
+    ASSERT_TRUE(f.survey.openLink(3).ok());
     const std::size_t before = f.port.openings.size();
     f.unplug(2);
     f.plugIn(5);

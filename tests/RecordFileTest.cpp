@@ -26,8 +26,6 @@ const Bytes OilPressureRecord = {100, 103, 102, 101, 101, 103, 100, 100, 100};
 class RecordFiles : public testing::Test
 {
 protected:
-    void SetUp() override { f.startUp(); }
-
     void save(const std::string &path)
     {
         f.dialogs.nextFileName = path;
@@ -40,7 +38,7 @@ protected:
     }
 
     TempDir dir;
-    WindowFixture f;
+    StartedWindow f;
 };
 
 TEST_F(RecordFiles, SaveWritesTheOptionPositions)
@@ -97,8 +95,7 @@ TEST_F(RecordFiles, EveryTypeRoundTripsOntoAFreshForm)
                             {6, 1, 0, 8}, {7, 0, 1, 2}, {8, 1, 0, 0}, {9, 0, 0, 1}, {10, 0, 0, 5}};
     for (const Setup &s : setups) {
         SCOPED_TRACE("type " + std::to_string(s.type));
-        WindowFixture original;
-        original.startUp();
+        StartedWindow original;
         original.choose(s.type);
         original.click(Choice::Supply, s.voltage);
         original.click(Choice::Unit, s.unit);
@@ -112,8 +109,7 @@ TEST_F(RecordFiles, EveryTypeRoundTripsOntoAFreshForm)
         original.model.saveRecord();
         ASSERT_EQ(readAll(path).size(), 9u);
 
-        WindowFixture restored;
-        restored.startUp();
+        StartedWindow restored;
         open(restored, path);
         EXPECT_EQ(snapshot(restored.model), snapshot(original.model));
     }
@@ -147,8 +143,7 @@ TEST_F(RecordFiles, AValidRecordRestoresExactlyWhateverWasOnScreen)
         {1, 3, {100, 101, 100, 100, 102, 101, 101, 100, 100}}, // defaults; record 40% and 40%
     };
     for (const Case &c : cases) {
-        WindowFixture g;
-        g.startUp();
+        StartedWindow g;
         g.choose(FuelLevel);
         g.click(Choice::MaximumAlarm, c.maximumOnScreen);
         g.click(Choice::MinimumAlarm, c.minimumOnScreen);
@@ -218,8 +213,7 @@ TEST_F(RecordFiles, SaveOverALongerFileKeepsItsTail)
     EXPECT_EQ(written[19], 7);
 
     // And the reader ignores the tail.
-    WindowFixture other;
-    other.startUp();
+    StartedWindow other;
     open(other, path);
     EXPECT_TRUE(other.messages.shown.empty());
     EXPECT_EQ(other.config().gaugeType, 2);
@@ -290,8 +284,7 @@ TEST_P(RefusedRecords, LeaveTheFormAsItWas)
 {
     const Refusal &r = GetParam();
     TempDir dir;
-    WindowFixture f;
-    f.startUp();
+    StartedWindow f;
     f.choose(1);
     f.click(Choice::Sender, 5);
     f.click(Choice::Contact, 1);
@@ -423,13 +416,13 @@ TEST_F(RecordFiles, APathSwappedForAFifoNeverHangsTheOpening)
     std::vector<std::string> otherOutcomes;
     std::thread reader([&] {
         while (swapping) {
-            const RecordReading reading = readRecord(path);
-            if (reading.choices)
+            const Result<RecordChoices> reading = readRecord(path);
+            if (reading)
                 ++records;
-            else if (reading.refusal.ends_with(": Not a regular file."))
+            else if (reading.error().reason.ends_with(": Not a regular file."))
                 ++refusals;
             else
-                otherOutcomes.push_back(reading.refusal);
+                otherOutcomes.push_back(reading.error().reason);
         }
         finished = true;
     });

@@ -58,12 +58,8 @@ TEST(SelectionRule, HandlerSeesTheNewSelection)
 class AlarmThresholds : public testing::Test
 {
 protected:
-    void SetUp() override
-    {
-        f.startUp();
-        f.choose(1);
-    }
-    WindowFixture f;
+    void SetUp() override { f.choose(1); }
+    StartedWindow f;
 };
 
 TEST_F(AlarmThresholds, CaptionsMatchTheirValues)

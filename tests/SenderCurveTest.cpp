@@ -33,8 +33,7 @@ class Scale : public testing::TestWithParam<ScaleCase>
 TEST_P(Scale, FollowsTypeSenderUnitAndSupply)
 {
     const ScaleCase &c = GetParam();
-    WindowFixture f;
-    f.startUp();
+    StartedWindow f;
     f.choose(c.type);
     f.click(Choice::Supply, c.supply);
     f.click(Choice::Unit, c.unit);
@@ -83,8 +82,7 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(SenderCurve, CombinationsWithoutAScaleKeepThePreviousOne)
 {
-    WindowFixture f;
-    f.startUp();
+    StartedWindow f;
     f.choose(9);
     f.click(Choice::Sender, 1);
     f.click(Choice::Sender, 5);
@@ -101,8 +99,7 @@ TEST(SenderCurve, CombinationsWithoutAScaleKeepThePreviousOne)
 
 TEST(SenderCurve, LoadsTheSendersTableEntry)
 {
-    WindowFixture f;
-    f.startUp();
+    StartedWindow f;
     f.choose(1);
     f.click(Choice::Sender, 6);
     EXPECT_EQ(f.config().curve, (Words {0, 0, 0, 0, 16509, 0, 600, 0}));
@@ -116,8 +113,7 @@ TEST(SenderCurve, LoadsTheSendersTableEntry)
 
 TEST(SenderCurve, ChoosingConsumptionLoadsItsOnlySender)
 {
-    WindowFixture f;
-    f.startUp();
+    StartedWindow f;
     f.choose(2);
     EXPECT_EQ(f.config().senderIndex, 0);
     EXPECT_EQ(f.config().curve, (Words {0, 54, 16384, 214, 1, 534, 16384, 32}));
@@ -129,8 +125,7 @@ TEST(SenderCurve, ChoosingConsumptionLoadsItsOnlySender)
 
 TEST(SenderCurve, AnEmptyEntryLoadsZeroWords)
 {
-    WindowFixture f;
-    f.startUp();
+    StartedWindow f;
     f.choose(1);
     f.click(Choice::Sender, 0);
     ASSERT_NE(f.config().curve, Words {});
@@ -142,8 +137,7 @@ TEST(SenderCurve, AnEmptyEntryLoadsZeroWords)
 
 TEST(SenderCurve, ANewUnitKeepsTheOldCurveUntilASenderIsChosen)
 {
-    WindowFixture f;
-    f.startUp();
+    StartedWindow f;
     f.choose(3);
     f.click(Choice::Unit, 0);
     f.click(Choice::Sender, 5);
@@ -159,8 +153,7 @@ TEST(SenderCurve, ANewUnitKeepsTheOldCurveUntilASenderIsChosen)
 
 TEST(SenderCurve, WithoutAGaugeTypeNothingIsReadOutOfRange)
 {
-    WindowFixture f;
-    f.startUp();
+    StartedWindow f;
     f.click(Choice::Sender, 19);
     EXPECT_EQ(f.config().curve, Words {});
     EXPECT_EQ(f.config().scale.low, 0);

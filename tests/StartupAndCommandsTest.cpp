@@ -10,8 +10,7 @@ namespace {
 
 TEST(Startup, GivesTheConfigurationItsDefaults)
 {
-    WindowFixture f;
-    f.startUp();
+    StartedWindow f;
     const GaugeConfiguration &c = f.config();
     EXPECT_FALSE(c.complete());
     EXPECT_EQ(c.minimumAlarm, 0);
@@ -30,16 +29,14 @@ TEST(Startup, GivesTheConfigurationItsDefaults)
 
 TEST(Startup, WithAPortTheStatusKeepsItsFirstText)
 {
-    WindowFixture f({2});
-    f.startUp();
+    StartedWindow f({2});
     EXPECT_EQ(f.model.statusText(), "Serial Port Not Chosen yet or not available");
     EXPECT_TRUE(f.model.sendDataEnabled());
 }
 
 TEST(Startup, WithoutAnyPortSendDataIsDisabled)
 {
-    WindowFixture f(std::set<int> {});
-    f.startUp();
+    StartedWindow f(std::set<int> {});
     EXPECT_EQ(f.model.statusText(), "Attention: Serial Port Not Available");
     EXPECT_FALSE(f.model.sendDataEnabled());
     for (int n = 1; n <= 12; ++n)
@@ -64,8 +61,7 @@ TEST(HelpMode, EachButtonExplainsItselfAndRunsNothing)
          "Exit to the programme"},
     };
     for (const Case &c : cases) {
-        WindowFixture f;
-        f.startUp();
+        StartedWindow f;
         f.choose(1);
         f.click(Choice::Sender, 4);
         f.model.enterHelpMode();
@@ -84,8 +80,7 @@ TEST(HelpMode, EachButtonExplainsItselfAndRunsNothing)
 
 TEST(HelpMode, OtherCommandsRunAndKeepHelpModeOn)
 {
-    WindowFixture f;
-    f.startUp();
+    StartedWindow f;
     f.model.enterHelpMode();
     f.choose(3);
     f.click(Choice::Unit, 0);
@@ -101,8 +96,7 @@ TEST(HelpMode, OtherCommandsRunAndKeepHelpModeOn)
 
 TEST(HelpMode, TheExitMenuEntryExitsEvenInHelpMode)
 {
-    WindowFixture f;
-    f.startUp();
+    StartedWindow f;
     f.model.enterHelpMode();
     f.model.exitProgram(ExitFrom::Menu);
     EXPECT_EQ(f.windows.mainWindowClosed, 1);
@@ -115,8 +109,6 @@ TEST(HelpMode, TheExitMenuEntryExitsEvenInHelpMode)
 class Clear : public testing::Test
 {
 protected:
-    void SetUp() override { f.startUp(); }
-
     void expectDefaultAlarms()
     {
         EXPECT_EQ(f.selected(Choice::MinimumAlarm), 1);
@@ -129,7 +121,7 @@ protected:
         EXPECT_EQ(f.config().alarmOutput, 0);
     }
 
-    WindowFixture f;
+    StartedWindow f;
 };
 
 TEST_F(Clear, FuelLevelDropsTheSenderAndKeepsUnitAndContact)
@@ -203,8 +195,7 @@ TEST_F(Clear, WithoutAGaugeTypeOnlyTheHiddenOptionsChange)
 
 TEST(Close, HidesTheFrameAndForgetsTheGaugeType)
 {
-    WindowFixture f;
-    f.startUp();
+    StartedWindow f;
     f.choose(8);
     f.click(Choice::Supply, 1);
     f.click(Choice::Sender, 0);
@@ -224,8 +215,7 @@ TEST(Close, HidesTheFrameAndForgetsTheGaugeType)
 
 TEST(SecondaryWindows, MenuEntriesAskForThem)
 {
-    WindowFixture f;
-    f.startUp();
+    StartedWindow f;
     f.model.showAbout();
     f.model.showConnectionHelp();
     EXPECT_EQ(f.windows.aboutShown, 1);

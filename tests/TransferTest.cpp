@@ -12,11 +12,7 @@ namespace {
 class Transfer : public testing::Test
 {
 protected:
-    void SetUp() override
-    {
-        f.startUp();
-        f.model.choosePort(3);
-    }
+    void SetUp() override { f.model.choosePort(3); }
 
     void configureVoltmeter()
     {
@@ -24,7 +20,7 @@ protected:
         f.click(Choice::Sender, 0);
     }
 
-    WindowFixture f {{1, 2, 3, 12}};
+    StartedWindow f {{1, 2, 3, 12}};
 };
 
 TEST_F(Transfer, SendsThePacketAndReportsSuccess)
@@ -98,8 +94,7 @@ TEST_F(Transfer, NoOtherCommandRunsUntilTheTransferEnds)
 
 TEST_F(Transfer, RefusesWithoutAPortBeforeLookingAtTheConfiguration)
 {
-    WindowFixture g;
-    g.startUp();
+    StartedWindow g;
     g.sendData();
     EXPECT_EQ(g.messages.texts(),
               std::vector<std::string> {"Serial Port not chosen yet or not available"});
@@ -314,8 +309,7 @@ TEST_F(Transfer, ThePortMenuShowsTheLastLookAtThePorts)
 
 TEST(PortMenu, APortPluggedInAfterTheStartMakesSendDataAvailable)
 {
-    WindowFixture f(std::set<int> {});
-    f.startUp();
+    StartedWindow f(std::set<int> {});
     ASSERT_FALSE(f.model.sendDataEnabled());
     f.plugIn(2);
     f.model.lookAtPorts();

@@ -123,18 +123,16 @@ Status checkRecord(std::span<const std::uint8_t> bytes)
     return {};
 }
 
-RecordReading readRecord(const std::string &path)
+Result<RecordChoices> readRecord(const std::string &path)
 {
     const Result<std::vector<std::uint8_t>> bytes = readFileStart(path, RecordSize);
     if (!bytes)
-        return {std::nullopt,
-                "The gauge parameter file " + quoted(path)
-                    + " could not be read: " + bytes.error().reason + "."};
+        return Failure {"The gauge parameter file " + quoted(path)
+                        + " could not be read: " + bytes.error().reason + "."};
     if (const Status valid = checkRecord(bytes.value()); !valid)
-        return {std::nullopt,
-                "The file " + quoted(path)
-                    + " is not a valid gauge parameter file: " + valid.error().reason + "."};
-    return {decodeRecord(bytes.value()), {}};
+        return Failure {"The file " + quoted(path)
+                        + " is not a valid gauge parameter file: " + valid.error().reason + "."};
+    return decodeRecord(bytes.value());
 }
 
 Status writeRecord(const std::string &path, const RecordChoices &choices)

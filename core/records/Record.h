@@ -1,11 +1,11 @@
 #pragma once
 
+#include "common/Result.h"
 #include "gauge/RecordChoices.h"
 #include "records/ByteFile.h"
 
 #include <array>
 #include <cstdint>
-#include <optional>
 #include <span>
 #include <string>
 
@@ -38,13 +38,7 @@ Status checkRecord(std::span<const std::uint8_t> bytes);
 
 // Reading a record file gives its choices, or the message that says why it was refused, naming
 // the file.
-struct RecordReading
-{
-    std::optional<RecordChoices> choices;
-    std::string refusal;
-};
-
-RecordReading readRecord(const std::string &path);
+Result<RecordChoices> readRecord(const std::string &path);
 
 Status writeRecord(const std::string &path, const RecordChoices &choices);
 

@@ -2,7 +2,7 @@
 
 namespace gauge {
 
-OpenResult openLink(SerialPort &port, const PortDevice &device)
+Opening openLink(SerialPort &port, const PortDevice &device)
 {
     if (port.isOpen())
         port.close();

@@ -10,7 +10,7 @@
 namespace gauge {
 
 // Opens the device for the programming link, closing whatever port was open before.
-OpenResult openLink(SerialPort &port, const PortDevice &device);
+Opening openLink(SerialPort &port, const PortDevice &device);
 
 // How messages name a COM number: by the name its device was given, or as "COM3
 // (/dev/ttyUSB0)".

@@ -11,7 +11,7 @@ namespace {
 
 // An opening refused this way never reached the device, so it raised no modem line: trying again
 // disturbs nothing, and finds the port once the other program has let it go.
-bool neverReachedTheDevice(const OpenResult &refusal)
+bool neverReachedTheDevice(const OpeningRefusal &refusal)
 {
     return refusal.failure == OpenFailure::Busy || refusal.failure == OpenFailure::NoPermission;
 }
@@ -60,30 +60,32 @@ bool PortSurvey::anyUsable() const
                        [](const SurveyedPort &entry) { return entry.usable; });
 }
 
-OpenResult PortSurvey::openLink(int number)
+Opening PortSurvey::openLink(int number)
 {
     m_linkPort.reset();
     SurveyedPort &entry = m_entries.at(index(number));
-    OpenResult result {OpenFailure::NotThere, ENOENT};
+    Opening opening = OpeningRefusal {OpenFailure::NotThere, ENOENT};
     if (entry.device)
-        result = gauge::openLink(m_port, *entry.device);
+        opening = gauge::openLink(m_port, *entry.device);
     else if (m_port.isOpen())
         m_port.close();
-    if (result.opened()) {
+    if (opening) {
         m_linkPort = number;
     } else {
         entry.usable = false;
-        entry.refusal = result;
+        entry.refusal = opening.error();
     }
-    return result;
+    return opening;
 }
 
 SurveyedPort PortSurvey::tryDevice(const std::optional<PortDevice> &device)
 {
     if (!device)
         return {};
-    const OpenResult result = m_port.probe(*device);
-    return {device, result.opened(), result};
+    const Opening opening = m_port.probe(*device);
+    if (!opening)
+        return {device, false, opening.error()};
+    return {device, true};
 }
 
 } // namespace gauge

@@ -15,7 +15,7 @@ struct SurveyedPort
     // The device opened when it was last tried, and may be chosen.
     bool usable = false;
     // Why it did not, when it did not.
-    OpenResult refusal {};
+    OpeningRefusal refusal {};
 };
 
 // The look at the serial devices behind COM1 to COM12, and the one of them open for the link.
@@ -40,7 +40,7 @@ public:
 
     // Opens COM number for the link, closing whatever was open; a device that does not open is
     // greyed as a probe that failed would be.
-    OpenResult openLink(int number);
+    Opening openLink(int number);
     // The COM number open for the link; none once its line is lost or another choice failed.
     std::optional<int> linkPort() const { return m_linkPort; }
     void forgetLink() { m_linkPort.reset(); }

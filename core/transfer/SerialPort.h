@@ -1,5 +1,6 @@
 #pragma once
 
+#include "common/Result.h"
 #include "transfer/PortMap.h"
 
 #include <cstdint>
@@ -28,7 +29,6 @@ inline constexpr LineSettings LinkLineSettings {4800, Parity::None, 8, 1};
 
 // Why a port did not open.
 enum class OpenFailure {
-    None,
     Busy,         // another program holds it
     NoPermission, // the system refuses this user
     NotThere,     // no such device
@@ -42,17 +42,19 @@ enum class OpenFailure {
 // busy" instead of a number.
 inline constexpr int PortBusyError = 8005;
 
-struct OpenResult
+// A port that did not open: the kind of failure for what the caller does next, and what the
+// technician is told.
+struct OpeningRefusal
 {
-    OpenFailure failure = OpenFailure::None;
+    OpenFailure failure = OpenFailure::Other;
     // What "Error : n" shows: the system's own error number, or PortBusyError.
     int errorNumber = 0;
     // When permission was refused: the group the device's permissions let read and write it, if
     // any, so the technician can be told which group to join.
     std::string accessGroup {};
-
-    bool opened() const { return failure == OpenFailure::None; }
 };
+
+using Opening = Result<void, OpeningRefusal>;
 
 // What the port reports while it is open, as it happens.
 struct PortEvents
@@ -75,14 +77,14 @@ public:
     virtual void setEvents(PortEvents events) = 0;
 
     // Opens the device at the line settings. A port that is open already is not opened twice.
-    virtual OpenResult open(const PortDevice &device, const LineSettings &settings) = 0;
+    virtual Opening open(const PortDevice &device, const LineSettings &settings) = 0;
     // A port whose device went away counts as open until lineLost has been told.
     virtual bool isOpen() const = 0;
     virtual void close() = 0;
 
     // Opens the device at the probe's settings and closes it again, leaving the open port, if
     // any, alone.
-    virtual OpenResult probe(const PortDevice &device) = 0;
+    virtual Opening probe(const PortDevice &device) = 0;
 
     // Forgets whatever came in and has not been reported yet: it was not meant for what is sent
     // next.

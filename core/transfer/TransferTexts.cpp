@@ -19,18 +19,16 @@ std::string_view outcomeText(TransferOutcome outcome)
     return {};
 }
 
-std::string openingErrorText(const OpenResult &result)
+std::string openingErrorText(const OpeningRefusal &refusal)
 {
-    if (result.failure == OpenFailure::Busy)
+    if (refusal.failure == OpenFailure::Busy)
         return "Error : Port is busy";
-    return "Error : " + std::to_string(result.errorNumber);
+    return "Error : " + std::to_string(refusal.errorNumber);
 }
 
-std::string openingAdvice(const OpenResult &result, const std::string &portName)
+std::string openingAdvice(const OpeningRefusal &refusal, const std::string &portName)
 {
-    switch (result.failure) {
-    case OpenFailure::None:
-        return {};
+    switch (refusal.failure) {
     case OpenFailure::Busy:
         return portName
             + " is in use by another program. Close that program, or choose another "
@@ -46,18 +44,19 @@ std::string openingAdvice(const OpenResult &result, const std::string &portName)
     case OpenFailure::NoPermission:
         // Joining the group that owns the device helps only where that group may use it, and
         // never means joining root.
-        if (result.accessGroup.empty())
+        if (refusal.accessGroup.empty())
             return "You may not use " + portName
                 + ": its permissions let no group you could join read and write it. They must be "
                   "changed, for example with a udev rule (the gauge-programmer manual page shows "
                   "one).";
         return "You may not use " + portName + ": the device belongs to the group \""
-            + result.accessGroup + "\". Add your user to that group (for example: sudo usermod -aG "
-            + result.accessGroup + " $USER), then log out and in again.";
+            + refusal.accessGroup
+            + "\". Add your user to that group (for example: sudo usermod -aG "
+            + refusal.accessGroup + " $USER), then log out and in again.";
     case OpenFailure::Other:
         break;
     }
-    return portName + ": " + std::strerror(result.errorNumber) + ".";
+    return portName + ": " + std::strerror(refusal.errorNumber) + ".";
 }
 
 } // namespace gauge

@@ -19,9 +19,9 @@ inline constexpr std::string_view AlarmOffQuestion
 
 // What the technician reads when a port does not open: "Error : Port is busy" when another
 // program holds it, otherwise the error number.
-std::string openingErrorText(const OpenResult &result);
+std::string openingErrorText(const OpeningRefusal &refusal);
 
 // The same in plain words, naming the port, with what the technician can do about it.
-std::string openingAdvice(const OpenResult &result, const std::string &portName);
+std::string openingAdvice(const OpeningRefusal &refusal, const std::string &portName);
 
 } // namespace gauge

@@ -68,14 +68,14 @@ void MainWindowModel::choosePort(int number)
     if (number < 1 || number > PortCount)
         return;
     runCommand([this, number] {
-        const OpenResult result = m_ports.openLink(number);
-        if (result.opened()) {
+        const Opening opening = m_ports.openLink(number);
+        if (opening) {
             m_statusText = portActiveStatus(number);
             m_portReady = true;
             return;
         }
-        tell(MessageIcon::Information, openingErrorText(result),
-             openingAdvice(result, portName(number, m_ports.entry(number).device)));
+        tell(MessageIcon::Information, openingErrorText(opening.error()),
+             openingAdvice(opening.error(), portName(number, m_ports.entry(number).device)));
     });
 }
 

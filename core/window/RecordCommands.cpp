@@ -73,12 +73,12 @@ void MainWindowModel::openRecordFile(const std::string &path)
 // exactly as it was.
 void MainWindowModel::restoreRecord(const std::string &path)
 {
-    const RecordReading reading = readRecord(path);
-    if (!reading.choices) {
-        tell(MessageIcon::Error, reading.refusal);
+    const Result<RecordChoices> reading = readRecord(path);
+    if (!reading) {
+        tell(MessageIcon::Error, reading.error().reason);
         return;
     }
-    m_setup.restore(*reading.choices);
+    m_setup.restore(reading.value());
 }
 
 bool MainWindowModel::takesDroppedFiles(const std::vector<std::string> &paths) const

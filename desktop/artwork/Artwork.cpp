@@ -1,5 +1,7 @@
 #include "Artwork.h"
 
+#include "DesktopTexts.h"
+
 #include <QIconEngine>
 #include <QPainter>
 #include <QPainterPath>
@@ -197,7 +199,7 @@ void paintConnectionDiagram(QPainter &painter, const QRectF &bounds)
     painter.setBrush(QColor(40, 40, 48));
     painter.drawRoundedRect(junction, 6, 6);
     painter.setPen(Qt::white);
-    painter.drawText(junction, Qt::AlignCenter, QStringLiteral("Junction"));
+    painter.drawText(junction, Qt::AlignCenter, desktopText::Junction);
 
     // The green lead reaches S over the top, the red one B from below, so they never cross.
     const auto drawLead
@@ -220,13 +222,12 @@ void paintConnectionDiagram(QPainter &painter, const QRectF &bounds)
     font.setPixelSize(qMax(1, qRound(h * 0.062)));
     painter.setFont(font);
     drawLabel(painter, QRectF(x + w * 0.21, y + h * 0.17, w * 0.2, h * 0.12),
-              QStringLiteral("Serial cable (DB9)"));
+              desktopText::SerialCable);
     drawLabel(painter, QRectF(x + w * 0.52, y + h * 0.06, w * 0.2, h * 0.12),
-              QStringLiteral("Green lead: S"));
-    drawLabel(painter, QRectF(x + w * 0.52, y + h * 0.74, w * 0.2, h * 0.12),
-              QStringLiteral("Red lead: B"));
+              desktopText::GreenLead);
+    drawLabel(painter, QRectF(x + w * 0.52, y + h * 0.74, w * 0.2, h * 0.12), desktopText::RedLead);
     drawLabel(painter, QRectF(x + w * 0.70, y + h * 0.86, w * 0.28, h * 0.12),
-              QStringLiteral("Gauge, rear view"));
+              desktopText::GaugeRearView);
     painter.restore();
 }
 

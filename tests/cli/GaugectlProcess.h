@@ -13,7 +13,6 @@
 #include <fstream>
 #include <memory>
 #include <spawn.h>
-#include <sstream>
 #include <string>
 #include <sys/wait.h>
 #include <thread>
@@ -25,14 +24,6 @@ extern char **environ;
 namespace gauge::test {
 
 using namespace std::chrono_literals;
-
-inline std::string readText(const std::string &path)
-{
-    std::ifstream in(path);
-    std::stringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
 
 // Where a process's standard streams lead. By default it reads from an empty input (no terminal)
 // and its output goes to files of its own.

@@ -14,7 +14,6 @@
 #include <fstream>
 #include <pty.h>
 #include <spawn.h>
-#include <sstream>
 #include <sys/file.h>
 #include <sys/stat.h>
 #include <sys/wait.h>

@@ -18,7 +18,6 @@
 #include <filesystem>
 #include <fstream>
 #include <pty.h>
-#include <sstream>
 #include <sys/file.h>
 #include <unistd.h>
 
@@ -119,14 +118,6 @@ TEST(OperatorInput, AnUnreadableInputAndCtrlDOnATerminalEndTheInput)
     ::close(terminal);
 }
 
-std::string contents(const std::string &path)
-{
-    std::ifstream in(path);
-    std::stringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
-
 TEST(ProductionLog, EachLineIsAppendedWholeToWhatWasThere)
 {
     TempDir dir;
@@ -136,7 +127,7 @@ TEST(ProductionLog, EachLineIsAppendedWholeToWhatWasThere)
     ASSERT_TRUE(log) << log.error().reason;
     for (int gauge = 1; gauge <= 2; ++gauge)
         EXPECT_TRUE(log.value()->append({{"gauge", gauge}}));
-    EXPECT_EQ(contents(path), "{\"gauge\":0}\n{\"gauge\":1}\n{\"gauge\":2}\n");
+    EXPECT_EQ(readText(path), "{\"gauge\":0}\n{\"gauge\":1}\n{\"gauge\":2}\n");
     EXPECT_EQ(log.value()->file().syncs(), 2);
 }
 

@@ -475,10 +475,10 @@ TEST_F(Window, ARecordNamedOnTheCommandLineOrDroppedOpens)
     const std::string record = dir.path("oil-\xe9.gag");
     writeAll(record, {100, 103, 102, 101, 101, 103, 100, 100, 100});
 
-    const CommandLine commandLine = readCommandLine({"gauge-programmer", record});
-    EXPECT_TRUE(commandLine.error.empty());
-    EXPECT_EQ(commandLine.record, record);
-    window.openRecordFile(commandLine.record);
+    const gauge::Result<CommandLine> commandLine = readCommandLine({"gauge-programmer", record});
+    ASSERT_TRUE(commandLine.ok());
+    EXPECT_EQ(commandLine.value().record, record);
+    window.openRecordFile(commandLine.value().record);
     EXPECT_EQ(model.setup().configuration().gaugeType, OilPressure);
     EXPECT_EQ(find<QGroupBox>("frmGauge")->title(), "Oil pressure");
     EXPECT_TRUE(option("optSender", 2)->isChecked());
@@ -518,7 +518,8 @@ TEST_F(Window, ARecordNamedOnTheCommandLineOrDroppedOpens)
     QApplication::sendEvent(&window, &other);
     EXPECT_FALSE(other.isAccepted());
 
-    EXPECT_FALSE(readCommandLine({"gauge-programmer", "a.gag", "b.gag"}).error.empty());
+    EXPECT_EQ(readCommandLine({"gauge-programmer", "a.gag", "b.gag"}).error().reason,
+              "One record at a time, please.");
 }
 
 // Everything a message shows from outside (a file name, the system's words) is shown exactly as

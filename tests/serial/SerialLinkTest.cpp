@@ -49,8 +49,10 @@ protected:
         model.start();
     }
 
-    void chooseVoltmeter()
+    // COM3 chosen, and a Voltmeter set up: ready to send.
+    void readyToSend()
     {
+        model.choosePort(3);
         model.chooseGaugeType(Voltmeter);
         model.chooseOption(Choice::Sender, 0);
     }
@@ -76,7 +78,8 @@ protected:
     MainWindowModel &model = station.model;
 };
 
-TEST_F(SerialLink, TheProbeEnablesOnlyPortsThatOpenAndLeavesThemClosed)
+// The probe enables only the ports that open and leaves them closed; a choice opens one.
+TEST_F(SerialLink, TheProbeLeavesPortsClosedAndAChoiceOpensOne)
 {
     EXPECT_TRUE(model.portMenuItem(3).enabled);
     EXPECT_TRUE(model.portMenuItem(12).enabled);
@@ -84,10 +87,7 @@ TEST_F(SerialLink, TheProbeEnablesOnlyPortsThatOpenAndLeavesThemClosed)
     EXPECT_FALSE(model.portMenuItem(1).enabled);
     EXPECT_FALSE(port.isOpen());
     EXPECT_EQ(model.statusText(), "Serial Port Not Chosen yet or not available");
-}
 
-TEST_F(SerialLink, ChoosingAPortOpensItAtTheLinkSettings)
-{
     model.choosePort(3);
     EXPECT_EQ(model.statusText(), "COM3 Active");
     EXPECT_TRUE(model.portMenuItem(3).checked);
@@ -104,8 +104,7 @@ TEST_F(SerialLink, ChoosingAPortOpensItAtTheLinkSettings)
 
 TEST_F(SerialLink, SendDataProgramsTheGauge)
 {
-    model.choosePort(3);
-    chooseVoltmeter();
+    readyToSend();
     send();
     EXPECT_EQ(lastMessage(), "Data has been sent successfully ");
     EXPECT_EQ(model.statusText(), "Data has been sent successfully ");
@@ -128,8 +127,7 @@ TEST_F(SerialLink, SendDataProgramsTheGauge)
 // finds the packet's start and answers that packet.
 TEST_F(SerialLink, SendDataAfterLineNoiseProgramsTheGauge)
 {
-    model.choosePort(3);
-    chooseVoltmeter();
+    readyToSend();
     const wire::Packet packet = model.setup().configuration().packet();
     const std::uint8_t noise[] = {0x00, 0x55, 0xAA};
     ASSERT_TRUE(port.write(noise));
@@ -154,23 +152,19 @@ void PrintTo(const FaultCase &c, std::ostream *out)
     *out << sim::modeName(c.mode);
 }
 
-class GaugeFaults : public testing::TestWithParam<FaultCase>
+class GaugeFaults : public SerialLink, public testing::WithParamInterface<FaultCase>
 {
+protected:
+    GaugeFaults()
+        : SerialLink(GetParam().mode)
+    {
+    }
 };
 
 TEST_P(GaugeFaults, EndWithTheirOwnMessage)
 {
     const FaultCase &c = GetParam();
-    FakeMessages messages;
-    FakeFileDialogs dialogs;
-    FakeWindows windows;
-    SimulatedStation station(Platform {messages, dialogs, windows}, c.mode);
-    station.plugGaugeIn(1);
-    MainWindowModel &model = station.model;
-    model.start();
-    model.choosePort(1);
-    model.chooseGaugeType(Voltmeter);
-    model.chooseOption(Choice::Sender, 0);
+    readyToSend();
 
     sendAndWait(model);
     ASSERT_EQ(messages.shown.size(), 1u);
@@ -202,16 +196,14 @@ INSTANTIATE_TEST_SUITE_P(
 TEST_F(SerialLink, ARealLineRateReplyIsReceived)
 {
     gauge.setMode(ReplyMode::LineRate);
-    model.choosePort(3);
-    chooseVoltmeter();
+    readyToSend();
     send();
     EXPECT_EQ(lastMessage(), "Data has been sent successfully ");
 }
 
 TEST_F(SerialLink, AlarmOffAnsweredNoSendsNothing)
 {
-    model.choosePort(3);
-    chooseVoltmeter();
+    readyToSend();
     model.chooseOption(Choice::MaximumAlarm, 4);
     messages.answer = false;
     send();
@@ -269,18 +261,20 @@ TEST_F(SerialLink, PermissionAdviceNamesAGroupOnlyWhereItHelps)
     ASSERT_EQ(::chmod(device.c_str(), 0060), 0);
     EXPECT_EQ(groupThatMayUse(device), groupName);
     if (!root) {
-        const OpenResult groupMay = port.probe(PortDevice {device});
-        EXPECT_EQ(groupMay.failure, OpenFailure::NoPermission);
-        EXPECT_EQ(groupMay.accessGroup, groupName);
+        const Opening groupMay = port.probe(PortDevice {device});
+        ASSERT_FALSE(groupMay.ok());
+        EXPECT_EQ(groupMay.error().failure, OpenFailure::NoPermission);
+        EXPECT_EQ(groupMay.error().accessGroup, groupName);
     }
     for (const mode_t mode : {0040, 0020, 0}) {
         ASSERT_EQ(::chmod(device.c_str(), mode), 0);
         EXPECT_EQ(groupThatMayUse(device), "") << mode;
         if (root)
             continue;
-        const OpenResult nobodyMay = port.probe(PortDevice {device});
-        EXPECT_EQ(nobodyMay.failure, OpenFailure::NoPermission) << mode;
-        EXPECT_EQ(nobodyMay.accessGroup, "") << mode;
+        const Opening nobodyMay = port.probe(PortDevice {device});
+        ASSERT_FALSE(nobodyMay.ok()) << mode;
+        EXPECT_EQ(nobodyMay.error().failure, OpenFailure::NoPermission) << mode;
+        EXPECT_EQ(nobodyMay.error().accessGroup, "") << mode;
     }
     if (root) {
         ASSERT_EQ(::chown(device.c_str(), static_cast<uid_t>(-1), 0), 0);
@@ -302,8 +296,7 @@ TEST_F(SerialLink, AMissingDeviceShowsTheSystemErrorNumber)
 
 TEST_F(SerialLink, AfterAFailedChoiceSendDataFindsNoGauge)
 {
-    model.choosePort(3);
-    chooseVoltmeter();
+    readyToSend();
     model.choosePort(5);
     send();
     EXPECT_EQ(lastMessage(), NoCommunication);
@@ -314,8 +307,7 @@ TEST_F(SerialLink, AfterAFailedChoiceSendDataFindsNoGauge)
 TEST_F(SerialLink, AVanishedPortIsClosedAndTheToolCarriesOn)
 {
     gauge.setMode(ReplyMode::HangUp);
-    model.choosePort(3);
-    chooseVoltmeter();
+    readyToSend();
     // Half a reply, then the line goes: nothing more can come, so the wait ends there rather
     // than at the time limit.
     const auto sending = std::chrono::steady_clock::now();
@@ -363,7 +355,7 @@ TEST_F(SerialLink, AReplyThatArrivedWholeSurvivesTheLineDropping)
                         lost = true;
                         receivedWhenLost = received;
                     }});
-    ASSERT_TRUE(openLink(port, *ports.device(3)).opened());
+    ASSERT_TRUE(openLink(port, *ports.device(3)).ok());
     QueuedCallsKeptBack passingOn;
     port.installEventFilter(&passingOn);
     const wire::Packet packet = wire::buildPacket({});
@@ -389,7 +381,7 @@ TEST_F(SerialLink, TwoNamesForOneDeviceShareOneLock)
     const std::string link = dir.path("gauge");
     std::filesystem::create_symlink(gauge.devicePath(), link);
     QtSerialPort viaLink;
-    ASSERT_TRUE(openLink(viaLink, PortDevice {link}).opened());
+    ASSERT_TRUE(openLink(viaLink, PortDevice {link}).ok());
 
     model.choosePort(3);
     ASSERT_EQ(messages.shown.size(), 1u);
@@ -409,8 +401,7 @@ TEST_F(SerialLink, ExitLetsGoOfThePortAtOnce)
 // transfer meets the loss in order, and the status bar ends on the transfer's outcome.
 TEST_F(SerialLink, SendDataRightAfterTheLineWentEndsOnItsOwnOutcome)
 {
-    model.choosePort(3);
-    chooseVoltmeter();
+    readyToSend();
     gauge.hangUp();
     std::this_thread::sleep_for(std::chrono::milliseconds(50));
     QCoreApplication::processEvents();
@@ -422,8 +413,7 @@ TEST_F(SerialLink, SendDataRightAfterTheLineWentEndsOnItsOwnOutcome)
 
 TEST_F(SerialLink, ALostDeviceIsNoLongerShownActive)
 {
-    model.choosePort(3);
-    chooseVoltmeter();
+    readyToSend();
     gauge.hangUp();
     ASSERT_TRUE(QTest::qWaitFor([this] { return !model.portMenuItem(3).checked; }));
     EXPECT_FALSE(port.isOpen());
@@ -482,10 +472,8 @@ TEST(SimulatedGaugeReplies, FollowTheirMode)
     EXPECT_EQ(sim::replyTo(packet, ReplyMode::Long).size(), 43u);
     EXPECT_TRUE(sim::replyTo(packet, ReplyMode::Silent).empty());
     EXPECT_EQ(sim::replyTo(packet, ReplyMode::BadTrailer)[41], 1);
-    ReplyMode mode = ReplyMode::Correct;
-    EXPECT_TRUE(sim::modeFromName("line-rate", mode));
-    EXPECT_EQ(mode, ReplyMode::LineRate);
-    EXPECT_FALSE(sim::modeFromName("bogus", mode));
+    EXPECT_EQ(sim::modeFromName("line-rate"), ReplyMode::LineRate);
+    EXPECT_EQ(sim::modeFromName("bogus"), std::nullopt);
 }
 
 } // namespace

@@ -41,26 +41,26 @@ void FakeTimer::fire()
     std::exchange(m_callback, {})();
 }
 
-OpenResult FakeSerialPort::tryOpening(const PortDevice &device)
+Opening FakeSerialPort::tryOpening(const PortDevice &device)
 {
     openings.push_back(device.path);
     const auto refused = refusals.find(device.path);
-    return refused == refusals.end() ? OpenResult {} : refused->second;
+    return refused == refusals.end() ? Opening {} : refused->second;
 }
 
-OpenResult FakeSerialPort::open(const PortDevice &device, const LineSettings &settings)
+Opening FakeSerialPort::open(const PortDevice &device, const LineSettings &settings)
 {
     if (isOpen())
-        return {OpenFailure::Busy, PortBusyError};
-    const OpenResult result = tryOpening(device);
-    if (result.opened()) {
+        return OpeningRefusal {OpenFailure::Busy, PortBusyError};
+    const Opening opening = tryOpening(device);
+    if (opening) {
         openDevice = device.path;
         lineSettings = settings;
     }
-    return result;
+    return opening;
 }
 
-OpenResult FakeSerialPort::probe(const PortDevice &device)
+Opening FakeSerialPort::probe(const PortDevice &device)
 {
     return tryOpening(device);
 }

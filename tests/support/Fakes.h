@@ -110,10 +110,10 @@ class FakeSerialPort final : public SerialPort
 {
 public:
     void setEvents(PortEvents events) override { m_events = std::move(events); }
-    OpenResult open(const PortDevice &device, const LineSettings &settings) override;
+    Opening open(const PortDevice &device, const LineSettings &settings) override;
     bool isOpen() const override { return !openDevice.empty(); }
     void close() override;
-    OpenResult probe(const PortDevice &device) override;
+    Opening probe(const PortDevice &device) override;
     void discardInput() override { unheard.clear(); }
     bool write(std::span<const std::uint8_t> bytes) override;
 
@@ -124,7 +124,7 @@ public:
     void loseDevice(std::vector<std::uint8_t> lastBytes = {});
 
     // Devices that do not open, by path, and why.
-    std::map<std::string, OpenResult> refusals;
+    std::map<std::string, OpeningRefusal> refusals;
     // When set, the gauge says these pieces instead of its proper reply, one piece each time it
     // speaks; an empty list with answers switched off is silence.
     std::deque<std::vector<std::uint8_t>> replyChunks;
@@ -142,7 +142,7 @@ public:
     std::vector<std::uint8_t> written;
 
 private:
-    OpenResult tryOpening(const PortDevice &device);
+    Opening tryOpening(const PortDevice &device);
 
     PortEvents m_events;
     std::size_t m_packetsAnswered = 0;
@@ -190,6 +190,16 @@ struct WindowFixture
 
 private:
     int m_pluggings = 0;
+};
+
+// The same, started up, as most cases begin.
+struct StartedWindow : WindowFixture
+{
+    explicit StartedWindow(std::set<int> ports = {1})
+        : WindowFixture(std::move(ports))
+    {
+        startUp();
+    }
 };
 
 // Everything the screen shows and the configuration holds; two models with equal snapshots are

@@ -35,6 +35,12 @@ std::vector<unsigned char> readAll(const std::string &path)
     return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
 
+std::string readText(const std::string &path)
+{
+    const std::vector<unsigned char> bytes = readAll(path);
+    return {bytes.begin(), bytes.end()};
+}
+
 void writeAll(const std::string &path, const std::vector<unsigned char> &bytes)
 {
     std::ofstream out(path, std::ios::binary | std::ios::trunc);

@@ -23,6 +23,7 @@ private:
 };
 
 std::vector<unsigned char> readAll(const std::string &path);
+std::string readText(const std::string &path);
 void writeAll(const std::string &path, const std::vector<unsigned char> &bytes);
 
 } // namespace gauge::test

@@ -1,6 +1,7 @@
 #include "Commands.h"
 #include "Console.h"
 #include "JsonText.h"
+#include "UsageTexts.h"
 #include "platform/ArgumentText.h"
 
 #include "common/Result.h"
@@ -17,24 +18,6 @@
 #include <cstring>
 
 namespace {
-
-constexpr const char *Usage = R"(Usage: gaugectl log-summary [--json] FILE...
-
-Sums up the production logs that "gaugectl send" keeps: how many attempts ended in each outcome,
-the units whose last attempt was not sent (its outcome, time and station), and the lines that are
-no line of a log. A unit's last attempt is the one with the latest time, whichever log holds it: a
-unit sent after a failure is not listed, one that failed after it was sent is. Attempts without
-a unit (logs written before units were asked for) count among the outcomes only.
-
-The logs are only read, without their lock, to where they end now, so stations may go on
-writing them. A last line without its newline that is not yet whole JSON is taken as a line
-still being written and left out.
-
-  --json       print the summary as one JSON object
-
-Exit status: 0 every unit's last attempt was sent, 1 some unit's was not, or the output could
-not be written, 2 bad usage or a log that cannot be read.
-)";
 
 // The keys every line of the log has carried from the start; `unit` came later.
 const QStringList LineKeys
@@ -179,11 +162,11 @@ int runLogSummary(const Arguments &arguments)
     QCommandLineParser parser;
     const QCommandLineOption json(QStringLiteral("json"), QString());
     parser.addOption(json);
-    if (const auto status = parseArguments(parser, arguments, Usage))
+    if (const auto status = parseArguments(parser, arguments, usage::LogSummary))
         return *status;
     const QStringList logs = parser.positionalArguments();
     if (logs.isEmpty())
-        return usageError("log-summary takes one or more log files", Usage);
+        return usageError(usage::LogSummaryTakesLogs, usage::LogSummary);
 
     Summary summary;
     for (const QString &log : logs) {

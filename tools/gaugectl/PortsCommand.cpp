@@ -1,6 +1,8 @@
 #include "Commands.h"
 #include "Console.h"
 #include "JsonText.h"
+#include "Texts.h"
+#include "UsageTexts.h"
 
 #include "serial/QtSerialPort.h"
 #include "serial/SystemPortMap.h"
@@ -13,29 +15,15 @@
 
 #include <cstdio>
 
-namespace {
-
-constexpr const char *Usage = R"(Usage: gaugectl ports [--json]
-
-Lists COM1 to COM12 as the window numbers them: the device behind each port, whether it opens,
-and why not. Each port that has a device is opened and closed once.
-
-  --json       print the list as one JSON object
-
-Exit status: 0, or 1 when the output could not be written.
-)";
-
-} // namespace
-
 int runPorts(const Arguments &arguments)
 {
     QCommandLineParser parser;
     const QCommandLineOption json(QStringLiteral("json"), QString());
     parser.addOption(json);
-    if (const auto status = parseArguments(parser, arguments, Usage))
+    if (const auto status = parseArguments(parser, arguments, usage::Ports))
         return *status;
     if (!parser.positionalArguments().isEmpty())
-        return usageError("ports takes no arguments", Usage);
+        return usageError(usage::PortsTakesNoArguments, usage::Ports);
 
     SystemPortMap ports;
     QtSerialPort port;
@@ -53,7 +41,7 @@ int runPorts(const Arguments &arguments)
         if (!device) {
             list.append(entry);
             if (!parser.isSet(json))
-                std::printf("%-6s no device\n", com.c_str());
+                std::printf(text::NoDeviceBehindPort, com.c_str());
             continue;
         }
         const std::string advice = gauge::openingAdvice(refusal, gauge::portName(number, device));
@@ -65,9 +53,9 @@ int runPorts(const Arguments &arguments)
         list.append(entry);
         if (parser.isSet(json))
             continue;
-        const std::string state = opens ? "opens" : "does not open: " + advice;
+        const std::string state = opens ? text::PortOpens : text::PortDoesNotOpen + advice;
         // What a USB adapter calls itself is the adapter's to say, control characters and all.
-        std::printf("%-6s %s%s%s  %s\n", com.c_str(), printable(device->path).c_str(),
+        std::printf(text::PortLine, com.c_str(), printable(device->path).c_str(),
                     device->description.empty() ? "" : ", ", printable(device->description).c_str(),
                     printable(state).c_str());
     }

@@ -4,15 +4,15 @@
 
 #include "gauge/GaugeSetup.h"
 
-bool restoreRecord(const gauge::RecordReading &reading, gauge::GaugeSetup &setup)
+bool restoreRecord(const gauge::Result<gauge::RecordChoices> &reading, gauge::GaugeSetup &setup)
 {
-    if (!reading.choices) {
-        printLine(stderr, printable(reading.refusal));
+    if (!reading) {
+        printLine(stderr, printable(reading.error().reason));
         return false;
     }
     setup.setNoticeHandler(
         [](gauge::Notice notice) { printLine(stderr, gauge::noticeText(notice)); });
-    setup.restore(*reading.choices);
+    setup.restore(reading.value());
     setup.setNoticeHandler({});
     return true;
 }

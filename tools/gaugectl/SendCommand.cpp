@@ -8,6 +8,7 @@
 #include "StandardStreams.h"
 #include "Texts.h"
 #include "UnitId.h"
+#include "UsageTexts.h"
 
 #include "gauge/GaugeSetup.h"
 #include "platform/TerminationWatch.h"
@@ -28,36 +29,6 @@
 #include <string_view>
 
 namespace {
-
-constexpr const char *Usage
-    = R"(Usage: gaugectl send --port PORT [--yes] [--each] [--ask-unit | --unit ID] [--json]
-                     [--log FILE] FILE.gag
-
-Programs the gauge on PORT with the record, through the same exchange as "Send Data" in the
-window, and prints the same result ("Data has been sent successfully " and so on).
-
-  --port PORT  COM1 to COM12, numbered as the window numbers them, or a device path
-  --yes        answer Yes when the record has an alarm switched off; without a terminal to
-               ask on, such a record is refused unless --yes is given
-  --each       production run: program gauge after gauge with the same record, waiting for
-               Enter between them (end with Ctrl+D), and keep a count of sent and failed gauges;
-               the port is opened anew for every gauge
-  --ask-unit   before each gauge, read its unit id (its serial number, typed or scanned) from
-               standard input, asked for on standard error, in place of the wait for Enter; an
-               empty line or the end of the input ends the run
-  --unit ID    the unit id of the one gauge programmed
-  --json       print one JSON object a line for every gauge attempted, with the keys of the
-               log, instead of the words; errors still go to standard error
-  --log FILE   production log: append one JSON object a line to FILE for every gauge
-               attempted, each written whole and on the disk before the next gauge is offered;
-               a log that cannot be written stops the run; a gauge declined at the alarm
-               question is logged as "declined", one interrupted after its packet went out as
-               "interrupted"
-
-Exit status: 0 sent (with --each: every gauge), 1 the gauge did not confirm, the port failed
-or the output could not be written, 2 bad usage, a port that is not a serial device, or a
-refused record.
-)";
 
 struct SendOptions
 {
@@ -83,11 +54,12 @@ gauge::Result<SendOptions, int> parse(const Arguments &arguments)
     const QCommandLineOption askUnit(QStringLiteral("ask-unit"), QString());
     const QCommandLineOption unit(QStringLiteral("unit"), QString(), QStringLiteral("ID"));
     parser.addOptions({port, yes, each, json, log, askUnit, unit});
-    if (const auto answered = parseArguments(parser, arguments, Usage))
+    if (const auto answered = parseArguments(parser, arguments, usage::Send))
         return *answered;
     const QStringList records = parser.positionalArguments();
     if (records.size() > 1)
-        return usageError("unexpected argument " + printable(argumentBytes(records[1])), Usage);
+        return usageError(usage::UnexpectedArgument + printable(argumentBytes(records[1])),
+                          usage::Send);
     SendOptions options;
     options.port = argumentBytes(parser.value(port));
     options.record = records.isEmpty() ? std::string() : argumentBytes(records[0]);
@@ -97,16 +69,16 @@ gauge::Result<SendOptions, int> parse(const Arguments &arguments)
     options.log = argumentBytes(parser.value(log));
     options.askUnit = parser.isSet(askUnit);
     if (parser.isSet(log) && options.log.empty())
-        return usageError("--log needs a file", Usage);
+        return usageError(usage::LogNeedsFile, usage::Send);
     if (parser.isSet(unit)) {
         if (options.each || options.askUnit)
-            return usageError(text::UnitAlone, Usage);
+            return usageError(text::UnitAlone, usage::Send);
         options.unit = unitId(argumentBytes(parser.value(unit)));
         if (!options.unit)
-            return usageError(text::UnitNeeded, Usage);
+            return usageError(text::UnitNeeded, usage::Send);
     }
     if (options.port.empty() || options.record.empty())
-        return usageError("send needs --port PORT and a record file", Usage);
+        return usageError(usage::SendNeedsPortAndRecord, usage::Send);
     return options;
 }
 
@@ -132,7 +104,7 @@ int runSend(const Arguments &arguments)
     if (port.kind == PortArgument::ComOutOfRange)
         return usageError(
             formatted(text::ComOutOfRange, gauge::PortCount, printable(options->port).c_str()),
-            Usage);
+            usage::Send);
 
     // The log is opened before anything else happens: from here on each gauge is traced.
     std::unique_ptr<ProductionLog> log;
@@ -147,15 +119,15 @@ int runSend(const Arguments &arguments)
     }
     // Read at once, so that even a gauge whose port fails is traced with the record it was to
     // get; what is wrong with the record is said after the port, as it always was.
-    const gauge::RecordReading reading = gauge::readRecord(options->record);
+    const gauge::Result<gauge::RecordChoices> reading = gauge::readRecord(options->record);
     Attempt attempt;
     attempt.started = QDateTime::currentDateTimeUtc();
     attempt.port = options->port;
     attempt.unit = options->unit;
     attempt.device = deviceItself(options->port);
     attempt.record = absolutePath(options->record);
-    if (reading.choices)
-        attempt.recordBytes = gauge::encodeRecord(*reading.choices);
+    if (reading)
+        attempt.recordBytes = gauge::encodeRecord(reading.value());
     const auto notProgrammed
         = [&](Attempt::Outcome outcome, const std::string &detail, int exitStatus) {
               attempt.outcome = outcome;
@@ -184,7 +156,7 @@ int runSend(const Arguments &arguments)
 
     gauge::GaugeSetup setup;
     if (!restoreRecord(reading, setup))
-        return notProgrammed(Attempt::Outcome::RefusedRecord, reading.refusal, ExitUsage);
+        return notProgrammed(Attempt::Outcome::RefusedRecord, reading.error().reason, ExitUsage);
     const gauge::GaugeConfiguration &configuration = setup.configuration();
 
     SendSession session({options->port, device, *attempt.device, attempt.record,

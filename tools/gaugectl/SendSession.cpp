@@ -83,22 +83,9 @@ void SendSession::programGauge()
     m_attempt.packet.reset();
     m_attemptTime.start();
 
-    const gauge::OpenResult opening = gauge::openLink(m_port, m_target.device);
-    const std::string advice = gauge::openingAdvice(opening, m_target.device.name);
-    // A device that is no line to a gauge is a mistake in the command, not a failed gauge.
-    if (opening.failure == gauge::OpenFailure::NotSerial
-        || opening.failure == gauge::OpenFailure::OwnTerminal) {
-        if (opening.failure == gauge::OpenFailure::NotSerial)
-            std::fprintf(stderr, text::NotASerialDevice, printable(m_target.device.path).c_str());
-        else
-            printLine(stderr, "gaugectl: " + printable(advice));
-        finish(tellAttempt(Attempt::Outcome::PortFailed, advice) ? ExitUsage : ExitNotConfirmed);
-        return;
-    }
-    if (!opening.opened()) {
-        printLine(stderr, gauge::openingErrorText(opening));
-        printLine(stderr, "  " + printable(advice));
-        gaugeEnded(Attempt::Outcome::PortFailed, gauge::openingErrorText(opening) + ": " + advice);
+    const gauge::Opening opening = gauge::openLink(m_port, m_target.device);
+    if (!opening) {
+        refusedOpening(opening.error());
         return;
     }
     if (m_options.alarmOff && !m_options.yes) {
@@ -106,6 +93,24 @@ void SendSession::programGauge()
         return;
     }
     sendPacket();
+}
+
+void SendSession::refusedOpening(const gauge::OpeningRefusal &refusal)
+{
+    const std::string advice = gauge::openingAdvice(refusal, m_target.device.name);
+    // A device that is no line to a gauge is a mistake in the command, not a failed gauge.
+    if (refusal.failure == gauge::OpenFailure::NotSerial
+        || refusal.failure == gauge::OpenFailure::OwnTerminal) {
+        if (refusal.failure == gauge::OpenFailure::NotSerial)
+            std::fprintf(stderr, text::NotASerialDevice, printable(m_target.device.path).c_str());
+        else
+            printLine(stderr, "gaugectl: " + printable(advice));
+        finish(tellAttempt(Attempt::Outcome::PortFailed, advice) ? ExitUsage : ExitNotConfirmed);
+        return;
+    }
+    printLine(stderr, gauge::openingErrorText(refusal));
+    printLine(stderr, "  " + printable(advice));
+    gaugeEnded(Attempt::Outcome::PortFailed, gauge::openingErrorText(refusal) + ": " + advice);
 }
 
 // The window's one question, on the terminal. Without a terminal to ask on, the record is refused

@@ -54,6 +54,7 @@ private:
     void programNextGauge();
     void askForUnit();
     void programGauge();
+    void refusedOpening(const gauge::OpeningRefusal &refusal);
     void askWhetherAlarmsMayBeOff();
     void decline(const char *why, int status);
     void sendPacket();

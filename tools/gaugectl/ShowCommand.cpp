@@ -1,6 +1,9 @@
 #include "Commands.h"
+#include "Console.h"
 #include "JsonText.h"
 #include "RecordLoading.h"
+#include "Texts.h"
+#include "UsageTexts.h"
 
 #include "gauge/Catalogue.h"
 #include "gauge/GaugeSetup.h"
@@ -12,18 +15,6 @@
 
 namespace {
 
-constexpr const char *Usage = R"(Usage: gaugectl show [--json] FILE.gag
-
-Prints a gauge parameter record in words and the 37-byte packet it would send, in hex. The
-record goes through the same checks and restore as "Open > Gauge Parameter" in the window; the
-24 V notice it may bring up is printed to standard error.
-
-  --json       print the record as one JSON object: its choices in words and in numbers, its
-               bytes and the packet in hex
-
-Exit status: 0 shown, 1 the output could not be written, 2 bad usage or a refused record.
-)";
-
 // The option's name as the window shows it. A record can choose a sender that has a curve but
 // no place in the window; it goes by the number the packet gives it.
 std::string chosen(const gauge::GaugeSetup &setup, gauge::Choice choice, const char *whenNone)
@@ -33,7 +24,7 @@ std::string chosen(const gauge::GaugeSetup &setup, gauge::Choice choice, const c
         return whenNone;
     const std::string_view name = gauge::optionName(setup.configuration().gaugeType, choice, index);
     if (name.empty())
-        return "number " + std::to_string(index + 1) + ", not offered in the window";
+        return formatted(text::NotOffered, index + 1);
     return std::string(name);
 }
 
@@ -82,19 +73,19 @@ int runShow(const Arguments &arguments)
     QCommandLineParser parser;
     const QCommandLineOption json(QStringLiteral("json"), QString());
     parser.addOption(json);
-    if (const auto status = parseArguments(parser, arguments, Usage))
+    if (const auto status = parseArguments(parser, arguments, usage::Show))
         return *status;
     const QStringList records = parser.positionalArguments();
     if (records.size() != 1 || records.constFirst().isEmpty())
-        return usageError("show takes one record file", Usage);
+        return usageError(usage::ShowTakesOneRecord, usage::Show);
     const std::string record = argumentBytes(records.constFirst());
 
     gauge::GaugeSetup setup;
-    const gauge::RecordReading reading = gauge::readRecord(record);
+    const gauge::Result<gauge::RecordChoices> reading = gauge::readRecord(record);
     if (!restoreRecord(reading, setup))
         return ExitUsage;
     if (parser.isSet(json)) {
-        const gauge::Record bytes = gauge::encodeRecord(*reading.choices);
+        const gauge::Record bytes = gauge::encodeRecord(reading.value());
         std::fputs(json::line(recordJson(record, bytes, setup)).c_str(), stdout);
         return ExitSuccess;
     }
@@ -102,18 +93,19 @@ int runShow(const Arguments &arguments)
     using gauge::Choice;
     const gauge::GaugeConfiguration &configuration = setup.configuration();
     const std::pair<const char *, std::string> fields[] = {
-        {"Gauge type", std::string(gauge::gaugeTypeInfo(configuration.gaugeType)->menuName)},
-        {"Supply voltage", chosen(setup, Choice::Supply, "none")},
-        {"Unit", chosen(setup, Choice::Unit, "none")},
-        {"Sender", chosen(setup, Choice::Sender, "none")},
-        {"Minimum alarm", chosen(setup, Choice::MinimumAlarm, "off")},
-        {"Maximum alarm", chosen(setup, Choice::MaximumAlarm, "off")},
-        {"Blinking alarm", chosen(setup, Choice::Blinking, "none")},
-        {"Alarm output", chosen(setup, Choice::AlarmOutput, "none")},
-        {"Contact", chosen(setup, Choice::Contact, "none")},
+        {text::GaugeTypeField,
+         std::string(gauge::gaugeTypeInfo(configuration.gaugeType)->menuName)},
+        {text::SupplyField, chosen(setup, Choice::Supply, text::NoneChosen)},
+        {text::UnitField, chosen(setup, Choice::Unit, text::NoneChosen)},
+        {text::SenderField, chosen(setup, Choice::Sender, text::NoneChosen)},
+        {text::MinimumAlarmField, chosen(setup, Choice::MinimumAlarm, text::AlarmIsOff)},
+        {text::MaximumAlarmField, chosen(setup, Choice::MaximumAlarm, text::AlarmIsOff)},
+        {text::BlinkingField, chosen(setup, Choice::Blinking, text::NoneChosen)},
+        {text::AlarmOutputField, chosen(setup, Choice::AlarmOutput, text::NoneChosen)},
+        {text::ContactField, chosen(setup, Choice::Contact, text::NoneChosen)},
+        {text::PacketField, gauge::wire::hexBytes(configuration.packet())},
     };
     for (const auto &[name, value] : fields)
-        std::printf("%-15s %s\n", (std::string(name) + ":").c_str(), value.c_str());
-    std::printf("%-15s %s\n", "Packet:", gauge::wire::hexBytes(configuration.packet()).c_str());
+        std::printf(text::ShownField, name, value.c_str());
     return ExitSuccess;
 }

@@ -2,6 +2,7 @@
 #include "Console.h"
 
 #include "Texts.h"
+#include "UsageTexts.h"
 
 #include "SimulatedGauge.h"
 #include "gauge/PacketDescription.h"
@@ -15,25 +16,6 @@
 #include <filesystem>
 #include <thread>
 
-namespace {
-
-constexpr const char *Usage = R"(Usage: gaugectl simulate [--mode MODE] [--link PATH]
-
-Plays a gauge on a pseudo-terminal until interrupted (Ctrl+C, SIGTERM, or its terminal
-closing): prints the device to connect to, then each packet it receives, in hex and in words.
-Like a gauge, it answers whole packets only, and finds the next one after line noise.
-
-  --mode MODE  how the gauge answers: correct (the default), bad-header, bad-echo,
-               bad-trailer, short (41 bytes), long (43 bytes), silent, line-rate (paced as
-               at 4800 baud), hang-up (half a reply, then the line goes away)
-  --link PATH  also make PATH, which must not exist yet, a link to the device, for a name
-               that stays the same; it goes again at the end
-
-Exit status: 0 after an interrupt, 1 when its output could not be written, 2 bad usage.
-)";
-
-} // namespace
-
 int runSimulate(const Arguments &arguments)
 {
     QCommandLineParser parser;
@@ -41,23 +23,23 @@ int runSimulate(const Arguments &arguments)
                                         QStringLiteral("correct"));
     const QCommandLineOption linkOption(QStringLiteral("link"), QString(), QStringLiteral("PATH"));
     parser.addOptions({modeOption, linkOption});
-    if (const auto status = parseArguments(parser, arguments, Usage))
+    if (const auto status = parseArguments(parser, arguments, usage::Simulate))
         return *status;
     if (!parser.positionalArguments().isEmpty())
-        return usageError("unexpected argument "
+        return usageError(usage::UnexpectedArgument
                               + printable(argumentBytes(parser.positionalArguments().constFirst())),
-                          Usage);
-    gauge::sim::ReplyMode mode = gauge::sim::ReplyMode::Correct;
+                          usage::Simulate);
     const std::string modeName = argumentBytes(parser.value(modeOption));
-    if (!gauge::sim::modeFromName(modeName, mode))
-        return usageError("unknown mode " + printable(modeName), Usage);
+    const std::optional<gauge::sim::ReplyMode> mode = gauge::sim::modeFromName(modeName);
+    if (!mode)
+        return usageError(usage::UnknownMode + printable(modeName), usage::Simulate);
     const std::string link = argumentBytes(parser.value(linkOption));
 
     // Closing the terminal it runs in ends it as cleanly as Ctrl+C does, link and all, unless it
     // was started to outlive its terminal (nohup). Output stalled in a full pipe gives way.
     const TerminationWatch termination(
         {.interruptBlockingCalls = true, .keepIgnoredSignals = false});
-    gauge::sim::SimulatedGauge gauge(mode);
+    gauge::sim::SimulatedGauge gauge(*mode);
     namespace fs = std::filesystem;
     if (!link.empty()) {
         // Never someone else's file or link: a path that exists is refused, whatever it is.
@@ -73,7 +55,7 @@ int runSimulate(const Arguments &arguments)
             return ExitUsage;
         }
     }
-    std::printf(text::Simulating, std::string(gauge::sim::modeName(mode)).c_str(),
+    std::printf(text::Simulating, std::string(gauge::sim::modeName(*mode)).c_str(),
                 gauge.devicePath().c_str(), link.empty() ? "" : ", linked as ", link.c_str());
     std::fflush(stdout);
 

@@ -1,9 +1,31 @@
 #pragma once
 
-// What gaugectl says to the technician, beside the window's own texts it repeats and each
-// command's usage: in one place, to be held against the documentation in one read. printf formats
+// What gaugectl says to the technician, beside the window's own texts it repeats and the usage
+// (UsageTexts.h): in one place, to be held against the documentation in one read. printf formats
 // where a name or a number goes in.
 namespace text {
+
+// show: a record in words, one field a line
+inline constexpr const char *ShownField = "%-15s %s\n";
+inline constexpr const char *GaugeTypeField = "Gauge type:";
+inline constexpr const char *SupplyField = "Supply voltage:";
+inline constexpr const char *UnitField = "Unit:";
+inline constexpr const char *SenderField = "Sender:";
+inline constexpr const char *MinimumAlarmField = "Minimum alarm:";
+inline constexpr const char *MaximumAlarmField = "Maximum alarm:";
+inline constexpr const char *BlinkingField = "Blinking alarm:";
+inline constexpr const char *AlarmOutputField = "Alarm output:";
+inline constexpr const char *ContactField = "Contact:";
+inline constexpr const char *PacketField = "Packet:";
+inline constexpr const char *NoneChosen = "none";
+inline constexpr const char *AlarmIsOff = "off";
+inline constexpr const char *NotOffered = "number %d, not offered in the window";
+
+// ports: a line for each COM number
+inline constexpr const char *NoDeviceBehindPort = "%-6s no device\n";
+inline constexpr const char *PortLine = "%-6s %s%s%s  %s\n";
+inline constexpr const char *PortOpens = "opens";
+inline constexpr const char *PortDoesNotOpen = "does not open: ";
 
 // send
 inline constexpr const char *ComOutOfRange = "COM numbers run from COM1 to COM%d; %s is not one";

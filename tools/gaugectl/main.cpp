@@ -3,6 +3,7 @@
 #include "Console.h"
 #include "StandardStreams.h"
 #include "Texts.h"
+#include "UsageTexts.h"
 
 #include <QCoreApplication>
 
@@ -12,35 +13,10 @@
 
 namespace {
 
-#ifdef _WIN32
-#define GAUGECTL_SIMULATE_NOTE " (Linux build only)"
-#else
-#define GAUGECTL_SIMULATE_NOTE ""
-#endif
-
-constexpr const char *Usage = R"(Usage: gaugectl COMMAND [OPTIONS]
-
-Programs digital panel gauges with the same engine as the desktop tool.
-
-Commands:
-  show [--json] FILE.gag              print a record in words and the packet it sends
-  send --port PORT [--yes] [--each] [--ask-unit | --unit ID] [--json] [--log FILE] FILE.gag
-                                      program a gauge (or gauge after gauge) with a record
-  ports [--json]                      list COM1 to COM12 and the devices behind them
-  simulate [--mode MODE] [--link PATH]
-                                      play a gauge on a pseudo-terminal)" GAUGECTL_SIMULATE_NOTE R"(
-  log-summary [--json] FILE...        sum up production logs: outcomes, units not sent
-
-Run "gaugectl COMMAND --help" for a command's options, "gaugectl --version" for the version.
-
-Exit status: 0 success, 1 the gauge did not confirm, the port failed, the output could not be
-written, or (log-summary) a unit was not sent, 2 bad usage, a refused record or an unreadable log.
-)";
-
 int runCommand(const std::string &command, const Arguments &arguments)
 {
     if (command == "--help" || command == "-h" || command == "help") {
-        std::fputs(Usage, stdout);
+        std::fputs(usage::Gaugectl, stdout);
         return ExitSuccess;
     }
     if (command == "--version" || command == "-v") {
@@ -57,7 +33,7 @@ int runCommand(const std::string &command, const Arguments &arguments)
         return runSimulate(arguments);
     if (command == "log-summary")
         return runLogSummary(arguments);
-    return usageError("unknown command " + printable(command), Usage);
+    return usageError(usage::UnknownCommand + printable(command), usage::Gaugectl);
 }
 
 } // namespace
@@ -68,7 +44,7 @@ int main(int argc, char *argv[])
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationVersion(QStringLiteral(PROJECT_VERSION));
     if (argc < 2)
-        return usageError("no command given", Usage);
+        return usageError(usage::NoCommand, usage::Gaugectl);
     const int status = runCommand(argv[1], Arguments(argv + 2, argv + argc));
     // Output that never arrived is a failure, even after the gauge was programmed: whoever reads
     // it (a person or a production script) must not take silence for success.

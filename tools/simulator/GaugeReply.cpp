@@ -34,15 +34,13 @@ std::string_view modeName(ReplyMode mode)
     return "correct";
 }
 
-bool modeFromName(std::string_view name, ReplyMode &mode)
+std::optional<ReplyMode> modeFromName(std::string_view name)
 {
     for (const auto &[value, text] : ModeNames) {
-        if (text == name) {
-            mode = value;
-            return true;
-        }
+        if (text == name)
+            return value;
     }
-    return false;
+    return std::nullopt;
 }
 
 std::optional<std::vector<std::uint8_t>> takePacket(std::vector<std::uint8_t> &received)

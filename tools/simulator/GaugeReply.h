@@ -21,7 +21,7 @@ enum class ReplyMode {
 };
 
 std::string_view modeName(ReplyMode mode);
-bool modeFromName(std::string_view name, ReplyMode &mode);
+std::optional<ReplyMode> modeFromName(std::string_view name);
 
 // The reply a gauge gives to the packet in the mode: what a real gauge sends when it takes the
 // packet, or that spoilt in the mode's way. The header byte only enters the header checksum.
