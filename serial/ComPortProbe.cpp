@@ -44,9 +44,9 @@ BYTE parityCode(gauge::Parity parity)
 QSerialPort::SerialPortError probeComPort(const QString &name, const gauge::LineSettings &settings)
 {
     const QString device = name.startsWith(QLatin1String("\\\\.\\")) ? name : "\\\\.\\" + name;
-    const HANDLE handle = ::CreateFileW(reinterpret_cast<const wchar_t *>(device.utf16()),
-                                        GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_EXISTING,
-                                        0, nullptr);
+    const HANDLE handle
+        = ::CreateFileW(reinterpret_cast<const wchar_t *>(device.utf16()),
+                        GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, 0, nullptr);
     if (handle == INVALID_HANDLE_VALUE)
         return portError(::GetLastError());
 

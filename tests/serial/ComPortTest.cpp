@@ -35,7 +35,8 @@ TEST(ComPort, SendDataProgramsTheGaugeOnTheNamedPort)
     const std::string port = environment("GAUGE_TEST_PORT"); // "COM7"
     const std::string record = environment("GAUGE_TEST_RECORD");
     if (port.rfind("COM", 0) != 0 || record.empty())
-        GTEST_SKIP() << "GAUGE_TEST_PORT (COMn) and GAUGE_TEST_RECORD name the gauge and the record";
+        GTEST_SKIP()
+            << "GAUGE_TEST_PORT (COMn) and GAUGE_TEST_RECORD name the gauge and the record";
     const int number = std::stoi(port.substr(3));
 
     FakeMessages messages;

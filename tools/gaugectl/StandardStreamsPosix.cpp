@@ -4,8 +4,8 @@
 
 #include <csignal>
 #include <cstdlib>
-#include <initializer_list>
 #include <fcntl.h>
+#include <initializer_list>
 #include <unistd.h>
 
 // A new descriptor takes the lowest free number. Read-only /dev/null takes the closed stream's
