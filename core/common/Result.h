@@ -15,12 +15,17 @@ struct Failure
 // What a step that can fail gives back: its value, or the error that stopped it. This is the one
 // way the core and the tools report a failure a caller must tell apart from success; the error
 // is a Failure unless the caller needs more than words to act on it.
-template <typename Value, typename Error = Failure>
-class [[nodiscard]] Result
+template<typename Value, typename Error = Failure> class [[nodiscard]] Result
 {
 public:
-    Result(Value value) : m_state(std::in_place_index<0>, std::move(value)) { }
-    Result(Error error) : m_state(std::in_place_index<1>, std::move(error)) { }
+    Result(Value value)
+        : m_state(std::in_place_index<0>, std::move(value))
+    {
+    }
+    Result(Error error)
+        : m_state(std::in_place_index<1>, std::move(error))
+    {
+    }
 
     bool ok() const { return m_state.index() == 0; }
     explicit operator bool() const { return ok(); }
@@ -35,12 +40,15 @@ private:
 };
 
 // A step that gives nothing back but may fail.
-template <typename Error>
-class [[nodiscard]] Result<void, Error>
+template<typename Error> class [[nodiscard]] Result<void, Error>
 {
 public:
     Result() = default;
-    Result(Error error) : m_error(std::move(error)), m_failed(true) { }
+    Result(Error error)
+        : m_error(std::move(error))
+        , m_failed(true)
+    {
+    }
 
     bool ok() const { return !m_failed; }
     explicit operator bool() const { return ok(); }
