@@ -5,6 +5,7 @@
 #include "BenchRig.h"
 
 #include "transfer/Transfer.h"
+#include "transfer/TransferTexts.h"
 
 #include <QCoreApplication>
 

@@ -2,7 +2,6 @@
 
 #include "transfer/PortMap.h"
 #include "transfer/SerialPort.h"
-#include "transfer/TransferTexts.h"
 
 #include <optional>
 #include <string>

@@ -1,6 +1,5 @@
 #pragma once
 
-#include "transfer/TransferTexts.h"
 #include "wire/WireFormat.h"
 
 #include <chrono>

@@ -1,6 +1,7 @@
 #include "window/MainWindowModel.h"
 
 #include "transfer/Link.h"
+#include "transfer/TransferTexts.h"
 #include "window/WindowTexts.h"
 
 namespace gauge {

@@ -1,5 +1,6 @@
 #include "window/MainWindowModel.h"
 
+#include "transfer/TransferTexts.h"
 #include "window/WindowTexts.h"
 
 namespace gauge {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "transfer/Transfer.h"
+#include "transfer/TransferTexts.h"
 #include "window/FileDialogs.h"
 
 #include <string>

@@ -70,5 +70,7 @@ gauge::Status Attempt::report(bool json, ProductionLog *log) const
         std::fputs(json::line(object).c_str(), stdout);
         std::fflush(stdout);
     }
+    if (!logged)
+        sayNoFurtherGauge(*log, logged.error());
     return logged;
 }

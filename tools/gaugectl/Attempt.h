@@ -39,7 +39,8 @@ struct Attempt
     qint64 durationMs = 0;
 
     // Tells the attempt as --json and the log want it: in the log when there is one, then on
-    // standard output when json is set; fails when the log could not take it.
+    // standard output when json is set; fails, having said that no further gauge is offered, when
+    // the log could not take it.
     gauge::Status report(bool json, ProductionLog *log) const;
 };
 

@@ -1,8 +1,9 @@
 #include "LogFile.h"
 #include "Texts.h"
 
+#include "records/ByteFile.h"
+
 #include <cerrno>
-#include <cstring>
 #include <fcntl.h>
 #include <filesystem>
 #include <sys/file.h>
@@ -18,11 +19,6 @@ struct LogFile::Handle
 namespace {
 
 constexpr auto LockRetry = std::chrono::milliseconds(20);
-
-gauge::Failure systemFailure()
-{
-    return {std::strerror(errno)};
-}
 
 // A file just made is only on the disk once its folder, which names it, is too.
 void syncFolderOf(const std::string &path)
@@ -46,7 +42,7 @@ gauge::Result<std::unique_ptr<LogFile>> LogFile::open(const std::string &path)
     if (created)
         descriptor = ::open(path.c_str(), flags | O_CREAT, 0644);
     if (descriptor < 0)
-        return systemFailure();
+        return gauge::systemFailure(errno);
     struct stat info
     {
     };
@@ -73,7 +69,7 @@ gauge::Status LogFile::lock(std::chrono::milliseconds limit, const std::function
     const auto until = std::chrono::steady_clock::now() + limit;
     while (::flock(m_handle->descriptor, LOCK_EX | LOCK_NB) != 0) {
         if (errno != EWOULDBLOCK)
-            return systemFailure();
+            return gauge::systemFailure(errno);
         if ((giveUp && giveUp()) || std::chrono::steady_clock::now() >= until)
             return gauge::Failure {text::LogLocked};
         std::this_thread::sleep_for(LockRetry);
@@ -92,7 +88,7 @@ gauge::Result<std::uint64_t> LogFile::size() const
     {
     };
     if (::fstat(m_handle->descriptor, &info) != 0)
-        return systemFailure();
+        return gauge::systemFailure(errno);
     return static_cast<std::uint64_t>(info.st_size);
 }
 
@@ -100,21 +96,21 @@ gauge::Result<std::size_t> LogFile::append(std::string_view text)
 {
     const ssize_t written = ::write(m_handle->descriptor, text.data(), text.size());
     if (written < 0)
-        return systemFailure();
+        return gauge::systemFailure(errno);
     return static_cast<std::size_t>(written);
 }
 
 gauge::Status LogFile::cutBackTo(std::uint64_t size)
 {
     if (::ftruncate(m_handle->descriptor, static_cast<off_t>(size)) != 0)
-        return systemFailure();
+        return gauge::systemFailure(errno);
     return {};
 }
 
 gauge::Status LogFile::sync()
 {
     if (::fsync(m_handle->descriptor) != 0)
-        return systemFailure();
+        return gauge::systemFailure(errno);
     ++m_syncs;
     return {};
 }

@@ -55,8 +55,6 @@ LogFile::~LogFile()
 
 gauge::Status LogFile::lock(std::chrono::milliseconds limit, const std::function<bool()> &giveUp)
 {
-    if (!m_regularFile)
-        return {};
     const auto until = std::chrono::steady_clock::now() + limit;
     for (;;) {
         OVERLAPPED from {};
@@ -73,8 +71,6 @@ gauge::Status LogFile::lock(std::chrono::milliseconds limit, const std::function
 
 void LogFile::unlock()
 {
-    if (!m_regularFile)
-        return;
     OVERLAPPED from {};
     ::UnlockFileEx(m_handle->file, 0, WholeFileLow, WholeFileHigh, &from);
 }

@@ -8,6 +8,7 @@
 #include "serial/SystemPortMap.h"
 #include "transfer/Link.h"
 #include "transfer/PortSurvey.h"
+#include "transfer/TransferTexts.h"
 
 #include <QCommandLineParser>
 #include <QJsonArray>

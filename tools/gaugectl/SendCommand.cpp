@@ -132,10 +132,7 @@ int runSend(const Arguments &arguments)
         = [&](Attempt::Outcome outcome, const std::string &detail, int exitStatus) {
               attempt.outcome = outcome;
               attempt.detail = detail;
-              const gauge::Status reported = attempt.report(options->json, log.get());
-              if (!reported)
-                  sayNoFurtherGauge(*log, reported.error());
-              return reported ? exitStatus : ExitNotConfirmed;
+              return attempt.report(options->json, log.get()) ? exitStatus : ExitNotConfirmed;
           };
 
     gauge::PortDevice device {options->port, "", options->port};

@@ -8,6 +8,7 @@
 #include "UnitId.h"
 
 #include "transfer/Link.h"
+#include "transfer/TransferTexts.h"
 
 #include <QCoreApplication>
 
@@ -170,10 +171,7 @@ bool SendSession::tellAttempt(Attempt::Outcome outcome, const std::string &detai
     m_attempt.outcome = outcome;
     m_attempt.detail = detail;
     m_attempt.durationMs = m_attemptTime.elapsed();
-    const gauge::Status reported = m_attempt.report(m_options.json, m_log);
-    if (!reported)
-        sayNoFurtherGauge(*m_log, reported.error());
-    return reported.ok();
+    return m_attempt.report(m_options.json, m_log).ok();
 }
 
 void SendSession::gaugeEnded(Attempt::Outcome outcome, const std::string &detail,
