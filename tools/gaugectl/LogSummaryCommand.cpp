@@ -1,6 +1,7 @@
 #include "Commands.h"
 #include "Console.h"
 #include "JsonText.h"
+#include "Texts.h"
 #include "UsageTexts.h"
 #include "platform/ArgumentText.h"
 
@@ -137,20 +138,20 @@ QJsonObject toJson(const Summary &summary)
 
 void print(const Summary &summary)
 {
-    std::printf("Attempts: %d\n", summary.attempts());
+    std::printf(text::SummaryAttempts, summary.attempts());
     for (auto outcome = summary.outcomes.cbegin(); outcome != summary.outcomes.cend(); ++outcome)
-        std::printf("  %-17s %d\n", printable(outcome.key().toStdString()).c_str(), *outcome);
+        std::printf(text::SummaryOutcome, printable(outcome.key().toStdString()).c_str(), *outcome);
     const QMap<QString, LastAttempt> units = summary.unitsNotSent();
-    std::printf("Units whose last attempt was not sent: %d\n", static_cast<int>(units.size()));
+    std::printf(text::SummaryUnitsNotSent, static_cast<int>(units.size()));
     for (auto unit = units.cbegin(); unit != units.cend(); ++unit) {
-        std::printf("  %s  %s  %s  %s\n", printable(unit.key().toStdString()).c_str(),
+        std::printf(text::SummaryUnit, printable(unit.key().toStdString()).c_str(),
                     printable(unit->outcome.toStdString()).c_str(),
                     utc(unit->time).toStdString().c_str(),
                     printable(unit->host.toStdString()).c_str());
     }
-    std::printf("Broken lines: %d", summary.brokenLines);
+    std::printf(text::SummaryBrokenLines, summary.brokenLines);
     if (summary.brokenLines > 0)
-        std::printf(", the first at %s:%d", printable(summary.firstBrokenFile).c_str(),
+        std::printf(text::SummaryFirstBroken, printable(summary.firstBrokenFile).c_str(),
                     summary.firstBrokenLine);
     std::printf("\n");
 }
@@ -172,8 +173,8 @@ int runLogSummary(const Arguments &arguments)
     for (const QString &log : logs) {
         const std::string path = argumentBytes(log);
         if (const gauge::Status reading = read(path, summary); !reading) {
-            std::fprintf(stderr, "gaugectl: the log %s cannot be read (%s)\n",
-                         printable(path).c_str(), printable(reading.error().reason).c_str());
+            std::fprintf(stderr, text::LogUnreadable, printable(path).c_str(),
+                         printable(reading.error().reason).c_str());
             return ExitUsage;
         }
     }

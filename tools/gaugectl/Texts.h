@@ -74,4 +74,13 @@ inline constexpr const char *SimulateNotOnWindows
     = "gaugectl: simulate plays a gauge on a pseudo-terminal, which Windows does not have; run "
       "it on Linux\n";
 
+// log-summary
+inline constexpr const char *SummaryAttempts = "Attempts: %d\n";
+inline constexpr const char *SummaryOutcome = "  %-17s %d\n";
+inline constexpr const char *SummaryUnitsNotSent = "Units whose last attempt was not sent: %d\n";
+inline constexpr const char *SummaryUnit = "  %s  %s  %s  %s\n";
+inline constexpr const char *SummaryBrokenLines = "Broken lines: %d";
+inline constexpr const char *SummaryFirstBroken = ", the first at %s:%d";
+inline constexpr const char *LogUnreadable = "gaugectl: the log %s cannot be read (%s)\n";
+
 } // namespace text
