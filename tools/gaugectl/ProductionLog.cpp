@@ -60,7 +60,8 @@ gauge::Status ProductionLog::write(const std::string &line)
         return regularFile ? m_file->sync() : gauge::Status();
     // Whatever the write answered, the part of the line it left is taken back while the lock is
     // still held: a write to a network folder can fail after some of it arrived. Where that
-    // cannot be done, the part is at least ended, so the next line starts a line of its own.
+    // cannot be done, the part is at least ended, so that the summary counts it as broken rather
+    // than as a line a station is still writing.
     const bool partLeft = regularFile ? !takeBack(before.value()) : written && written.value() > 0;
     if (partLeft) {
         [[maybe_unused]] const auto ended = m_file->append("\n");
