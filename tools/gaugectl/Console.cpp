@@ -7,8 +7,9 @@
 
 namespace {
 
-// Beyond this, an echo tells how long the text was rather than filling the screen with it.
-constexpr std::size_t LongestEcho = 256;
+// Beyond this, an echo tells how long the text was rather than filling the screen with it. Whole
+// messages come through here too, so it leaves room for a long path and the words around it.
+constexpr std::size_t LongestEcho = 512;
 
 // Characters a terminal acts on rather than shows: C1 controls (some terminals take them as
 // escape sequences), and the format characters and separators that reorder or hide what stands
