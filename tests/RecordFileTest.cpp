@@ -478,6 +478,16 @@ TEST_F(RecordFiles, AWriteThatFailsIsReported)
               "The configuration could not be saved to \"" + existing + "\": File too large.");
     EXPECT_EQ(readAll(existing).size(), OilPressureRecord.size());
 }
+
+// A file that opens but cannot be read, as the process's own memory where nothing is mapped:
+// what failed is the reading, not the record.
+TEST(RecordReading, AReadThatFailsIsReportedAsTheReadError)
+{
+    const Result<RecordChoices> reading = readRecord("/proc/self/mem");
+    ASSERT_FALSE(reading);
+    EXPECT_EQ(reading.error().reason,
+              "The gauge parameter file \"/proc/self/mem\" could not be read: Input/output error.");
+}
 #endif
 
 // Permission bits that stop reading and writing exist on POSIX systems only: on Windows they set

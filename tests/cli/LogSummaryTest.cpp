@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <sys/file.h>
 
 namespace gauge::test {
@@ -103,6 +104,49 @@ TEST_F(Gaugectl, LogSummaryNamesTheUnitsWhoseLastAttemptWasNotSent)
     const Result missing = run(dir, {"log-summary", first, dir.path("none.jsonl")});
     EXPECT_EQ(missing.status, 2);
     EXPECT_EQ(missing.out, "");
+}
+
+// The gate passes no file it cannot read as a log. A log the way Windows tools leave it (a
+// byte-order mark, CRLF) is read, under a name that is no UTF-8; of two attempts at one moment
+// the later line is the later attempt, so X-1 was sent.
+TEST_F(Gaugectl, LogSummaryVouchesOnlyForWhatItReadsAsALog)
+{
+    std::string windowsLines = "\xef\xbb\xbf" + logLine("00", "line-1", "not-confirmed", "X-1")
+        + logLine("00", "line-1", "sent", "X-1");
+    for (std::size_t end = 0; (end = windowsLines.find('\n', end)) != std::string::npos; end += 2)
+        windowsLines.insert(end, "\r");
+    const std::string windows = dir.path("caf\xe9.jsonl");
+    std::ofstream(windows) << windowsLines;
+    const Result read = run(dir, {"log-summary", windows});
+    EXPECT_EQ(read.status, 0) << read.out << read.err;
+    EXPECT_NE(read.out.find("Attempts: 2\n"), std::string::npos) << read.out;
+
+    // Lines ended by carriage returns alone read as one line, which no station is still writing.
+    std::string crOnly
+        = logLine("02", "line-1", "not-confirmed", "Z-3") + logLine("03", "line-1", "sent");
+    std::replace(crOnly.begin(), crOnly.end(), '\n', '\r');
+    const std::string broken = dir.path("broken.jsonl");
+    std::ofstream(broken) << logLine("01", "line-1", "sent", "Y-2") << crOnly;
+    const Result partly = run(dir, {"log-summary", windows, broken});
+    EXPECT_EQ(partly.status, 2);
+    EXPECT_EQ(partly.err,
+              "gaugectl: " + broken
+                  + ":2 is no line of a production log (broken lines in the file: 1), so the "
+                    "batch cannot be judged by it\n");
+
+    for (const auto &[name, content] :
+         {std::pair {"noise", std::string("\x93\x01\xfe{garbage")},
+          std::pair {"oil.gag", std::string("\x64\x67\x66\x65\x65\x67\x64\x64\x64")},
+          std::pair {"cr-only.jsonl", crOnly}}) {
+        const std::string path = dir.path(name);
+        std::ofstream(path) << content;
+        const Result notALog = run(dir, {"log-summary", "--json", path});
+        EXPECT_EQ(notALog.status, 2) << name;
+        EXPECT_EQ(notALog.err,
+                  "gaugectl: " + path
+                      + " holds no line of a production log, so the batch cannot be judged by "
+                        "it\n");
+    }
 }
 
 } // namespace

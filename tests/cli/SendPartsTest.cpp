@@ -1,5 +1,7 @@
 // gaugectl's parts called directly, where a whole process would be the long way round: the port
 // argument, the operator's input and the production log.
+#include "Attempt.h"
+#include "Console.h"
 #include "JsonText.h"
 #include "OperatorInput.h"
 #include "PortArgument.h"
@@ -170,6 +172,37 @@ TEST(ProductionLog, ALogThatCannotTakeTheLineSaysWhy)
 TEST(JsonText, NamesKeepTheirBytes)
 {
     EXPECT_EQ(json::name("C:\\records\\caf\xe9.gag").toString(), "C:\\\\records\\\\caf\\xe9.gag");
+}
+
+// The log's file as stations and people leave it, and what goes to a terminal or a log from text
+// typed or found in a log.
+
+// A station that lost its power mid-line left a fragment; the next line keeps a line of its own.
+TEST(LogFile, ALineCutShortByAnotherStationSwallowsNothing)
+{
+    TempDir dir;
+    const std::string path = dir.path("production.jsonl");
+    std::ofstream(path) << "{\"gauge\":0}\n{\"gau";
+    auto log = ProductionLog::open(path);
+    ASSERT_TRUE(log) << log.error().reason;
+    EXPECT_TRUE(log.value()->append({{"gauge", 1}}));
+    EXPECT_EQ(readText(path), "{\"gauge\":0}\n{\"gau\n{\"gauge\":1}\n");
+}
+
+TEST(Echoes, UnitIdsAreLoggedAsTypedAndEchoedHarmlessly)
+{
+    Attempt attempt;
+    attempt.unit = "a\"b\\c";
+    EXPECT_EQ(toJson(attempt)["unit"].toString(), "a\"b\\c");
+
+    // A C1 control, a right-to-left override, a byte that is no UTF-8: none reaches the screen.
+    EXPECT_EQ(printable("\xc2\x9b"
+                        "2J\xe2\x80\xae"
+                        "gag.exe caf\xe9 \xc3\xa9"),
+              "\\u009b2J\\u202egag.exe caf\\xe9 \xc3\xa9");
+    const std::string echo = printable(std::string(10'000, 'x'));
+    EXPECT_LT(echo.size(), 600u);
+    EXPECT_TRUE(echo.ends_with("... (10000 bytes in all)")) << echo;
 }
 
 } // namespace

@@ -47,8 +47,9 @@ QJsonObject toJson(const Attempt &attempt)
         {QStringLiteral("port"), json::name(attempt.port)},
         {QStringLiteral("device"),
          attempt.device ? json::name(*attempt.device) : QJsonValue(QJsonValue::Null)},
+        // An id is text the operator typed, looked up as typed: not a name of the system's.
         {QStringLiteral("unit"),
-         attempt.unit ? json::name(*attempt.unit) : QJsonValue(QJsonValue::Null)},
+         attempt.unit ? json::text(*attempt.unit) : QJsonValue(QJsonValue::Null)},
         {QStringLiteral("record"), json::name(attempt.record)},
         {QStringLiteral("record_bytes"), hexOrNull(attempt.recordBytes)},
         {QStringLiteral("packet"), hexOrNull(attempt.packet)},

@@ -4,8 +4,9 @@
 #include <string>
 #include <string_view>
 
-// The text as it may go to a terminal: control characters (in a file name, say) are written as
-// escapes, so they can neither hide nor move anything on the screen.
+// The text as it may go to a terminal: control characters (in a file name, say), bytes that are no
+// part of UTF-8, and the characters that reorder or hide text are written as escapes, so they can
+// neither hide nor move anything on the screen; a text too long for an echo is cut, saying so.
 std::string printable(std::string_view text);
 
 // A text with the names and numbers put in where its printf format says.

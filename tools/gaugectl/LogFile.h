@@ -10,14 +10,19 @@
 #include <string_view>
 
 // The production log's file as the system keeps it: opened for appending, locked while a line
-// goes in, cut back to where it stood, put on the disk. The one place gaugectl's log speaks to
-// the operating system, with one branch per system.
+// goes in, cut back to where it stood, put on the disk; and opened for reading by the summary. The
+// one place gaugectl's log speaks to the operating system, with one branch per system.
 class LogFile
 {
 public:
     // Opens the file for appending, creating it where it is not there yet; never waits for a
     // reader, as a FIFO would have it.
     static gauge::Result<std::unique_ptr<LogFile>> open(const std::string &path);
+    // Opens a log for reading only, by the same route from a name to a file as open(), so the
+    // bytes that named a log when it was written name it when it is read. The descriptor is the
+    // caller's to close (QFile can take it); a FIFO is read without waiting for its writer to
+    // open it.
+    static gauge::Result<int> openForReading(const std::string &path);
     ~LogFile();
     LogFile(const LogFile &) = delete;
     LogFile &operator=(const LogFile &) = delete;
@@ -32,6 +37,9 @@ public:
     void unlock();
 
     gauge::Result<std::uint64_t> size() const;
+    // Whether the file, size bytes long, is empty or ends in a newline; a station that lost
+    // its power mid-line leaves it ending in a line cut short.
+    gauge::Result<bool> endsLine(std::uint64_t size) const;
     // How many bytes went out; fewer than the text's when the disk is full or a limit reached.
     gauge::Result<std::size_t> append(std::string_view text);
     gauge::Status cutBackTo(std::uint64_t size);

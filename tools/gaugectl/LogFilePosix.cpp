@@ -31,6 +31,27 @@ void syncFolderOf(const std::string &path)
     ::close(descriptor);
 }
 
+// The writer reads the file's last byte, to start its line on a line of its own, so a file is
+// opened for reading too; but only once it has shown itself a file, since opening a FIFO for
+// reading would stand in for the reader it waits for.
+gauge::Result<int> readableToo(const std::string &path, int descriptor, const struct stat &opened)
+{
+    const int readable = ::open(path.c_str(), O_RDWR | O_APPEND | O_NONBLOCK | O_CLOEXEC);
+    const int error = errno;
+    ::close(descriptor);
+    if (readable < 0)
+        return gauge::systemFailure(error);
+    struct stat info
+    {
+    };
+    if (::fstat(readable, &info) != 0 || info.st_dev != opened.st_dev
+        || info.st_ino != opened.st_ino) {
+        ::close(readable);
+        return gauge::Failure {text::LogGone};
+    }
+    return readable;
+}
+
 } // namespace
 
 gauge::Result<std::unique_ptr<LogFile>> LogFile::open(const std::string &path)
@@ -47,9 +68,25 @@ gauge::Result<std::unique_ptr<LogFile>> LogFile::open(const std::string &path)
     {
     };
     const bool regularFile = ::fstat(descriptor, &info) == 0 && S_ISREG(info.st_mode);
+    if (regularFile) {
+        const gauge::Result<int> readable = readableToo(path, descriptor, info);
+        if (!readable)
+            return readable.error();
+        descriptor = readable.value();
+    }
     if (created && regularFile)
         syncFolderOf(path);
     return std::unique_ptr<LogFile>(new LogFile(std::make_unique<Handle>(descriptor), regularFile));
+}
+
+gauge::Result<int> LogFile::openForReading(const std::string &path)
+{
+    const int descriptor = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+    if (descriptor < 0)
+        return gauge::systemFailure(errno);
+    // Opened; from here on reading may wait, as for any pipe.
+    ::fcntl(descriptor, F_SETFL, ::fcntl(descriptor, F_GETFL) & ~O_NONBLOCK);
+    return descriptor;
 }
 
 LogFile::LogFile(std::unique_ptr<Handle> handle, bool regularFile)
@@ -90,6 +127,14 @@ gauge::Result<std::uint64_t> LogFile::size() const
     if (::fstat(m_handle->descriptor, &info) != 0)
         return gauge::systemFailure(errno);
     return static_cast<std::uint64_t>(info.st_size);
+}
+
+gauge::Result<bool> LogFile::endsLine(std::uint64_t size) const
+{
+    char last = '\n';
+    if (size > 0 && ::pread(m_handle->descriptor, &last, 1, static_cast<off_t>(size - 1)) < 0)
+        return gauge::systemFailure(errno);
+    return last == '\n';
 }
 
 gauge::Result<std::size_t> LogFile::append(std::string_view text)

@@ -1,6 +1,7 @@
 #include "Commands.h"
 #include "Console.h"
 #include "JsonText.h"
+#include "LogFile.h"
 #include "Texts.h"
 #include "UsageTexts.h"
 #include "platform/ArgumentText.h"
@@ -17,6 +18,8 @@
 
 #include <cstdio>
 #include <cstring>
+#include <string>
+#include <vector>
 
 namespace {
 
@@ -39,6 +42,8 @@ struct Summary
     int brokenLines = 0;
     std::string firstBrokenFile;
     int firstBrokenLine = 0;
+    // Why the summary cannot vouch for a file it read: one word for each such file.
+    std::vector<std::string> doubts;
 
     int attempts() const
     {
@@ -87,23 +92,49 @@ bool count(const QByteArray &line, Summary &summary)
     return true;
 }
 
+// A last line without its newline may be one a station is writing at this moment: the start of a
+// line of the log, which never holds a line end of any kind.
+bool stillBeingWritten(const QByteArray &line)
+{
+    return line.startsWith('{') && !line.contains('\r') && !line.contains('\n');
+}
+
 gauge::Status read(const std::string &path, Summary &summary)
 {
-    // Read-only and without the log's lock, so a station appending to it never waits for us.
-    QFile file(QFile::decodeName(path.c_str()));
-    if (!file.open(QIODevice::ReadOnly))
+    // By the route the log was written by, so the same bytes name the same file; read-only and
+    // without the log's lock, so a station appending to it never waits for us.
+    const gauge::Result<int> descriptor = LogFile::openForReading(path);
+    if (!descriptor)
+        return descriptor.error();
+    QFile file;
+    if (!file.open(descriptor.value(), QIODevice::ReadOnly, QFileDevice::AutoCloseHandle))
         return gauge::Failure {file.errorString().toStdString()};
     int number = 0;
+    int logLines = 0;
+    int brokenLines = 0;
+    int firstBroken = 0;
     for (QByteArray line = file.readLine(); !line.isEmpty(); line = file.readLine()) {
         ++number;
-        // A line not ended yet may be one a station is writing at this moment.
-        if (!count(line, summary) && line.endsWith('\n') && summary.brokenLines++ == 0) {
-            summary.firstBrokenFile = path;
-            summary.firstBrokenLine = number;
+        if (count(line, summary)) {
+            ++logLines;
+        } else if (line.endsWith('\n') || !stillBeingWritten(line)) {
+            if (brokenLines++ == 0)
+                firstBroken = number;
         }
     }
     if (file.error() != QFileDevice::NoError)
         return gauge::Failure {file.errorString().toStdString()};
+
+    if (brokenLines > 0 && summary.brokenLines == 0) {
+        summary.firstBrokenFile = path;
+        summary.firstBrokenLine = firstBroken;
+    }
+    summary.brokenLines += brokenLines;
+    if (logLines == 0)
+        summary.doubts.push_back(formatted(text::NoLineOfALog, printable(path).c_str()));
+    else if (brokenLines > 0)
+        summary.doubts.push_back(
+            formatted(text::LinesOfNoLog, printable(path).c_str(), firstBroken, brokenLines));
     return {};
 }
 
@@ -182,5 +213,12 @@ int runLogSummary(const Arguments &arguments)
         std::fputs(json::line(toJson(summary)).c_str(), stdout);
     else
         print(summary);
-    return summary.unitsNotSent().isEmpty() ? ExitSuccess : ExitNotConfirmed;
+    std::fflush(stdout);
+    for (const std::string &doubt : summary.doubts)
+        std::fputs(doubt.c_str(), stderr);
+    // A unit not sent fails the batch whatever else the logs hold; short of one, a file the
+    // summary cannot read as a log leaves the batch unjudged, which is no pass either.
+    if (!summary.unitsNotSent().isEmpty())
+        return ExitNotConfirmed;
+    return summary.doubts.empty() ? ExitSuccess : ExitUsage;
 }

@@ -42,23 +42,39 @@ gauge::Status ProductionLog::append(const QJsonObject &line)
     return stillNamed();
 }
 
-gauge::Status ProductionLog::write(const std::string &text)
+gauge::Status ProductionLog::write(const std::string &line)
 {
     const bool regularFile = m_file->isRegularFile();
     const gauge::Result<std::uint64_t> before = regularFile ? m_file->size() : std::uint64_t {0};
     if (!before)
         return before.error();
+    // A station that lost its power mid-line left the file ending in a fragment, which would
+    // swallow this line: the line starts on a line of its own, and the fragment stays, for the
+    // summary to count as broken. Decided under the lock, so every station sees the same end.
+    const gauge::Result<bool> endsLine = regularFile ? m_file->endsLine(before.value()) : true;
+    if (!endsLine)
+        return endsLine.error();
+    const std::string text = endsLine.value() ? line : "\n" + line;
     const gauge::Result<std::size_t> written = m_file->append(text);
     if (written && written.value() == text.size())
         return regularFile ? m_file->sync() : gauge::Status();
-    if (!written)
-        return written.error();
-    // A line cut short is taken back while the lock is still held; where that cannot be done,
-    // it is at least ended, so the next line starts a line of its own.
-    if (written.value() > 0 && (!regularFile || !m_file->cutBackTo(before.value()))) {
+    // Whatever the write answered, the part of the line it left is taken back while the lock is
+    // still held: a write to a network folder can fail after some of it arrived. Where that
+    // cannot be done, the part is at least ended, so that the summary counts it as broken rather
+    // than as a line a station is still writing.
+    const bool partLeft = regularFile ? !takeBack(before.value()) : written && written.value() > 0;
+    if (partLeft) {
         [[maybe_unused]] const auto ended = m_file->append("\n");
     }
-    return gauge::Failure {text::LineCutShort};
+    return written ? gauge::Failure {text::LineCutShort} : written.error();
+}
+
+bool ProductionLog::takeBack(std::uint64_t size)
+{
+    const gauge::Result<std::uint64_t> now = m_file->size();
+    if (now && now.value() <= size)
+        return true;
+    return bool(m_file->cutBackTo(size));
 }
 
 // A log removed or replaced while the run goes on would take the lines nowhere anyone can read.

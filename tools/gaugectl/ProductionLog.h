@@ -43,7 +43,10 @@ public:
 private:
     ProductionLog(std::string path, std::unique_ptr<LogFile> file, std::function<bool()> giveUp,
                   std::chrono::milliseconds lockPatience);
-    gauge::Status write(const std::string &text);
+    gauge::Status write(const std::string &line);
+    // Cuts the file back to the size it had before a write; false when the write left some of
+    // its bytes there.
+    bool takeBack(std::uint64_t size);
 
     std::string m_path;
     std::unique_ptr<LogFile> m_file;

@@ -63,6 +63,8 @@ inline constexpr const char *LogGone = "the file is gone, or another has taken i
 
 // every command
 inline constexpr const char *OutputFailed = "gaugectl: the output could not be written: %s\n";
+// What follows a name or an input echoed only in part.
+inline constexpr const char *EchoCut = "... (%zu bytes in all)";
 
 // simulate
 inline constexpr const char *LinkExists
@@ -82,5 +84,10 @@ inline constexpr const char *SummaryUnit = "  %s  %s  %s  %s\n";
 inline constexpr const char *SummaryBrokenLines = "Broken lines: %d";
 inline constexpr const char *SummaryFirstBroken = ", the first at %s:%d";
 inline constexpr const char *LogUnreadable = "gaugectl: the log %s cannot be read (%s)\n";
+inline constexpr const char *NoLineOfALog
+    = "gaugectl: %s holds no line of a production log, so the batch cannot be judged by it\n";
+inline constexpr const char *LinesOfNoLog
+    = "gaugectl: %s:%d is no line of a production log (broken lines in the file: %d), so the "
+      "batch cannot be judged by it\n";
 
 } // namespace text

@@ -27,7 +27,8 @@ Commands:
 Run "gaugectl COMMAND --help" for a command's options, "gaugectl --version" for the version.
 
 Exit status: 0 success, 1 the gauge did not confirm, the port failed, the output could not be
-written, or (log-summary) a unit was not sent, 2 bad usage, a refused record or an unreadable log.
+written, or (log-summary) a unit was not sent, 2 bad usage, a refused record, or a log that cannot
+be read or holds what is no line of a log.
 )";
 
 inline constexpr const char *Show = R"(Usage: gaugectl show [--json] FILE.gag
@@ -106,13 +107,16 @@ unit sent after a failure is not listed, one that failed after it was sent is. A
 a unit (logs written before units were asked for) count among the outcomes only.
 
 The logs are only read, without their lock, to where they end now, so stations may go on
-writing them. A last line without its newline that is not yet whole JSON is taken as a line
-still being written and left out.
+writing them. A last line without its newline that begins as a line of the log and is not yet
+whole JSON is taken as a line still being written and left out. A file holding lines that are no
+line of a log, or no line of a log at all, is named on standard error: the batch cannot be
+judged by it.
 
   --json       print the summary as one JSON object
 
-Exit status: 0 every unit's last attempt was sent, 1 some unit's was not, or the output could
-not be written, 2 bad usage or a log that cannot be read.
+Exit status: 0 every unit's last attempt was sent and every file was read as a log, 1 some
+unit's was not, or the output could not be written, 2 bad usage, a log that cannot be read, or
+(no unit being listed) a file with lines that are no line of a log, or with none.
 )";
 
 // What was wrong with the command; the usage follows.
