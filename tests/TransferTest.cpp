@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <optional>
 
 namespace gauge::test {
 namespace {
@@ -369,6 +370,47 @@ TEST_F(Transfer, APacketThePortRefusesEndsTheTransferAtOnce)
               std::vector<std::string> {"Error: No Comunication with Digital Gauge "});
     EXPECT_EQ(f.model.statusText(), "No Communication with Digital Gauge");
     EXPECT_EQ(f.model.progressValue(), 49);
+}
+
+// A device going away mid-packet: the port takes some bytes, refuses one, and would take the rest
+// again, which would reach the gauge as a broken packet.
+class PortRefusingOneByte final : public SerialPort
+{
+public:
+    void setEvents(PortEvents) override { }
+    Opening open(const PortDevice &, const LineSettings &) override { return {}; }
+    bool isOpen() const override { return true; }
+    void close() override { }
+    Opening probe(const PortDevice &) override { return {}; }
+    void discardInput() override { }
+    bool write(std::span<const std::uint8_t>) override
+    {
+        if (refused) {
+            ++offeredAfterRefusal;
+            return true;
+        }
+        refused = taken == 10;
+        taken += refused ? 0 : 1;
+        return !refused;
+    }
+
+    int taken = 0;
+    bool refused = false;
+    int offeredAfterRefusal = 0;
+};
+
+TEST(TransferOnAFailingPort, NothingMoreGoesOutOnceAByteIsRefused)
+{
+    FakeClock clock;
+    FakeTimer timer {clock};
+    PortRefusingOneByte port;
+    gauge::Transfer transfer(port, clock, timer);
+    std::optional<TransferOutcome> outcome;
+    transfer.start(wire::buildPacket({}), {}, [&outcome](TransferOutcome end) { outcome = end; });
+    timer.fire();
+    EXPECT_EQ(port.taken, 10);
+    EXPECT_EQ(port.offeredAfterRefusal, 0);
+    EXPECT_EQ(outcome, TransferOutcome::NoCommunication);
 }
 
 TEST_F(Transfer, ALineLostDuringTheTransferEndsItAtOnce)

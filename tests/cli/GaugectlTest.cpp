@@ -6,12 +6,14 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <chrono>
 #include <csignal>
 #include <cstring>
 #include <fcntl.h>
 #include <filesystem>
 #include <fstream>
+#include <poll.h>
 #include <pty.h>
 #include <spawn.h>
 #include <sys/file.h>
@@ -182,6 +184,29 @@ TEST_F(Gaugectl, AnAlarmOffNeedsYesWithoutATerminal)
     EXPECT_EQ(gauge->out().find("packet 2"), std::string::npos);
 }
 
+// A run for one gauge whose unit id never came did not program it; a line of nothing but control
+// characters (Ctrl+D where it is a character) is no Enter for the next gauge.
+TEST_F(Gaugectl, InputThatAsksForNoGaugeProgramsNone)
+{
+    auto gauge = simulate("correct");
+    const std::string path = record("oil.gag", OilPressure);
+    Streams typed;
+    typed.input = dir.path("typed");
+    std::ofstream(typed.input) << "bad\x01id\n";
+    const Result noUnit = run(dir, {"send", "--ask-unit", "--port", link(), path}, typed);
+    EXPECT_EQ(noUnit.status, 1);
+    EXPECT_NE(noUnit.err.find("no gauge was programmed"), std::string::npos) << noUnit.err;
+
+    std::ofstream(typed.input) << "\x04\n\n";
+    const Result each = run(dir, {"send", "--each", "--port", link(), path}, typed);
+    EXPECT_EQ(each.status, 0);
+    EXPECT_EQ(each.out,
+              "Data has been sent successfully \ngauge 1 sent; sent 1, failed 0\nsent 1, "
+              "failed 0\n");
+    gauge->stop();
+    EXPECT_EQ(gauge->out().find("packet 2"), std::string::npos);
+}
+
 TEST_F(Gaugectl, ProductionRunCountsGauges)
 {
     auto gauge = simulate("correct");
@@ -307,8 +332,9 @@ TEST_F(Gaugectl, ALineCutShortIsTakenBack)
     EXPECT_EQ(readText(log).rfind(before + "\n{\"detail\":null,", 0), 0u);
 }
 
-// Another program holding the log's lock does not hold a SIGTERM off.
-TEST_F(Gaugectl, AHeldLogLockGivesWayToSigterm)
+// Another program holding the log's lock keeps the packet back, for the gauge's line would have
+// no place, and does not hold a SIGTERM off: the run ends as interrupted, no gauge programmed.
+TEST_F(Gaugectl, AHeldLogLockKeepsThePacketBackAndGivesWayToSigterm)
 {
     auto gauge = simulate("correct");
     const std::string log = dir.path("production.jsonl");
@@ -316,11 +342,31 @@ TEST_F(Gaugectl, AHeldLogLockGivesWayToSigterm)
     ASSERT_EQ(::flock(holder, LOCK_EX), 0);
     Process send(dir, "send",
                  {"send", "--log", log, "--port", link(), record("oil.gag", OilPressure)});
-    ASSERT_TRUE(gauge->waitForOutput("packet 1"));
-    std::this_thread::sleep_for(200ms);
-    EXPECT_EQ(send.signal(SIGTERM, 2s), 1);
-    EXPECT_NE(send.err().find("holds the log's lock"), std::string::npos) << send.err();
+    std::this_thread::sleep_for(500ms);
+    EXPECT_EQ(send.signal(SIGTERM, 2s), 128 + SIGTERM);
+    EXPECT_NE(send.err().find("interrupted"), std::string::npos) << send.err();
+    EXPECT_EQ(readText(log), "");
     ::close(holder);
+    gauge->stop();
+    EXPECT_EQ(gauge->out().find("packet 1"), std::string::npos);
+}
+
+// A closed standard output ends a --json run before the next gauge: its reader would miss it.
+TEST_F(Gaugectl, AJsonReaderThatWentAwayStopsTheRun)
+{
+    auto gauge = simulate("correct");
+    Streams gone;
+    gone.input = dir.path("enter");
+    std::ofstream(gone.input) << "\n\n";
+    ASSERT_EQ(::pipe2(gone.outputPipe, O_CLOEXEC), 0);
+    ::close(gone.outputPipe[0]);
+    const Result sent = run(
+        dir, {"send", "--each", "--json", "--port", link(), record("oil.gag", OilPressure)}, gone);
+    ::close(gone.outputPipe[1]);
+    EXPECT_EQ(sent.status, 1);
+    EXPECT_NE(sent.err.find("no further gauge is programmed"), std::string::npos) << sent.err;
+    gauge->stop();
+    EXPECT_EQ(gauge->out().find("packet 2"), std::string::npos);
 }
 
 TEST_F(Gaugectl, PortsAreNamedAsGiven)
@@ -441,6 +487,11 @@ TEST_F(Gaugectl, BadUsageExitsWithTwo)
     EXPECT_EQ(run(dir, {"send", "x.gag"}).status, 2);
     EXPECT_EQ(run(dir, {"show", ""}).status, 2);
     EXPECT_EQ(run(dir, {"simulate", "--mode", "loud"}).status, 2);
+    EXPECT_EQ(run(dir,
+                  {"send", "--port", link(), "--unit", "A", "--unit", "B",
+                   record("oil.gag", OilPressure)})
+                  .status,
+              2);
     const Result noDevice
         = run(dir, {"send", "--port", dir.path("nothing"), record("oil.gag", OilPressure)});
     EXPECT_EQ(noDevice.status, 1);
@@ -537,6 +588,87 @@ TEST_F(Gaugectl, NamesThatAreNotUtf8AreFound)
     const Result sent = run(dir, {"send", "--port", port, path});
     EXPECT_EQ(sent.status, 0) << sent.err;
     EXPECT_EQ(sent.out, "Data has been sent successfully \n");
+}
+
+// gaugectl at a terminal of its own, typed at as an operator types: once the prompt is up.
+class Terminal
+{
+public:
+    explicit Terminal(const std::string &command)
+        : m_child(::forkpty(&m_terminal, nullptr, nullptr, nullptr))
+    {
+        if (m_child == 0) {
+            ::execl("/bin/sh", "sh", "-c", ("exec " + command).c_str(), nullptr);
+            ::_exit(127);
+        }
+    }
+    ~Terminal() { ::close(m_terminal); }
+
+    // Whether the screen shows the text after what it showed last, within five seconds.
+    bool shows(const std::string &text)
+    {
+        for (int i = 0; i < 100; ++i) {
+            if (const std::size_t at = screen.find(text, m_seen); at != std::string::npos) {
+                m_seen = at + text.size();
+                return true;
+            }
+            pollfd ready {m_terminal, POLLIN, 0};
+            char chunk[256];
+            if (::poll(&ready, 1, 50) > 0) {
+                const ssize_t got = ::read(m_terminal, chunk, sizeof chunk);
+                screen.append(chunk, static_cast<std::size_t>(std::max<ssize_t>(got, 0)));
+            }
+        }
+        return false;
+    }
+    void type(const std::string &keys)
+    {
+        EXPECT_EQ(::write(m_terminal, keys.data(), keys.size()), ssize_t(keys.size()));
+    }
+    int wait()
+    {
+        int status = 0;
+        ::waitpid(m_child, &status, 0);
+        return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    }
+
+    std::string screen;
+
+private:
+    int m_terminal = -1;
+    pid_t m_child = -1;
+    std::size_t m_seen = 0;
+};
+
+// At a terminal, No at the alarm question passes over that gauge and the run goes on; an id
+// scanned again is taken once the operator says it is the same gauge again.
+TEST_F(Gaugectl, AtATerminalTheOperatorPassesOverAGaugeAndReworksIt)
+{
+    auto gauge = simulate("correct");
+    const std::string log = dir.path("production.jsonl");
+    const std::string alarmOff = record("off.gag", {100, 101, 100, 100, 100, 103, 101, 100, 100});
+    Terminal terminal(std::string(GAUGECTL) + " send --each --ask-unit --log " + log + " --port "
+                      + link() + " " + alarmOff);
+    const std::string unitPrompt = "unit id of the next gauge";
+    const std::string alarmQuestion = "do you want continue? [y/N] ";
+    for (const auto &[shown, typed] : {std::pair {unitPrompt, "SN-1\n"},
+                                       {alarmQuestion, "n\n"},
+                                       {"gauge 1 declined; sent 0, failed 1", ""},
+                                       {unitPrompt, "SN-1\n"},
+                                       {"Is this the same gauge again? [y/N] ", "y\n"},
+                                       {alarmQuestion, "y\n"},
+                                       {"gauge 2 sent; sent 1, failed 1", ""},
+                                       {unitPrompt, "\n"}}) {
+        ASSERT_TRUE(terminal.shows(shown)) << terminal.screen;
+        terminal.type(typed);
+    }
+    EXPECT_EQ(terminal.wait(), 1) << terminal.screen;
+    const std::string lines = readText(log);
+    EXPECT_NE(lines.find(R"("outcome":"declined","packet":null,)"), std::string::npos) << lines;
+    EXPECT_NE(lines.find(R"("outcome":"sent")"), std::string::npos) << lines;
+    EXPECT_EQ(std::count(lines.begin(), lines.end(), '\n'), 2) << lines;
+    gauge->stop();
+    EXPECT_EQ(gauge->out().find("packet 2"), std::string::npos);
 }
 
 // The terminal gaugectl runs in is no line to a gauge: the packet would land on the screen.
