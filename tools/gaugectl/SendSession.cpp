@@ -193,8 +193,8 @@ void SendSession::askWhetherAlarmsMayBeOff()
     });
 }
 
-// A declined gauge is traced where a log is kept, so the log tells a skipped unit from one never
-// seen.
+// A declined gauge is traced too (in the log, and in --json's output), so the log tells a skipped
+// unit from one never seen.
 void SendSession::decline(const char *why, int status)
 {
     m_port.close();
