@@ -1,13 +1,11 @@
 // gaugectl's parts called directly, where a whole process would be the long way round: the port
 // argument, the operator's input and the production log.
-#include "Attempt.h"
 #include "JsonText.h"
 #include "OperatorInput.h"
 #include "PortArgument.h"
 #include "ProductionLog.h"
 #include "Texts.h"
 #include "support/TempDir.h"
-#include "wire/WireFormat.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
@@ -170,7 +168,7 @@ TEST(ProductionLog, ALogThatCannotTakeTheLineSaysWhy)
 
 // The line of a gauge about to be programmed has its place before the packet goes out: no other
 // station can take the lock in between. A log rotated meanwhile still takes the line, in the file
-// under its new name; the run is told what became of the name.
+// under its new name.
 TEST(ProductionLog, TheNextLinesPlaceIsHeldAndFollowsARenamedFile)
 {
     TempDir dir;
@@ -187,26 +185,6 @@ TEST(ProductionLog, TheNextLinesPlaceIsHeldAndFollowsARenamedFile)
     EXPECT_EQ(::flock(otherStation, LOCK_EX | LOCK_NB), 0);
     ::close(otherStation);
     EXPECT_EQ(readText(path + ".1"), "{\"gauge\":1}\n");
-    std::ofstream(path) << "";
-    EXPECT_EQ(log.value()->stillNamed().error(), LogFile::Naming::Replaced);
-}
-
-// A gauge that has its packet keeps its line even when the log cannot take it: on standard error,
-// whole, for a person to add.
-TEST(Attempt, AProgrammedGaugeWhoseLineTheLogCannotTakeHasItOnStandardError)
-{
-    auto full = ProductionLog::open("/dev/full");
-    ASSERT_TRUE(full);
-    Attempt attempt;
-    attempt.gauge = 3;
-    attempt.unit = "SN-7";
-    attempt.packet = wire::buildPacket({});
-    attempt.outcome = Attempt::Outcome::Sent;
-    testing::internal::CaptureStderr();
-    EXPECT_FALSE(attempt.report(false, full.value().get()));
-    const std::string said = testing::internal::GetCapturedStderr();
-    EXPECT_NE(said.find("gauge 3 (unit SN-7) has had its packet"), std::string::npos) << said;
-    EXPECT_TRUE(said.ends_with(":\n" + json::line(toJson(attempt)))) << said;
 }
 
 // A name keeps its bytes in the JSON, and no two names read alike.
