@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <optional>
 
 namespace gauge::test {
 namespace {
@@ -369,6 +370,34 @@ TEST_F(Transfer, APacketThePortRefusesEndsTheTransferAtOnce)
               std::vector<std::string> {"Error: No Comunication with Digital Gauge "});
     EXPECT_EQ(f.model.statusText(), "No Communication with Digital Gauge");
     EXPECT_EQ(f.model.progressValue(), 49);
+}
+
+// A device going away mid-packet: the port takes ten bytes, refuses one, and would take the rest
+// again, which would reach the gauge as a broken packet.
+struct PortRefusingOneByte final : SerialPort
+{
+    void setEvents(PortEvents) override { }
+    Opening open(const PortDevice &, const LineSettings &) override { return {}; }
+    bool isOpen() const override { return true; }
+    void close() override { }
+    Opening probe(const PortDevice &) override { return {}; }
+    void discardInput() override { }
+    bool write(std::span<const std::uint8_t>) override { return ++offered != 11; }
+
+    int offered = 0;
+};
+
+TEST(TransferOnAFailingPort, NothingMoreGoesOutOnceAByteIsRefused)
+{
+    FakeClock clock;
+    FakeTimer timer {clock};
+    PortRefusingOneByte port;
+    gauge::Transfer transfer(port, clock, timer);
+    std::optional<TransferOutcome> outcome;
+    transfer.start(wire::buildPacket({}), {}, [&outcome](TransferOutcome end) { outcome = end; });
+    timer.fire();
+    EXPECT_EQ(port.offered, 11);
+    EXPECT_EQ(outcome, TransferOutcome::NoCommunication);
 }
 
 TEST_F(Transfer, ALineLostDuringTheTransferEndsItAtOnce)

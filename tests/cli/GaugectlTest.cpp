@@ -6,12 +6,14 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <chrono>
 #include <csignal>
 #include <cstring>
 #include <fcntl.h>
 #include <filesystem>
 #include <fstream>
+#include <poll.h>
 #include <pty.h>
 #include <spawn.h>
 #include <sys/file.h>
@@ -182,6 +184,40 @@ TEST_F(Gaugectl, AnAlarmOffNeedsYesWithoutATerminal)
     EXPECT_EQ(gauge->out().find("packet 2"), std::string::npos);
 }
 
+// No gauge is programmed that no one asked for or no one would hear of: for a run of one gauge
+// whose id never came, after a line of nothing but control characters (Ctrl+D where it is a
+// character) at the wait for Enter, or once the reader of --json went away.
+TEST_F(Gaugectl, NoGaugeIsProgrammedThatNoOneAskedForOrHearsOf)
+{
+    auto gauge = simulate("correct");
+    const std::string path = record("oil.gag", OilPressure);
+    Streams typed;
+    typed.input = dir.path("typed");
+    std::ofstream(typed.input) << "bad\x01id\n";
+    const Result noUnit = run(dir, {"send", "--ask-unit", "--port", link(), path}, typed);
+    EXPECT_EQ(noUnit.status, 1);
+    EXPECT_NE(noUnit.err.find("no gauge was programmed"), std::string::npos) << noUnit.err;
+
+    std::ofstream(typed.input) << "\x04\n\n";
+    const Result each = run(dir, {"send", "--each", "--port", link(), path}, typed);
+    EXPECT_EQ(each.status, 0);
+    EXPECT_EQ(each.out,
+              "Data has been sent successfully \ngauge 1 sent; sent 1, failed 0\nsent 1, "
+              "failed 0\n");
+
+    std::ofstream(typed.input) << "\n\n";
+    ASSERT_EQ(::pipe2(typed.outputPipe, O_CLOEXEC), 0);
+    ::close(typed.outputPipe[0]);
+    const Result json = run(dir, {"send", "--each", "--json", "--port", link(), path}, typed);
+    ::close(typed.outputPipe[1]);
+    EXPECT_EQ(json.status, 1);
+    EXPECT_NE(json.err.find("no further gauge is programmed"), std::string::npos) << json.err;
+    gauge->stop();
+    // One gauge for each of the two production runs.
+    EXPECT_NE(gauge->out().find("packet 2"), std::string::npos);
+    EXPECT_EQ(gauge->out().find("packet 3"), std::string::npos);
+}
+
 TEST_F(Gaugectl, ProductionRunCountsGauges)
 {
     auto gauge = simulate("correct");
@@ -298,6 +334,8 @@ TEST_F(Gaugectl, ALineCutShortIsTakenBack)
                   std::string::npos)
             << limited.err();
         EXPECT_EQ(readText(log), before + "\n");
+        // The gauge has its packet, so its line is not lost: it is there to be added by hand.
+        EXPECT_NE(limited.err().find("gauge 1 has had its packet"), std::string::npos);
         EXPECT_TRUE(gauge->waitForOutput("packet " + std::to_string(++packets) + ":"));
         EXPECT_EQ(gauge->out().find("packet " + std::to_string(packets + 1)), std::string::npos);
     }
@@ -307,8 +345,9 @@ TEST_F(Gaugectl, ALineCutShortIsTakenBack)
     EXPECT_EQ(readText(log).rfind(before + "\n{\"detail\":null,", 0), 0u);
 }
 
-// Another program holding the log's lock does not hold a SIGTERM off.
-TEST_F(Gaugectl, AHeldLogLockGivesWayToSigterm)
+// Another program holding the log's lock keeps the packet back, for the gauge's line would have
+// no place, and does not hold a SIGTERM off: the run ends as interrupted, no gauge programmed.
+TEST_F(Gaugectl, AHeldLogLockKeepsThePacketBackAndGivesWayToSigterm)
 {
     auto gauge = simulate("correct");
     const std::string log = dir.path("production.jsonl");
@@ -316,11 +355,13 @@ TEST_F(Gaugectl, AHeldLogLockGivesWayToSigterm)
     ASSERT_EQ(::flock(holder, LOCK_EX), 0);
     Process send(dir, "send",
                  {"send", "--log", log, "--port", link(), record("oil.gag", OilPressure)});
-    ASSERT_TRUE(gauge->waitForOutput("packet 1"));
-    std::this_thread::sleep_for(200ms);
-    EXPECT_EQ(send.signal(SIGTERM, 2s), 1);
-    EXPECT_NE(send.err().find("holds the log's lock"), std::string::npos) << send.err();
+    std::this_thread::sleep_for(500ms);
+    EXPECT_EQ(send.signal(SIGTERM, 2s), 128 + SIGTERM);
+    EXPECT_NE(send.err().find("interrupted"), std::string::npos) << send.err();
+    EXPECT_EQ(readText(log), "");
     ::close(holder);
+    gauge->stop();
+    EXPECT_EQ(gauge->out().find("packet 1"), std::string::npos);
 }
 
 TEST_F(Gaugectl, PortsAreNamedAsGiven)
@@ -441,6 +482,11 @@ TEST_F(Gaugectl, BadUsageExitsWithTwo)
     EXPECT_EQ(run(dir, {"send", "x.gag"}).status, 2);
     EXPECT_EQ(run(dir, {"show", ""}).status, 2);
     EXPECT_EQ(run(dir, {"simulate", "--mode", "loud"}).status, 2);
+    EXPECT_EQ(run(dir,
+                  {"send", "--port", link(), "--unit", "A", "--unit", "B",
+                   record("oil.gag", OilPressure)})
+                  .status,
+              2);
     const Result noDevice
         = run(dir, {"send", "--port", dir.path("nothing"), record("oil.gag", OilPressure)});
     EXPECT_EQ(noDevice.status, 1);
@@ -537,6 +583,33 @@ TEST_F(Gaugectl, NamesThatAreNotUtf8AreFound)
     const Result sent = run(dir, {"send", "--port", port, path});
     EXPECT_EQ(sent.status, 0) << sent.err;
     EXPECT_EQ(sent.out, "Data has been sent successfully \n");
+}
+
+// At a terminal (script(1) makes one), No at the alarm question passes over that gauge and the
+// run goes on; an id scanned again is taken once the operator says it is the same gauge again.
+TEST_F(Gaugectl, AtATerminalTheOperatorPassesOverAGaugeAndReworksIt)
+{
+    auto gauge = simulate("correct");
+    const std::string log = dir.path("production.jsonl");
+    const std::string alarmOff = record("off.gag", {100, 101, 100, 100, 100, 103, 101, 100, 100});
+    Streams typed;
+    typed.input = dir.path("typed");
+    // SN-1, declined; SN-1 again, the same gauge, sent; the end.
+    std::ofstream(typed.input) << "SN-1\nn\nSN-1\ny\ny\n\n";
+    Process terminal(dir, "terminal",
+                     {"-qec",
+                      std::string(GAUGECTL) + " send --each --ask-unit --log " + log + " --port "
+                          + link() + " " + alarmOff,
+                      "/dev/null"},
+                     typed, "script");
+    EXPECT_EQ(terminal.wait(), 1);
+    EXPECT_NE(terminal.out().find("gauge 1 declined; sent 0, failed 1"), std::string::npos);
+    EXPECT_NE(terminal.out().find("same gauge again? [y/N] "), std::string::npos);
+    EXPECT_NE(terminal.out().find("gauge 2 sent; sent 1, failed 1"), std::string::npos)
+        << terminal.out();
+    const std::string lines = readText(log);
+    EXPECT_NE(lines.find(R"("outcome":"declined","packet":null,)"), std::string::npos) << lines;
+    EXPECT_EQ(std::count(lines.begin(), lines.end(), '\n'), 2) << lines;
 }
 
 // The terminal gaugectl runs in is no line to a gauge: the packet would land on the screen.

@@ -67,7 +67,7 @@ TEST_F(Gaugectl, TheProductionLogTracesEveryGauge)
     ::close(scanner.inputPipe[0]);
     ASSERT_TRUE(run.waitForOutput("gauge 1 sent"));
     for (const auto &[mode, id, seen] :
-         {std::tuple {"bad-echo", "bad\x01id\n  SN-2 \n", "gauge 2 failed"},
+         {std::tuple {"bad-echo", "bad\x01id\nSN-1\n  SN-2 \n", "gauge 2 failed"},
           std::tuple {"silent", "SN-3\n", "gauge 3 failed"}}) {
         gauge->stop();
         gauge = simulate(mode);
@@ -77,6 +77,8 @@ TEST_F(Gaugectl, TheProductionLogTracesEveryGauge)
     scan("\n");
     EXPECT_EQ(run.wait(), 1);
     EXPECT_NE(run.err().find("bad\\x01id is no unit id"), std::string::npos) << run.err();
+    // A double scan, without a terminal to confirm a rework on, is refused.
+    EXPECT_NE(run.err().find("SN-1 was entered already in this run"), std::string::npos);
 
     const std::vector<QJsonObject> lines = jsonLines(readText(log));
     ASSERT_EQ(lines.size(), 3u);
@@ -123,6 +125,37 @@ TEST_F(Gaugectl, ALogThatIsGoneStopsTheRunBeforeTheNextGauge)
     EXPECT_NE(run.err().find("no further gauge is programmed"), std::string::npos) << run.err();
     EXPECT_EQ(gauge->stop(), 0);
     EXPECT_EQ(gauge->out().find("packet 2:"), std::string::npos);
+}
+
+// The log rotated while the next unit id is awaited: the next gauge's line would go where no one
+// looks for it, so that gauge is not programmed, and the operator is told where the lines went.
+TEST_F(Gaugectl, ALogRotatedWhileTheNextIdIsAwaitedStopsTheRun)
+{
+    Streams scanner;
+    ASSERT_EQ(::pipe2(scanner.inputPipe, O_CLOEXEC), 0);
+    const std::string log = dir.path("production.jsonl");
+    auto gauge = simulate("correct");
+    Process run(dir, "rotated",
+                {"send", "--each", "--ask-unit", "--log", log, "--port", link(),
+                 record("oil.gag", OilPressure)},
+                scanner);
+    ::close(scanner.inputPipe[0]);
+    ASSERT_EQ(::write(scanner.inputPipe[1], "SN-1\n", 5), 5);
+    ASSERT_TRUE(run.waitForOutput("gauge 1 sent"));
+    // The run waits for the next id: the check made before the prompt is behind it.
+    for (int i = 0; i < 500 && run.err().rfind("unit id of") == run.err().find("unit id of"); ++i)
+        std::this_thread::sleep_for(10ms);
+    std::filesystem::rename(log, log + ".1");
+    std::ofstream(log) << "";
+    ASSERT_EQ(::write(scanner.inputPipe[1], "SN-2\n", 5), 5);
+    ::close(scanner.inputPipe[1]);
+    EXPECT_EQ(run.wait(), 1);
+    EXPECT_NE(run.err().find("was renamed during the run"), std::string::npos) << run.err();
+    EXPECT_NE(run.err().find(log + " leads to another file now"), std::string::npos);
+    EXPECT_NE(readText(log + ".1").find(R"("unit":"SN-1")"), std::string::npos);
+    EXPECT_EQ(readText(log), "");
+    gauge->stop();
+    EXPECT_EQ(gauge->out().find("packet 2"), std::string::npos);
 }
 
 TEST_F(Gaugectl, JsonOutputKeepsItsKeys)

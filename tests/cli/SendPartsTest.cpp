@@ -168,6 +168,27 @@ TEST(ProductionLog, ALogThatCannotTakeTheLineSaysWhy)
     EXPECT_EQ(unopened.error().reason, std::strerror(ENOENT));
 }
 
+// The line of a gauge about to be programmed has its place before the packet goes out: no other
+// station can take the lock in between. A log rotated meanwhile still takes the line, in the file
+// under its new name.
+TEST(ProductionLog, TheNextLinesPlaceIsHeldAndFollowsARenamedFile)
+{
+    TempDir dir;
+    const std::string path = dir.path("production.jsonl");
+    auto log = ProductionLog::open(path);
+    ASSERT_TRUE(log);
+    ASSERT_TRUE(log.value()->holdForNextLine());
+    const int otherStation = ::open(path.c_str(), O_WRONLY | O_CLOEXEC);
+    EXPECT_NE(::flock(otherStation, LOCK_EX | LOCK_NB), 0);
+
+    std::filesystem::rename(path, path + ".1");
+    EXPECT_EQ(log.value()->stillNamed().error(), LogFile::Naming::Renamed);
+    EXPECT_TRUE(log.value()->append({{"gauge", 1}}));
+    EXPECT_EQ(::flock(otherStation, LOCK_EX | LOCK_NB), 0);
+    ::close(otherStation);
+    EXPECT_EQ(readText(path + ".1"), "{\"gauge\":1}\n");
+}
+
 // A name keeps its bytes in the JSON, and no two names read alike.
 TEST(JsonText, NamesKeepTheirBytes)
 {

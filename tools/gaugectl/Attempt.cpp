@@ -1,7 +1,9 @@
 #include "Attempt.h"
 
+#include "Console.h"
 #include "JsonText.h"
 #include "ProductionLog.h"
+#include "Texts.h"
 #include "UserName.h"
 
 #include <QCoreApplication>
@@ -66,12 +68,25 @@ QJsonObject toJson(const Attempt &attempt)
 gauge::Status Attempt::report(bool json, ProductionLog *log) const
 {
     const QJsonObject object = toJson(*this);
+    const std::string line = json::line(object);
     const gauge::Status logged = log ? log->append(object) : gauge::Status();
-    if (json) {
-        std::fputs(json::line(object).c_str(), stdout);
-        std::fflush(stdout);
-    }
-    if (!logged)
+    // Where --json is read, whoever reads it must not miss a gauge: once its output is gone the
+    // run goes no further, as for the log.
+    const bool printed
+        = !json || (std::fputs(line.c_str(), stdout) >= 0 && std::fflush(stdout) == 0);
+    if (!logged) {
         sayNoFurtherGauge(*log, logged.error());
-    return logged;
+        // A gauge programmed without its line: the line is not lost for that.
+        if (packet) {
+            const std::string of = unit ? formatted(text::OfUnit, printable(*unit).c_str()) : "";
+            std::fprintf(stderr, text::LineToCopy, gauge, of.c_str(),
+                         printable(log->path()).c_str(), line.c_str());
+        }
+        return logged;
+    }
+    if (!printed) {
+        std::fputs(text::JsonOutputFailed, stderr);
+        return gauge::Failure {text::JsonOutputFailed};
+    }
+    return {};
 }

@@ -40,7 +40,8 @@ struct Attempt
 
     // Tells the attempt as --json and the log want it: in the log when there is one, then on
     // standard output when json is set; fails, having said that no further gauge is offered, when
-    // the log could not take it.
+    // the log or the JSON output could not take it. A programmed gauge whose line the log could
+    // not take has the line on standard error, for a person to add.
     gauge::Status report(bool json, ProductionLog *log) const;
 };
 

@@ -44,8 +44,16 @@ public:
     gauge::Result<std::size_t> append(std::string_view text);
     gauge::Status cutBackTo(std::uint64_t size);
     gauge::Status sync();
-    // The file still bears the name it was opened by.
-    gauge::Status stillNamed(const std::string &path) const;
+
+    // What became of the file since it was opened by its name: a file renamed (a log rotated)
+    // still holds what was written to it, one removed holds it nowhere anyone can read.
+    enum class Naming {
+        Same,     // the name still leads to this file
+        Renamed,  // this file bears another name now, and nothing bears the old one
+        Replaced, // this file bears another name now, and the old one leads to another file
+        Removed,  // this file has no name any more
+    };
+    Naming naming(const std::string &path) const;
 
     // How many times the file reached the disk, for the tests that hold the log to its promise.
     int syncs() const { return m_syncs; }

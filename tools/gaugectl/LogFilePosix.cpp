@@ -160,7 +160,7 @@ gauge::Status LogFile::sync()
     return {};
 }
 
-gauge::Status LogFile::stillNamed(const std::string &path) const
+LogFile::Naming LogFile::naming(const std::string &path) const
 {
     struct stat opened
     {
@@ -168,9 +168,11 @@ gauge::Status LogFile::stillNamed(const std::string &path) const
     struct stat named
     {
     };
-    if (::fstat(m_handle->descriptor, &opened) != 0 || opened.st_nlink == 0
-        || ::stat(path.c_str(), &named) != 0 || named.st_dev != opened.st_dev
-        || named.st_ino != opened.st_ino)
-        return gauge::Failure {text::LogGone};
-    return {};
+    if (::fstat(m_handle->descriptor, &opened) != 0 || opened.st_nlink == 0)
+        return Naming::Removed;
+    if (::stat(path.c_str(), &named) != 0)
+        return Naming::Renamed;
+    if (named.st_dev != opened.st_dev || named.st_ino != opened.st_ino)
+        return Naming::Replaced;
+    return Naming::Same;
 }

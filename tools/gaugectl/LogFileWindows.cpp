@@ -199,20 +199,25 @@ gauge::Status LogFile::sync()
     return {};
 }
 
-gauge::Status LogFile::stillNamed(const std::string &path) const
+// A file deleted while open, as FILE_SHARE_DELETE lets another program do, is only pending
+// deletion until the last handle goes: it counts as removed all the same.
+LogFile::Naming LogFile::naming(const std::string &path) const
 {
+    FILE_STANDARD_INFO standard {};
     BY_HANDLE_FILE_INFORMATION opened {};
-    BY_HANDLE_FILE_INFORMATION named {};
+    if (!::GetFileInformationByHandleEx(m_handle->file, FileStandardInfo, &standard,
+                                        sizeof standard)
+        || standard.DeletePending || standard.NumberOfLinks == 0
+        || !::GetFileInformationByHandle(m_handle->file, &opened))
+        return Naming::Removed;
     const HANDLE byName = openShared(path, 0, OPEN_EXISTING);
-    const bool same = byName != INVALID_HANDLE_VALUE
-        && ::GetFileInformationByHandle(m_handle->file, &opened)
-        && ::GetFileInformationByHandle(byName, &named)
+    if (byName == INVALID_HANDLE_VALUE)
+        return Naming::Renamed;
+    BY_HANDLE_FILE_INFORMATION named {};
+    const bool same = ::GetFileInformationByHandle(byName, &named)
         && opened.dwVolumeSerialNumber == named.dwVolumeSerialNumber
         && opened.nFileIndexHigh == named.nFileIndexHigh
         && opened.nFileIndexLow == named.nFileIndexLow;
-    if (byName != INVALID_HANDLE_VALUE)
-        ::CloseHandle(byName);
-    if (!same)
-        return gauge::Failure {text::LogGone};
-    return {};
+    ::CloseHandle(byName);
+    return same ? Naming::Same : Naming::Replaced;
 }

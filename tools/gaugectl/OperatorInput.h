@@ -37,7 +37,8 @@ private:
     void listen(bool on);
 
     QObject m_context;
-    std::unique_ptr<Reader> m_reader;
+    // Shared with the reading thread where there is one, which may outlive the input.
+    std::shared_ptr<Reader> m_reader;
     std::string m_typed;
     bool m_ended = false;
     std::function<void(std::optional<std::string>)> m_done;

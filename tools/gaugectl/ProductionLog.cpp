@@ -5,6 +5,7 @@
 #include "Texts.h"
 
 #include <cstdio>
+#include <utility>
 
 gauge::Result<std::unique_ptr<ProductionLog>>
 ProductionLog::open(const std::string &path, std::function<bool()> giveUp,
@@ -28,18 +29,28 @@ ProductionLog::ProductionLog(std::string path, std::unique_ptr<LogFile> file,
 
 gauge::Status ProductionLog::append(const QJsonObject &line)
 {
-    // Stations sharing a log on a network folder, where appending alone does not keep writers
-    // apart, take turns.
-    if (m_file->isRegularFile()) {
-        if (const gauge::Status locked = m_file->lock(m_lockPatience, m_giveUp); !locked)
-            return locked;
-    }
+    if (const gauge::Status held = holdForNextLine(); !held)
+        return held;
     const gauge::Status written = write(json::line(line));
-    if (m_file->isRegularFile())
+    if (std::exchange(m_held, false))
         m_file->unlock();
     if (!written)
         return written;
-    return stillNamed();
+    if (m_file->isRegularFile() && m_file->naming(m_path) == LogFile::Naming::Removed)
+        return gauge::Failure {text::LogRemoved};
+    return {};
+}
+
+// Stations sharing a log on a network folder, where appending alone does not keep writers apart,
+// take turns.
+gauge::Status ProductionLog::holdForNextLine()
+{
+    if (m_held || !m_file->isRegularFile())
+        return {};
+    if (const gauge::Status locked = m_file->lock(m_lockPatience, m_giveUp); !locked)
+        return locked;
+    m_held = true;
+    return {};
 }
 
 gauge::Status ProductionLog::write(const std::string &line)
@@ -77,13 +88,37 @@ bool ProductionLog::takeBack(std::uint64_t size)
     return bool(m_file->cutBackTo(size));
 }
 
-// A log removed or replaced while the run goes on would take the lines nowhere anyone can read.
-gauge::Status ProductionLog::stillNamed() const
+// A log removed would take the next lines nowhere anyone can read; one renamed (rotated) would
+// take them where no one looks for them.
+gauge::Result<void, LogFile::Naming> ProductionLog::stillNamed() const
 {
-    return m_file->isRegularFile() ? m_file->stillNamed(m_path) : gauge::Status();
+    const LogFile::Naming naming
+        = m_file->isRegularFile() ? m_file->naming(m_path) : LogFile::Naming::Same;
+    if (naming != LogFile::Naming::Same)
+        return naming;
+    return {};
 }
 
 void sayNoFurtherGauge(const ProductionLog &log, const gauge::Failure &why)
 {
     std::fprintf(stderr, text::NoFurtherGauge, printable(log.path()).c_str(), why.reason.c_str());
+}
+
+void sayNoFurtherGauge(const ProductionLog &log, LogFile::Naming naming)
+{
+    const std::string path = printable(log.path());
+    switch (naming) {
+    case LogFile::Naming::Removed:
+        sayNoFurtherGauge(log, gauge::Failure {text::LogRemoved});
+        return;
+    case LogFile::Naming::Renamed:
+        std::fprintf(stderr, text::LogRenamed, path.c_str(), "");
+        return;
+    case LogFile::Naming::Replaced:
+        std::fprintf(stderr, text::LogRenamed, path.c_str(),
+                     formatted(text::NameLeadsElsewhere, path.c_str()).c_str());
+        return;
+    case LogFile::Naming::Same:
+        return;
+    }
 }

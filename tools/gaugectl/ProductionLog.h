@@ -30,12 +30,18 @@ public:
          std::chrono::milliseconds lockPatience = LockPatience);
 
     // Fails, in the system's words, when the line could not be written whole, did not reach the
-    // disk, or went to a file no longer there under the log's name.
+    // disk, or went to a file that was removed meanwhile. A line that went to a file renamed
+    // meanwhile is in the log still, under the log's new name.
     gauge::Status append(const QJsonObject &line);
 
-    // Fails when the log's name no longer leads to the file being written: a run that cannot be
-    // traced goes no further.
-    gauge::Status stillNamed() const;
+    // Takes the lock the next line needs now, so that a gauge gets its packet only once its line
+    // has a place: the lock is held until append() has written that line. Fails as append()
+    // would, when another program holds the lock past the patience or giveUp() ends the wait.
+    gauge::Status holdForNextLine();
+
+    // Fails, saying what became of the file, when the log's name no longer leads to the file
+    // being written: a run that cannot be traced goes no further.
+    gauge::Result<void, LogFile::Naming> stillNamed() const;
 
     const std::string &path() const { return m_path; }
     const LogFile &file() const { return *m_file; }
@@ -52,7 +58,10 @@ private:
     std::unique_ptr<LogFile> m_file;
     std::function<bool()> m_giveUp;
     std::chrono::milliseconds m_lockPatience;
+    bool m_held = false;
 };
 
-// Tells the technician that the log could not take a line, and that the run stops there.
+// Tells the technician that the log could not take a line, or what became of its file, and that
+// the run stops there.
 void sayNoFurtherGauge(const ProductionLog &log, const gauge::Failure &why);
+void sayNoFurtherGauge(const ProductionLog &log, LogFile::Naming naming);

@@ -73,6 +73,9 @@ gauge::Result<SendOptions, int> parse(const Arguments &arguments)
     if (parser.isSet(unit)) {
         if (options.each || options.askUnit)
             return usageError(text::UnitAlone, usage::Send);
+        // Two ids for one gauge: one of them is a mistake, and which cannot be told.
+        if (parser.values(unit).size() > 1)
+            return usageError(text::UnitOnce, usage::Send);
         options.unit = unitId(argumentBytes(parser.value(unit)));
         if (!options.unit)
             return usageError(text::UnitNeeded, usage::Send);

@@ -4,6 +4,7 @@
 #include "Console.h"
 #include "JsonText.h"
 #include "ProductionLog.h"
+#include "StandardStreams.h"
 #include "Texts.h"
 #include "UnitId.h"
 
@@ -13,8 +14,33 @@
 #include <QCoreApplication>
 
 #include <cstdio>
-#include <unistd.h>
+#include <string_view>
 #include <utility>
+
+namespace {
+
+bool answeredYes(const std::optional<std::string> &answer)
+{
+    return answer && !answer->empty() && (answer->front() == 'y' || answer->front() == 'Y');
+}
+
+// Ctrl+D typed where it is no end of input (in Windows' console, or after Ctrl+V), then Enter:
+// nothing but control characters, which no operator types to ask for the next gauge.
+bool onlyControlCharacters(std::string_view line)
+{
+    bool control = false;
+    for (const char c : line) {
+        const auto byte = static_cast<unsigned char>(c);
+        if (c == ' ' || c == '\t')
+            continue;
+        if (byte >= 0x20 && byte != 0x7F)
+            return false;
+        control = true;
+    }
+    return control;
+}
+
+} // namespace
 
 SendSession::SendSession(Target target, Options options, ProductionLog *log)
     : m_target(std::move(target))
@@ -42,12 +68,8 @@ void SendSession::start()
 // Opened anew for every gauge: a line that dropped during the last one is open again.
 void SendSession::programNextGauge()
 {
-    if (const gauge::Status named = m_log ? m_log->stillNamed() : gauge::Status(); !named) {
-        sayNoFurtherGauge(*m_log, named.error());
-        m_port.close();
-        finish(ExitNotConfirmed);
+    if (!logStillNamed())
         return;
-    }
     if (m_options.askUnit) {
         askForUnit();
         return;
@@ -72,7 +94,34 @@ void SendSession::askForUnit()
             askForUnit();
             return;
         }
+        if (m_unitsTried.contains(*m_options.unit)) {
+            askWhetherSameGaugeAgain();
+            return;
+        }
         programGauge();
+    });
+}
+
+// A double scan is the commonest slip on a production line. An id given again is taken only when
+// the operator says at a terminal that the same gauge is being programmed again.
+void SendSession::askWhetherSameGaugeAgain()
+{
+    const std::string unit = printable(*m_options.unit);
+    const auto refuse = [this, unit] {
+        std::fprintf(stderr, text::UnitRepeated, unit.c_str());
+        askForUnit();
+    };
+    if (!inputIsTerminal()) {
+        refuse();
+        return;
+    }
+    std::fprintf(stderr, text::YesOrNo, formatted(text::SameGaugeAgain, unit.c_str()).c_str());
+    std::fflush(stderr);
+    m_input.waitForLine([this, refuse](std::optional<std::string> answer) {
+        if (answeredYes(answer))
+            programGauge();
+        else
+            refuse();
     });
 }
 
@@ -81,6 +130,8 @@ void SendSession::programGauge()
     ++m_attempt.gauge;
     m_attempt.started = QDateTime::currentDateTimeUtc();
     m_attempt.unit = m_options.unit;
+    if (m_options.unit)
+        m_unitsTried.insert(*m_options.unit);
     m_attempt.packet.reset();
     m_attemptTime.start();
 
@@ -118,7 +169,7 @@ void SendSession::refusedOpening(const gauge::OpeningRefusal &refusal)
 // unless --yes answered; on a production run one Yes holds for every gauge.
 void SendSession::askWhetherAlarmsMayBeOff()
 {
-    if (!::isatty(STDIN_FILENO)) {
+    if (!inputIsTerminal()) {
         std::fputs(text::AlarmOffNeedsYes, stderr);
         decline(text::DeclinedWithoutYes, ExitUsage);
         return;
@@ -126,27 +177,36 @@ void SendSession::askWhetherAlarmsMayBeOff()
     std::fprintf(stderr, text::YesOrNo, std::string(gauge::AlarmOffQuestion).c_str());
     std::fflush(stderr);
     m_input.waitForLine([this](std::optional<std::string> answer) {
-        if (!answer || answer->empty() || (answer->front() != 'y' && answer->front() != 'Y')) {
-            decline(text::DeclinedByOperator, ExitNotConfirmed);
+        if (answeredYes(answer)) {
+            m_options.yes = m_options.each;
+            sendPacket();
             return;
         }
-        m_options.yes = m_options.each;
-        sendPacket();
+        // On a production run the operator turns down this gauge, not the batch.
+        if (m_options.each) {
+            m_port.close();
+            gaugeEnded(Attempt::Outcome::Declined, text::DeclinedByOperator,
+                       formatted(text::GaugeNotProgrammed, text::DeclinedByOperator));
+            return;
+        }
+        decline(text::DeclinedByOperator, ExitNotConfirmed);
     });
 }
 
-// A declined gauge is traced where a log is kept, so the log tells a skipped unit from one never
-// seen.
+// A declined gauge is traced too (in the log, and in --json's output), so the log tells a skipped
+// unit from one never seen.
 void SendSession::decline(const char *why, int status)
 {
     m_port.close();
-    if (m_log && !tellAttempt(Attempt::Outcome::Declined, why))
+    if (!tellAttempt(Attempt::Outcome::Declined, why))
         status = ExitNotConfirmed;
     finish(status);
 }
 
 void SendSession::sendPacket()
 {
+    if (!logReadyForLine())
+        return;
     m_attempt.packet = m_target.packet;
     m_packetOut = true;
     m_transfer.start(m_target.packet, {}, [this](gauge::TransferOutcome outcome) {
@@ -164,6 +224,37 @@ void SendSession::sendPacket()
             return;
         }
     });
+}
+
+bool SendSession::logStillNamed()
+{
+    const auto named = m_log ? m_log->stillNamed() : gauge::Result<void, LogFile::Naming>();
+    if (named)
+        return true;
+    sayNoFurtherGauge(*m_log, named.error());
+    m_port.close();
+    finish(ExitNotConfirmed);
+    return false;
+}
+
+// A gauge gets its packet only once its line has a place: the log's lock is taken now, after the
+// last question and never across an operator's wait, and held until the line is in; and the
+// log's name must still lead to the file, however long the operator took.
+bool SendSession::logReadyForLine()
+{
+    if (!m_log)
+        return true;
+    if (const gauge::Status held = m_log->holdForNextLine(); !held) {
+        m_port.close();
+        // A signal cut the wait short: the run ends as interrupted, with the signal's status.
+        if (TerminationWatch::requested())
+            return false;
+        std::fprintf(stderr, text::LogCannotTakeGauge, printable(m_log->path()).c_str(),
+                     held.error().reason.c_str());
+        finish(ExitNotConfirmed);
+        return false;
+    }
+    return logStillNamed();
 }
 
 bool SendSession::tellAttempt(Attempt::Outcome outcome, const std::string &detail)
@@ -193,8 +284,10 @@ void SendSession::gaugeEnded(Attempt::Outcome outcome, const std::string &detail
         return;
     }
     if (!m_options.json) {
-        std::printf(text::GaugeCounted, m_sent + m_failed, sent ? "sent" : "failed", m_sent,
-                    m_failed);
+        const char *counted = sent                  ? "sent"
+            : outcome == Attempt::Outcome::Declined ? "declined"
+                                                    : "failed";
+        std::printf(text::GaugeCounted, m_sent + m_failed, counted, m_sent, m_failed);
         std::fflush(stdout);
     }
     if (m_options.askUnit)
@@ -208,7 +301,7 @@ void SendSession::waitForNextGauge()
     std::fputs(text::PressEnter, stderr);
     std::fflush(stderr);
     m_input.waitForLine([this](std::optional<std::string> line) {
-        if (line)
+        if (line && !onlyControlCharacters(*line))
             programNextGauge();
         else
             endRun();
@@ -221,6 +314,12 @@ void SendSession::endRun()
     m_port.close();
     if (m_options.each && !m_options.json)
         std::printf(text::RunCounted, m_sent, m_failed);
+    // Without --each the run was for one gauge, which did not come.
+    if (!m_options.each) {
+        std::fputs(text::NoUnitCame, stderr);
+        finish(ExitNotConfirmed);
+        return;
+    }
     finish(m_failed == 0 ? ExitSuccess : ExitNotConfirmed);
 }
 

@@ -12,6 +12,9 @@
 
 #include <QElapsedTimer>
 
+#include <set>
+#include <string>
+
 class ProductionLog;
 
 // Programs a gauge, or gauge after gauge on a production line, on the event loop: the port is
@@ -53,11 +56,15 @@ public:
 private:
     void programNextGauge();
     void askForUnit();
+    void askWhetherSameGaugeAgain();
     void programGauge();
     void refusedOpening(const gauge::OpeningRefusal &refusal);
     void askWhetherAlarmsMayBeOff();
     void decline(const char *why, int status);
     void sendPacket();
+    // Whether the log can take the next gauge's line; otherwise the run ends, having said why.
+    bool logStillNamed();
+    bool logReadyForLine();
     // Tells how the gauge ended; false when the log could not take it.
     bool tellAttempt(Attempt::Outcome outcome, const std::string &detail);
     // Tells the gauge to the log first, then in words when the technician reads words.
@@ -80,6 +87,8 @@ private:
     OperatorInput m_input;
     Attempt m_attempt;
     QElapsedTimer m_attemptTime;
+    // The unit ids attempted in this run, so that a double scan is caught.
+    std::set<std::string> m_unitsTried;
     // The packet went out and no outcome has come yet.
     bool m_packetOut = false;
     bool m_finished = false;

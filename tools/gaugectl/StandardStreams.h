@@ -9,3 +9,7 @@ void keepStandardStreamsClosed();
 // reported like any other failure, after the gauge's line is logged, instead of ending the run
 // before it.
 void reportOutputFailuresInsteadOfEnding();
+
+// Whether a person at a terminal types the standard input, and so can be asked a question. On
+// Windows the console itself is asked: NUL, too, counts as a character device there.
+bool inputIsTerminal();

@@ -23,3 +23,8 @@ void reportOutputFailuresInsteadOfEnding()
     std::signal(SIGPIPE, SIG_IGN);
     std::signal(SIGXFSZ, SIG_IGN);
 }
+
+bool inputIsTerminal()
+{
+    return ::isatty(STDIN_FILENO) == 1;
+}

@@ -28,6 +28,12 @@ inline constexpr const char *PortOpens = "opens";
 inline constexpr const char *PortDoesNotOpen = "does not open: ";
 
 // send
+// How the operator ends the input: on Windows' console Ctrl+D is a character like any other.
+#ifdef _WIN32
+#define GAUGECTL_END_OF_INPUT "Ctrl+Z then Enter"
+#else
+#define GAUGECTL_END_OF_INPUT "Ctrl+D"
+#endif
 inline constexpr const char *ComOutOfRange = "COM numbers run from COM1 to COM%d; %s is not one";
 inline constexpr const char *NoDeviceBehindCom = "no serial device stands behind %s";
 inline constexpr const char *SeeGaugectlPorts = "gaugectl: %s (see gaugectl ports)\n";
@@ -39,7 +45,7 @@ inline constexpr const char *YesOrNo = "%s [y/N] ";
 inline constexpr const char *GaugeCounted = "gauge %d %s; sent %d, failed %d\n";
 inline constexpr const char *RunCounted = "sent %d, failed %d\n";
 inline constexpr const char *PressEnter
-    = "Connect the next gauge and press Enter (Ctrl+D to finish): ";
+    = "Connect the next gauge and press Enter (" GAUGECTL_END_OF_INPUT " to finish): ";
 inline constexpr const char *Interrupted = "\ngaugectl: interrupted; the port is closed\n";
 inline constexpr const char *InterruptedDetail = "interrupted before the gauge answered";
 inline constexpr const char *AskUnit
@@ -49,17 +55,38 @@ inline constexpr const char *UnitRefused
 inline constexpr const char *UnitNeeded = "--unit needs 1 to 64 printable characters";
 inline constexpr const char *UnitAlone
     = "--unit gives the id of one gauge: not with --each or --ask-unit";
+inline constexpr const char *UnitOnce = "--unit gives the id of one gauge: give it once";
+inline constexpr const char *NoUnitCame = "gaugectl: no unit id came, so no gauge was programmed\n";
+inline constexpr const char *SameGaugeAgain
+    = "%s was entered already in this run. Is this the same gauge again?";
+inline constexpr const char *UnitRepeated
+    = "gaugectl: %s was entered already in this run; no two gauges are programmed under one "
+      "id\n";
 inline constexpr const char *DeclinedByOperator = "the alarm question was answered No";
 inline constexpr const char *DeclinedWithoutYes
     = "an alarm of this record is off, and --yes was not given";
+inline constexpr const char *GaugeNotProgrammed = "The gauge was not programmed: %s";
 inline constexpr const char *LogCannotBeOpened
     = "gaugectl: the production log %s cannot be opened (%s)\n";
 inline constexpr const char *NoFurtherGauge
     = "gaugectl: the production log %s could not be written (%s); no further gauge is "
       "programmed\n";
+inline constexpr const char *LogCannotTakeGauge
+    = "gaugectl: the production log %s cannot take the gauge's line (%s), so the gauge was not "
+      "programmed; no further gauge is programmed\n";
+inline constexpr const char *LogRenamed
+    = "gaugectl: the production log %s was renamed during the run: its lines so far, the last "
+      "one too, are in the file under its new name%s; no further gauge is programmed\n";
+inline constexpr const char *NameLeadsElsewhere = ", and %s leads to another file now";
+inline constexpr const char *LineToCopy
+    = "gaugectl: gauge %d%s has had its packet, but its line is not in the log; add the line to "
+      "%s by hand:\n%s";
+inline constexpr const char *OfUnit = " (unit %s)";
+inline constexpr const char *JsonOutputFailed
+    = "gaugectl: the JSON output could not be written; no further gauge is programmed\n";
 inline constexpr const char *LogLocked = "another program holds the log's lock";
 inline constexpr const char *LineCutShort = "only part of the line was written";
-inline constexpr const char *LogGone = "the file is gone, or another has taken its name";
+inline constexpr const char *LogRemoved = "the file was removed";
 
 // every command
 inline constexpr const char *OutputFailed = "gaugectl: the output could not be written: %s\n";

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "Texts.h"
+
 // What gaugectl and each of its commands print for --help and after a mistake in the command,
 // with the mistakes themselves: in one place, beside the other texts (Texts.h), to be held against
 // the manual page and the completion (which a test holds to them).
@@ -9,6 +11,23 @@ namespace usage {
 #define GAUGECTL_SIMULATE_NOTE " (Linux build only)"
 #else
 #define GAUGECTL_SIMULATE_NOTE ""
+#endif
+
+// --each, wrapped around the end of input of the system it was built for (Texts.h).
+#ifdef _WIN32
+#define GAUGECTL_EACH_HELP                                                                         \
+    "  --each       production run: program gauge after gauge with the same record, waiting for\n" \
+    "               Enter between them (end with " GAUGECTL_END_OF_INPUT "), and keep a count of " \
+    "sent and\n"                                                                                   \
+    "               failed gauges; the port is opened anew for every gauge; a gauge declined\n"    \
+    "               at the alarm question is counted as failed, and the run goes on\n"
+#else
+#define GAUGECTL_EACH_HELP                                                                         \
+    "  --each       production run: program gauge after gauge with the same record, waiting for\n" \
+    "               Enter between them (end with " GAUGECTL_END_OF_INPUT "), and keep a count of " \
+    "sent and failed gauges;\n"                                                                    \
+    "               the port is opened anew for every gauge; a gauge declined at the alarm\n"      \
+    "               question is counted as failed, and the run goes on\n"
 #endif
 
 inline constexpr const char *Gaugectl = R"(Usage: gaugectl COMMAND [OPTIONS]
@@ -53,24 +72,26 @@ window, and prints the same result ("Data has been sent successfully " and so on
   --port PORT  COM1 to COM12, numbered as the window numbers them, or a device path
   --yes        answer Yes when the record has an alarm switched off; without a terminal to
                ask on, such a record is refused unless --yes is given
-  --each       production run: program gauge after gauge with the same record, waiting for
-               Enter between them (end with Ctrl+D), and keep a count of sent and failed gauges;
-               the port is opened anew for every gauge
-  --ask-unit   before each gauge, read its unit id (its serial number, typed or scanned) from
+)" GAUGECTL_EACH_HELP
+      R"(  --ask-unit   before each gauge, read its unit id (its serial number, typed or scanned) from
                standard input, asked for on standard error, in place of the wait for Enter; an
-               empty line or the end of the input ends the run
+               empty line or the end of the input ends the run (without --each, as a failure:
+               the gauge was not programmed); an id given twice in a run is refused, unless the
+               operator confirms at a terminal that it is the same gauge again
   --unit ID    the unit id of the one gauge programmed
   --json       print one JSON object a line for every gauge attempted, with the keys of the
-               log, instead of the words; errors still go to standard error
+               log, instead of the words; errors still go to standard error; output that
+               cannot be written stops the run
   --log FILE   production log: append one JSON object a line to FILE for every gauge
                attempted, each written whole and on the disk before the next gauge is offered;
-               a log that cannot be written stops the run; a gauge declined at the alarm
+               the log's lock is taken before a gauge's packet goes out and held until its line
+               is in; a log that cannot be written stops the run; a gauge declined at the alarm
                question is logged as "declined", one interrupted after its packet went out as
                "interrupted"
 
-Exit status: 0 sent (with --each: every gauge), 1 the gauge did not confirm, the port failed
-or the output could not be written, 2 bad usage, a port that is not a serial device, or a
-refused record.
+Exit status: 0 sent (with --each: every gauge), 1 the gauge did not confirm, the port failed,
+the gauge was not programmed or the output could not be written, 2 bad usage, a port that is
+not a serial device, or a refused record; ended by a signal, 128 and the signal's number.
 )";
 
 inline constexpr const char *Ports = R"(Usage: gaugectl ports [--json]
