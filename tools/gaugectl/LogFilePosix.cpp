@@ -47,7 +47,7 @@ gauge::Result<int> readableToo(const std::string &path, int descriptor, const st
     if (::fstat(readable, &info) != 0 || info.st_dev != opened.st_dev
         || info.st_ino != opened.st_ino) {
         ::close(readable);
-        return gauge::Failure {text::LogGone};
+        return gauge::Failure {text::LogReplacedWhileOpening};
     }
     return readable;
 }

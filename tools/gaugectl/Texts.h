@@ -87,6 +87,8 @@ inline constexpr const char *JsonOutputFailed
 inline constexpr const char *LogLocked = "another program holds the log's lock";
 inline constexpr const char *LineCutShort = "only part of the line was written";
 inline constexpr const char *LogRemoved = "the file was removed";
+inline constexpr const char *LogReplacedWhileOpening
+    = "another file took its name while it was opened";
 
 // every command
 inline constexpr const char *OutputFailed = "gaugectl: the output could not be written: %s\n";
