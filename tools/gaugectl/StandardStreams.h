@@ -9,3 +9,7 @@ void keepStandardStreamsClosed();
 // reported like any other failure, after the gauge's line is logged, instead of ending the run
 // before it.
 void reportOutputFailuresInsteadOfEnding();
+
+// What gaugectl writes (its texts, file names, the ports' descriptions) is UTF-8, and is shown as
+// such for the run, also where the console would read it in another code page.
+void useUtf8OnTheConsole();

@@ -23,3 +23,8 @@ void reportOutputFailuresInsteadOfEnding()
     std::signal(SIGPIPE, SIG_IGN);
     std::signal(SIGXFSZ, SIG_IGN);
 }
+
+// A terminal shows the bytes in its own encoding, which the locale names: nothing to set.
+void useUtf8OnTheConsole()
+{
+}
