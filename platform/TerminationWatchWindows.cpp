@@ -4,6 +4,7 @@
 
 #include <atomic>
 #include <csignal>
+#include <cstdio>
 #include <mutex>
 #include <utility>
 #include <windows.h>
@@ -66,7 +67,9 @@ BOOL WINAPI onConsoleEvent(DWORD event)
 }
 
 // Runs on the watch's thread, from its event loop. Once WM_ENDSESSION is answered, Windows may
-// end the program at any moment: whoever listens has done what must be done before the answer.
+// end the program at any moment: whoever listens has done what must be done before the answer,
+// and what they wrote to a standard stream is flushed, which the C runtime may hold back when the
+// stream is a file.
 LRESULT CALLBACK onSessionMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
 {
     switch (message) {
@@ -79,6 +82,7 @@ LRESULT CALLBACK onSessionMessage(HWND window, UINT message, WPARAM wParam, LPAR
             if (watch) {
                 caught = SIGTERM;
                 emit watch->terminationRequested(SIGTERM);
+                std::fflush(nullptr);
             }
         }
         return 0;
