@@ -6,6 +6,10 @@
 #include <QCommandLineParser>
 #include <QCoreApplication>
 
+#ifdef Q_OS_WIN
+#include <QMessageBox>
+#endif
+
 #include <cstdio>
 
 gauge::Result<CommandLine> readCommandLine(const std::vector<std::string> &arguments)
@@ -27,12 +31,11 @@ gauge::Result<CommandLine> readCommandLine(const std::vector<std::string> &argum
         return gauge::Failure {argumentBytes(parser.errorText())};
     CommandLine result;
     if (parser.isSet(help) || parser.isSet(version)) {
-        std::fputs(qPrintable(parser.isSet(help)
-                                  ? parser.helpText()
-                                  : QString(desktopText::VersionLine)
-                                        .arg(QCoreApplication::applicationVersion())),
-                   stdout);
-        result.helpShown = true;
+        result.answer
+            = (parser.isSet(help)
+                   ? parser.helpText()
+                   : QString(desktopText::VersionLine).arg(QCoreApplication::applicationVersion()))
+                  .toStdString();
         return result;
     }
     const QStringList records = parser.positionalArguments();
@@ -42,3 +45,37 @@ gauge::Result<CommandLine> readCommandLine(const std::vector<std::string> &argum
         result.record = argumentBytes(records.constFirst());
     return result;
 }
+
+#ifdef Q_OS_WIN
+
+// The help's columns line up in a fixed-width font only.
+void tellAnswer(const std::string &answer)
+{
+    QMessageBox box(QMessageBox::Information, QString(),
+                    QStringLiteral("<pre>%1</pre>")
+                        .arg(QString::fromStdString(answer).trimmed().toHtmlEscaped()));
+    box.setTextFormat(Qt::RichText);
+    box.exec();
+}
+
+void tellCommandLineError(const std::string &error)
+{
+    QMessageBox box(QMessageBox::Critical, QString(),
+                    QString::asprintf(desktopText::CommandLineError, error.c_str()).trimmed());
+    box.setTextFormat(Qt::PlainText);
+    box.exec();
+}
+
+#else
+
+void tellAnswer(const std::string &answer)
+{
+    std::fputs(answer.c_str(), stdout);
+}
+
+void tellCommandLineError(const std::string &error)
+{
+    std::fprintf(stderr, desktopText::CommandLineError, error.c_str());
+}
+
+#endif

@@ -1,6 +1,7 @@
 #include "MainWindow.h"
 
 #include "CommandButtons.h"
+#include "CoreText.h"
 #include "DesktopTexts.h"
 #include "GaugeFrame.h"
 #include "MainMenus.h"
@@ -12,7 +13,6 @@
 #include <QCloseEvent>
 #include <QDragEnterEvent>
 #include <QDropEvent>
-#include <QFile>
 #include <QGridLayout>
 #include <QMenuBar>
 #include <QMimeData>
@@ -35,7 +35,7 @@ std::string localPathOf(const QUrl &url)
 #ifdef Q_OS_UNIX
     return QByteArray::fromPercentEncoding(url.path(QUrl::FullyEncoded).toLatin1()).toStdString();
 #else
-    return QFile::encodeName(url.toLocalFile()).toStdString();
+    return fileNameForCore(url.toLocalFile());
 #endif
 }
 

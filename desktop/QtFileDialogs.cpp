@@ -1,6 +1,7 @@
 #include "QtFileDialogs.h"
 
-#include <QFile>
+#include "CoreText.h"
+
 #include <QFileDialog>
 #include <QStringList>
 
@@ -18,19 +19,18 @@ std::string QtFileDialogs::openFileName(const gauge::FileFilter &filter,
                                         const std::string &fileName)
 {
     const QString chosen = QFileDialog::getOpenFileName(
-        m_window, QString(), QFile::decodeName(fileName.c_str()), qtNameFilter(filter));
-    return QFile::encodeName(chosen).toStdString();
+        m_window, QString(), fileNameFromCore(fileName), qtNameFilter(filter));
+    return fileNameForCore(chosen);
 }
 
 std::string QtFileDialogs::saveFileName(const gauge::FileFilter &filter,
                                         const std::string &fileName)
 {
-    QFileDialog dialog(m_window, QString(), QFile::decodeName(fileName.c_str()),
-                       qtNameFilter(filter));
+    QFileDialog dialog(m_window, QString(), fileNameFromCore(fileName), qtNameFilter(filter));
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     // A name typed without the suffix gets it, so the record shows up in the open dialog later.
     dialog.setDefaultSuffix(QString::fromStdString(filter.suffix));
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return {};
-    return QFile::encodeName(dialog.selectedFiles().constFirst()).toStdString();
+    return fileNameForCore(dialog.selectedFiles().constFirst());
 }

@@ -1,28 +1,23 @@
 #include "CommandLine.h"
 #include "DesktopApplication.h"
-#include "DesktopTexts.h"
+#include "platform/ArgumentText.h"
 
 #include <QApplication>
 
 #include <algorithm>
-#include <cstdio>
 
 namespace {
 
 // What the command line asked for could not be made sense of.
 constexpr int ExitUsage = 2;
 
-std::vector<std::string> argumentsOf(int argc, char *argv[])
-{
-    return {argv, argv + argc};
-}
-
 int commandLineError(const std::string &error)
 {
-    std::fprintf(stderr, desktopText::CommandLineError, error.c_str());
+    tellCommandLineError(error);
     return ExitUsage;
 }
 
+#ifndef Q_OS_WIN
 // Where X11 and Wayland are the only windowing systems, neither announced means no display, and
 // Qt would give up on the spot.
 bool displayReachable(const std::vector<std::string> &arguments)
@@ -36,32 +31,41 @@ bool displayReachable(const std::vector<std::string> &arguments)
     return true;
 #endif
 }
+#endif
 
 } // namespace
 
 int main(int argc, char *argv[])
 {
+#ifndef Q_OS_WIN
     // --help and --version are answered before a display is asked for: over ssh or in a container
     // there is none. Qt's own options (-platform, -style...) are known to QApplication only, so a
     // complaint about the command line waits for it, unless there is no display to wait for.
+    // (Windows always has a display, and tells all of these in message boxes, which need it.)
     {
         QCoreApplication reader(argc, argv);
         QCoreApplication::setApplicationVersion(QStringLiteral(PROJECT_VERSION));
-        const gauge::Result<CommandLine> firstLook = readCommandLine(argumentsOf(argc, argv));
-        if (firstLook && firstLook.value().helpShown)
+        const std::vector<std::string> arguments = programArguments(argc, argv);
+        const gauge::Result<CommandLine> firstLook = readCommandLine(arguments);
+        if (firstLook && !firstLook.value().answer.empty()) {
+            tellAnswer(firstLook.value().answer);
             return 0;
-        if (!firstLook && !displayReachable(argumentsOf(argc, argv)))
+        }
+        if (!firstLook && !displayReachable(arguments))
             return commandLineError(firstLook.error().reason);
     }
+#endif
 
     // QApplication takes its own options out of argv.
     QApplication app(argc, argv);
     QApplication::setApplicationVersion(QStringLiteral(PROJECT_VERSION));
-    const gauge::Result<CommandLine> commandLine = readCommandLine(argumentsOf(argc, argv));
+    const gauge::Result<CommandLine> commandLine = readCommandLine(programArguments(argc, argv));
     if (!commandLine)
         return commandLineError(commandLine.error().reason);
-    if (commandLine.value().helpShown)
+    if (!commandLine.value().answer.empty()) {
+        tellAnswer(commandLine.value().answer);
         return 0;
+    }
 
     DesktopApplication tool;
     tool.start();

@@ -8,8 +8,11 @@ class QSocketNotifier;
 // may close the serial port, which lets go of its lock file, before the program ends.
 // - POSIX: SIGINT (Ctrl+C), SIGTERM (a kill, a shutdown) or SIGHUP (the terminal or the session
 //   closed). The handler only notes the signal and writes to a pipe.
-// - Windows: Ctrl+C, Ctrl+Break and the console closing, told as SIGINT, SIGBREAK and SIGTERM.
-//   The console's closing waits for the watch to go, as long as the system lets it.
+// - Windows: Ctrl+C, Ctrl+Break, and the console closing or the session ending (log-off,
+//   shutdown), told as SIGINT, SIGBREAK and SIGTERM. The console's closing waits for the watch to
+//   go, as long as the system lets it. The session's end is told at once, before the system is
+//   answered, after which it may end the program at any moment: whoever hears it does there
+//   whatever must not be lost (a gauge's line in the log).
 // One watch at a time; it puts back the handling it found.
 class TerminationWatch final : public QObject
 {

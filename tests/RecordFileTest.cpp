@@ -519,5 +519,29 @@ TEST_F(RecordFiles, UnreadableAndReadOnlyPlacesAreReported)
                   + "\": Permission denied.");
 }
 
+// A name is UTF-8 within the programs. On Windows the file must carry it as its UTF-16 name,
+// beyond what any ANSI code page holds, for saving, opening and telling a folder from a file.
+TEST_F(RecordFiles, ANameOutsideTheCodePageNamesItsFile)
+{
+    const std::u8string name = u8"Prüfprotokoll-東京";
+    const std::string utf8Name(name.begin(), name.end());
+    f.choose(3);
+    f.click(Choice::Unit, 1);
+    f.click(Choice::Sender, 2);
+    f.click(Choice::Blinking, 0);
+    save(dir.path(utf8Name + ".gag"));
+    EXPECT_TRUE(f.messages.shown.empty());
+    EXPECT_TRUE(std::filesystem::is_regular_file(dir.root() / (name + u8".gag")));
+    StartedWindow restored;
+    open(restored, dir.path(utf8Name + ".gag"));
+    EXPECT_EQ(snapshot(restored.model), snapshot(f.model));
+
+    std::filesystem::create_directory(dir.root() / name);
+    open(restored, dir.path(utf8Name));
+    EXPECT_EQ(restored.messages.texts().back(),
+              "The gauge parameter file \"" + dir.path(utf8Name)
+                  + "\" could not be read: Is a directory.");
+}
+
 } // namespace
 } // namespace gauge::test

@@ -4,9 +4,11 @@
 #include <cstdio>
 
 #ifdef _WIN32
+#include <exception>
 #include <fcntl.h>
 #include <filesystem>
 #include <io.h>
+#include <optional>
 #include <sys/stat.h>
 #else
 #include <fcntl.h>
@@ -34,21 +36,40 @@ enum class Creation { None, Exclusive, Allowed };
 
 #ifdef _WIN32
 
+// A name is UTF-8 within the programs and UTF-16 to Windows. The C runtime's narrow calls would
+// read it in the ANSI code page, which cannot hold most names (and not the same ones on every
+// machine); a path made from UTF-8 gives the wide name. Nothing when the name is not UTF-8: it
+// names no file.
+std::optional<std::filesystem::path> systemPath(const std::string &name)
+{
+    try {
+        return std::filesystem::path(std::u8string(name.begin(), name.end()));
+    } catch (const std::exception &) {
+        return std::nullopt;
+    }
+}
+
 // Windows has no FIFOs in the file system, and its opening of a file does not wait.
 int openDescriptor(const std::string &path, RegularFile::Access access, Creation creation)
 {
+    const std::optional<std::filesystem::path> name = systemPath(path);
+    if (!name) {
+        errno = EILSEQ;
+        return -1;
+    }
     int flags
         = (access == RegularFile::Access::Read ? _O_RDONLY : _O_RDWR) | _O_BINARY | _O_NOINHERIT;
     if (creation != Creation::None)
         flags |= _O_CREAT | (creation == Creation::Exclusive ? _O_EXCL : 0);
-    return ::_open(path.c_str(), flags, _S_IREAD | _S_IWRITE);
+    return ::_wopen(name->c_str(), flags, _S_IREAD | _S_IWRITE);
 }
 
 // Windows refuses to open a folder with "Permission denied".
 Failure openingFailure(const std::string &path, int errorNumber)
 {
     std::error_code error;
-    if (errorNumber == EACCES && std::filesystem::is_directory(path, error))
+    const std::optional<std::filesystem::path> name = systemPath(path);
+    if (errorNumber == EACCES && name && std::filesystem::is_directory(*name, error))
         return {IsADirectoryText};
     return systemFailure(errorNumber);
 }
@@ -80,6 +101,12 @@ void closeDescriptor(int descriptor)
 bool stillNames(const std::string &, const Description &)
 {
     return true;
+}
+
+void removeFile(const std::string &path)
+{
+    if (const std::optional<std::filesystem::path> name = systemPath(path))
+        ::_wremove(name->c_str());
 }
 
 #else
@@ -141,6 +168,11 @@ bool stillNames(const std::string &path, const Description &opened)
         return false;
     const Description now = describe(info);
     return now.device == opened.device && now.inode == opened.inode;
+}
+
+void removeFile(const std::string &path)
+{
+    std::remove(path.c_str());
 }
 
 #endif
@@ -211,7 +243,7 @@ void RegularFile::removeIfCreated()
     opened.device = m_device;
     opened.inode = m_inode;
     if (m_created && stillNames(m_path, opened))
-        std::remove(m_path.c_str());
+        removeFile(m_path);
     m_created = false;
 }
 

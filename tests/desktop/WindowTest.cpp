@@ -468,11 +468,19 @@ TEST_F(Window, TheKeyboardChoosesAsTheMouseDoes)
         EXPECT_FALSE(option("optMinAll", i)->isChecked()) << i;
 }
 
-// A name is the system's bytes, UTF-8 or not (here Latin-1): it still names its file.
+// A name outside ASCII as the programs hold it: on POSIX the system's bytes, UTF-8 or not (here
+// Latin-1); on Windows UTF-8, beyond what an ANSI code page holds.
+#ifdef _WIN32
+const std::string Accented = "-Prüf-東京";
+#else
+const std::string Accented = "-\xe9";
+#endif
+
+// Such a name still names its file.
 TEST_F(Window, ARecordNamedOnTheCommandLineOrDroppedOpens)
 {
     TempDir dir;
-    const std::string record = dir.path("oil-\xe9.gag");
+    const std::string record = dir.path("oil" + Accented + ".gag");
     writeAll(record, {100, 103, 102, 101, 101, 103, 100, 100, 100});
 
     const gauge::Result<CommandLine> commandLine = readCommandLine({"gauge-programmer", record});
@@ -493,12 +501,12 @@ TEST_F(Window, ARecordNamedOnTheCommandLineOrDroppedOpens)
                     "bytes, a gauge parameter record holds 9.");
     EXPECT_EQ(model.setup().configuration().gaugeType, OilPressure);
 
-    const std::string voltmeter = dir.path("volt-\xe9.gag");
+    const std::string voltmeter = dir.path("volt" + Accented + ".gag");
     writeAll(voltmeter, {100, 108, 100, 100, 101, 103, 101, 100, 100});
     QMimeData data;
 #ifdef _WIN32
     // Windows names files in UTF-16: the file manager hands over the URL of that name.
-    data.setUrls({QUrl::fromLocalFile(QString::fromLocal8Bit(voltmeter))});
+    data.setUrls({QUrl::fromLocalFile(QString::fromStdString(voltmeter))});
 #else
     data.setUrls({QUrl::fromEncoded(
         "file://" + QByteArray::fromStdString(voltmeter).toPercentEncoding("/"))});
@@ -560,6 +568,27 @@ TEST(FileDialogFilter, TakesTheQtForm)
     EXPECT_EQ(qtNameFilter({"Configuaration GAUGE  (*.gag)", "gag"}),
               "Configuaration GAUGE  (*.gag)");
     EXPECT_EQ(qtNameFilter({"Records", "gag"}), "Records (*.gag)");
+}
+
+// A name the technician sees comes back as it was typed, from a drop (a file dialog's answer takes
+// the same way) to the box that refuses the record.
+TEST_F(Window, ADroppedNameIsShownAsTyped)
+{
+    TempDir dir;
+    const std::string typed = dir.path("Prüfprotokoll-東京.gag");
+    writeAll(typed, {1, 2, 3});
+    QMimeData data;
+    data.setUrls({QUrl::fromLocalFile(QString::fromStdString(typed))});
+    QDragEnterEvent enter(QPoint(10, 10), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(&window, &enter);
+    QDropEvent drop(QPointF(10, 10), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(&window, &drop);
+    ASSERT_TRUE(QTest::qWaitFor([this] { return !messages.shown.empty(); }));
+    const auto box = QtMessages().messageBox(MessageIcon::Error, messages.texts().back(), {});
+    EXPECT_EQ(box->text().toStdString(),
+              "The file \"" + typed
+                  + "\" is not a valid gauge parameter file: it holds 3 bytes, a gauge parameter "
+                    "record holds 9.");
 }
 
 } // namespace

@@ -7,6 +7,17 @@
 
 namespace gauge::test {
 
+namespace {
+
+// std::filesystem reads a plain string in the ANSI code page on Windows; UTF-8 it takes as such,
+// and on POSIX it keeps the bytes either way.
+std::filesystem::path systemPath(const std::string &name)
+{
+    return std::u8string(name.begin(), name.end());
+}
+
+} // namespace
+
 TempDir::TempDir()
 {
     std::random_device random;
@@ -21,6 +32,12 @@ TempDir::TempDir()
     throw std::runtime_error("no temporary folder");
 }
 
+std::string TempDir::path(const std::string &name) const
+{
+    const std::u8string path = (m_path / systemPath(name)).u8string();
+    return {path.begin(), path.end()};
+}
+
 TempDir::~TempDir()
 {
     std::error_code ignored;
@@ -31,7 +48,7 @@ TempDir::~TempDir()
 
 std::vector<unsigned char> readAll(const std::string &path)
 {
-    std::ifstream in(path, std::ios::binary);
+    std::ifstream in(systemPath(path), std::ios::binary);
     return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
 
@@ -43,7 +60,7 @@ std::string readText(const std::string &path)
 
 void writeAll(const std::string &path, const std::vector<unsigned char> &bytes)
 {
-    std::ofstream out(path, std::ios::binary | std::ios::trunc);
+    std::ofstream out(systemPath(path), std::ios::binary | std::ios::trunc);
     out.write(reinterpret_cast<const char *>(bytes.data()),
               static_cast<std::streamsize>(bytes.size()));
 }

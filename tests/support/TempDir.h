@@ -15,7 +15,8 @@ public:
     TempDir(const TempDir &) = delete;
     TempDir &operator=(const TempDir &) = delete;
 
-    std::string path(const std::string &name) const { return (m_path / name).string(); }
+    // A name as the programs hold it: the system's bytes on POSIX, UTF-8 on Windows.
+    std::string path(const std::string &name) const;
     const std::filesystem::path &root() const { return m_path; }
 
 private:

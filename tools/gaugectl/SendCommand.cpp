@@ -85,12 +85,18 @@ gauge::Result<SendOptions, int> parse(const Arguments &arguments)
     return options;
 }
 
-// The log says which file it was, wherever the run was started from.
+// The log says which file it was, wherever the run was started from. The name goes through
+// std::filesystem as UTF-8, which a plain string is not on Windows (there it is read in the ANSI
+// code page); on POSIX both keep the bytes as they are.
 std::string absolutePath(const std::string &path)
 {
     std::error_code error;
-    const std::filesystem::path absolute = std::filesystem::absolute(path, error);
-    return error ? path : absolute.lexically_normal().string();
+    const std::filesystem::path absolute
+        = std::filesystem::absolute(std::u8string(path.begin(), path.end()), error);
+    if (error)
+        return path;
+    const std::u8string name = absolute.lexically_normal().u8string();
+    return {name.begin(), name.end()};
 }
 
 } // namespace

@@ -13,3 +13,7 @@ void reportOutputFailuresInsteadOfEnding();
 // Whether a person at a terminal types the standard input, and so can be asked a question. On
 // Windows the console itself is asked: NUL, too, counts as a character device there.
 bool inputIsTerminal();
+
+// What gaugectl writes (its texts, file names, the ports' descriptions) is UTF-8, and is shown as
+// such for the run, also where the console would read it in another code page.
+void useUtf8OnTheConsole();

@@ -28,3 +28,8 @@ bool inputIsTerminal()
 {
     return ::isatty(STDIN_FILENO) == 1;
 }
+
+// A terminal shows the bytes in its own encoding, which the locale names: nothing to set.
+void useUtf8OnTheConsole()
+{
+}

@@ -4,12 +4,15 @@
 #include "StandardStreams.h"
 #include "Texts.h"
 #include "UsageTexts.h"
+#include "platform/ArgumentText.h"
 
 #include <QCoreApplication>
 
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
+#include <string>
+#include <vector>
 
 namespace {
 
@@ -41,11 +44,13 @@ int runCommand(const std::string &command, const Arguments &arguments)
 int main(int argc, char *argv[])
 {
     keepStandardStreamsClosed();
+    useUtf8OnTheConsole();
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationVersion(QStringLiteral(PROJECT_VERSION));
-    if (argc < 2)
+    const std::vector<std::string> arguments = programArguments(argc, argv);
+    if (arguments.size() < 2)
         return usageError(usage::NoCommand, usage::Gaugectl);
-    const int status = runCommand(argv[1], Arguments(argv + 2, argv + argc));
+    const int status = runCommand(arguments[1], Arguments(arguments.begin() + 2, arguments.end()));
     // Output that never arrived is a failure, even after the gauge was programmed: whoever reads
     // it (a person or a production script) must not take silence for success.
     if (std::fflush(stdout) != 0 || std::ferror(stdout)) {
