@@ -40,6 +40,8 @@ public:
     PortSurvey(SerialPort &port, PortMap &map);
     // Probes through probes, which must not outlive the survey with an answer for it pending.
     PortSurvey(SerialPort &port, PortMap &map, PortProbes &probes);
+    PortSurvey(const PortSurvey &) = delete;
+    PortSurvey &operator=(const PortSurvey &) = delete;
 
     // Tries every device the map lists, at the probe's settings.
     void probeAll();
