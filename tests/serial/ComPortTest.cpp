@@ -4,6 +4,7 @@
 // with what the Linux build sends.
 #include "support/Fakes.h"
 
+#include "serial/BackgroundProbes.h"
 #include "serial/QtSerialPort.h"
 #include "serial/QtTimer.h"
 #include "serial/SystemPortMap.h"
@@ -19,6 +20,7 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <memory>
 #include <string>
 
 namespace gauge::test {
@@ -44,13 +46,15 @@ TEST(ComPort, SendDataProgramsTheGaugeOnTheNamedPort)
     FakeWindows windows;
     SystemPortMap ports;
     QtSerialPort serialPort;
+    const std::unique_ptr<PortProbes> probes = systemPortProbes(serialPort);
     QtTimer timer;
     SteadyClock clock;
     Transfer transfer {serialPort, clock, timer};
-    PortSurvey survey {serialPort, ports};
+    PortSurvey survey {serialPort, ports, *probes};
     MainWindowModel model(Platform {messages, dialogs, windows}, survey, transfer);
 
     model.start();
+    ASSERT_TRUE(QTest::qWaitFor([&survey] { return !survey.anyBeingTried(); }, 15000));
     ASSERT_TRUE(model.portMenuItem(number).enabled) << port << " did not open at the start";
     model.choosePort(number);
     ASSERT_EQ(model.statusText(), port + " Active");
