@@ -23,8 +23,22 @@ std::string systemText(DWORD error)
     return text.toStdString();
 }
 
-// The system's error number, read into the kinds the link tells apart, as errno is elsewhere.
-gauge::OpeningRefusal refusal(DWORD error)
+BYTE parityCode(gauge::Parity parity)
+{
+    switch (parity) {
+    case gauge::Parity::Even:
+        return EVENPARITY;
+    case gauge::Parity::Odd:
+        return ODDPARITY;
+    case gauge::Parity::None:
+        break;
+    }
+    return NOPARITY;
+}
+
+} // namespace
+
+gauge::OpeningRefusal comPortRefusal(unsigned long error)
 {
     using gauge::OpenFailure;
     const int number = static_cast<int>(error);
@@ -46,26 +60,11 @@ gauge::OpeningRefusal refusal(DWORD error)
     }
 }
 
-BYTE parityCode(gauge::Parity parity)
-{
-    switch (parity) {
-    case gauge::Parity::Even:
-        return EVENPARITY;
-    case gauge::Parity::Odd:
-        return ODDPARITY;
-    case gauge::Parity::None:
-        break;
-    }
-    return NOPARITY;
-}
-
-} // namespace
-
 gauge::Opening probeComPort(const std::string &name, const gauge::LineSettings &settings)
 {
     const HANDLE handle = openComPort(name);
     if (handle == INVALID_HANDLE_VALUE)
-        return refusal(::GetLastError());
+        return comPortRefusal(::GetLastError());
 
     DCB original {};
     original.DCBlength = sizeof original;
@@ -86,7 +85,7 @@ gauge::Opening probeComPort(const std::string &name, const gauge::LineSettings &
         ::SetCommState(handle, &original);
     ::CloseHandle(handle);
     if (!settled)
-        return refusal(error);
+        return comPortRefusal(error);
     return {};
 }
 
@@ -94,7 +93,7 @@ gauge::OpeningRefusal comPortOpeningFailure(const std::string &name, bool refuse
 {
     const HANDLE handle = openComPort(name);
     if (handle == INVALID_HANDLE_VALUE)
-        return refusal(::GetLastError());
+        return comPortRefusal(::GetLastError());
     DCB state {};
     state.DCBlength = sizeof state;
     const bool serial = ::GetCommState(handle, &state);
@@ -106,5 +105,5 @@ gauge::OpeningRefusal comPortOpeningFailure(const std::string &name, bool refuse
     // the system's number is lost; the adapter is what is left to blame.
     if (refusedAccess)
         return {gauge::OpenFailure::Busy, gauge::PortBusyError};
-    return refusal(ERROR_GEN_FAILURE);
+    return comPortRefusal(ERROR_GEN_FAILURE);
 }
