@@ -74,29 +74,16 @@ TEST(ComPort, SendDataProgramsTheGaugeOnTheNamedPort)
 }
 
 // Windows' own number for a port that does not open reaches the technician with the system's words
-// for it, as errno's does on Linux; a port another program holds is busy, at the probe and at the
-// link's opening alike.
+// for it, as errno's does on Linux: a Bluetooth link whose device is away times out.
 TEST(ComPort, ARefusalKeepsTheSystemsNumberAndWords)
 {
     const OpeningRefusal timedOut = comPortRefusal(ERROR_SEM_TIMEOUT);
     EXPECT_EQ(openingErrorText(timedOut), "Error : 121");
-    EXPECT_EQ(openingAdvice(timedOut, "COM5"), "COM5: The semaphore timeout period has expired.");
-
-    const std::string port = environment("GAUGE_TEST_PORT");
-    if (port.rfind("COM", 0) != 0)
-        GTEST_SKIP() << "GAUGE_TEST_PORT (COMn) names a port to hold";
-    const std::wstring path = L"\\\\.\\" + std::wstring(port.begin(), port.end());
-    const HANDLE held = ::CreateFileW(path.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr,
-                                      OPEN_EXISTING, 0, nullptr);
-    ASSERT_NE(held, INVALID_HANDLE_VALUE) << ::GetLastError();
-    QtSerialPort serialPort;
-    const Opening probed = serialPort.probe(PortDevice {port});
-    const Opening opened = serialPort.open(PortDevice {port}, LinkLineSettings);
-    ::CloseHandle(held);
-    ASSERT_FALSE(probed.ok());
-    ASSERT_FALSE(opened.ok());
-    EXPECT_EQ(openingErrorText(probed.error()), "Error : Port is busy");
-    EXPECT_EQ(openingErrorText(opened.error()), "Error : Port is busy");
+    const std::string advice = openingAdvice(timedOut, "COM5");
+    // Windows' words, and wine's.
+    EXPECT_TRUE(advice == "COM5: The semaphore timeout period has expired."
+                || advice == "COM5: Semaphore timeout.")
+        << advice;
 }
 
 } // namespace
