@@ -15,7 +15,6 @@
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
-#include <QElapsedTimer>
 #include <QGroupBox>
 #include <QLabel>
 #include <QMenu>
@@ -34,9 +33,7 @@
 #include <gtest/gtest.h>
 
 #include <chrono>
-#include <condition_variable>
-#include <memory>
-#include <mutex>
+#include <future>
 
 namespace gauge::test {
 namespace {
@@ -569,38 +566,18 @@ TEST_F(Window, TheSerialPortMenuLooksAtThePortsAgainWhenItOpens)
 }
 
 // The device behind COM1 takes 10 s to say whether it opens, as a Bluetooth port whose device is
-// away does; the start asks it on a thread of its own.
+// away does, unless answered sooner; the start asks it on a thread of its own.
 struct SlowDevice
 {
-    struct Gate
-    {
-        std::mutex mutex;
-        std::condition_variable opened;
-        bool open = false;
-    };
-
-    ~SlowDevice() { release(); }
-    void release()
-    {
-        const std::lock_guard lock(gate->mutex);
-        gate->open = true;
-        gate->opened.notify_all();
-    }
-
-    QElapsedTimer started = [] {
-        QElapsedTimer timer;
-        timer.start();
-        return timer;
-    }();
-    // Shared with the probe's thread, which may outlive the test.
-    std::shared_ptr<Gate> gate = std::make_shared<Gate>();
-    BackgroundProbes probes {[gate = gate](const PortDevice &device) -> Opening {
-        if (device.path != "/dev/ttyUSB0")
-            return OpeningRefusal {OpenFailure::NotThere, 2};
-        std::unique_lock lock(gate->mutex);
-        gate->opened.wait_for(lock, std::chrono::seconds(10), [&gate] { return gate->open; });
-        return {};
-    }};
+    std::chrono::steady_clock::time_point started = std::chrono::steady_clock::now();
+    std::promise<void> answer;
+    BackgroundProbes probes {
+        [answered = answer.get_future().share()](const PortDevice &device) -> Opening {
+            if (device.path != "/dev/ttyUSB0")
+                return OpeningRefusal {OpenFailure::NotThere, 2};
+            answered.wait_for(std::chrono::seconds(10));
+            return {};
+        }};
 };
 
 class WindowWithASlowDevice : public SlowDevice, public Window
@@ -616,7 +593,7 @@ protected:
 // be still being tried, until its answer comes.
 TEST_F(WindowWithASlowDevice, ComesUpAtOnceAndOffersThePortOnceItAnswers)
 {
-    EXPECT_LT(started.elapsed(), 5000);
+    EXPECT_LT(std::chrono::steady_clock::now() - started, std::chrono::seconds(5));
     EXPECT_TRUE(window.isVisible());
     QAction *com1 = find<QAction>("SerialPort(1)");
     EXPECT_FALSE(com1->isEnabled());
@@ -627,7 +604,7 @@ TEST_F(WindowWithASlowDevice, ComesUpAtOnceAndOffersThePortOnceItAnswers)
     EXPECT_TRUE(find<QGroupBox>("frmGauge")->isVisible());
     ASSERT_TRUE(QTest::qWaitFor([this] { return windows.connectionHelp() != nullptr; }));
 
-    release();
+    answer.set_value();
     EXPECT_TRUE(QTest::qWaitFor([com1] { return com1->isEnabled(); }, 5000));
     EXPECT_EQ(com1->statusTip(), "/dev/ttyUSB0 – USB-Serial Controller");
 }
