@@ -17,6 +17,10 @@
 #include <sys/sysmacros.h>
 #endif
 
+#ifndef Q_OS_UNIX
+#include "ComPortProbe.h"
+#endif
+
 namespace {
 
 #ifdef Q_OS_UNIX
@@ -108,8 +112,8 @@ std::string groupThatMayUse(const std::string &path)
 
 gauge::OpeningRefusal openingFailure(QSerialPort::SerialPortError error, const std::string &path)
 {
-    using gauge::OpenFailure;
 #ifdef Q_OS_UNIX
+    using gauge::OpenFailure;
     const int systemError = systemOpenError(path);
     switch (systemError) {
     case 0:
@@ -134,14 +138,6 @@ gauge::OpeningRefusal openingFailure(QSerialPort::SerialPortError error, const s
         return {OpenFailure::Other, systemError};
     }
 #else
-    Q_UNUSED(path);
-    switch (error) {
-    case QSerialPort::PermissionError:
-        return {OpenFailure::Busy, gauge::PortBusyError};
-    case QSerialPort::DeviceNotFoundError:
-        return {OpenFailure::NotThere, ENOENT};
-    default:
-        return {OpenFailure::Other, EIO};
-    }
+    return comPortOpeningFailure(path, error == QSerialPort::PermissionError);
 #endif
 }

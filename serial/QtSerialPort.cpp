@@ -98,14 +98,15 @@ gauge::Opening QtSerialPort::open(const gauge::PortDevice &device,
 
 gauge::Opening QtSerialPort::probe(const gauge::PortDevice &device)
 {
+    return probeDevice(device);
+}
+
+gauge::Opening QtSerialPort::probeDevice(const gauge::PortDevice &device)
+{
     if (device.path.empty())
         return gauge::OpeningRefusal {gauge::OpenFailure::NotThere, ENOENT};
 #ifdef Q_OS_WIN
-    const QSerialPort::SerialPortError error
-        = probeComPort(portNameOf(device.path), gauge::ProbeLineSettings);
-    if (error == QSerialPort::NoError)
-        return {};
-    return openingFailure(error, device.path);
+    return probeComPort(device.path, gauge::ProbeLineSettings);
 #else
     QSerialPort trial(portNameOf(device.path));
     applyLineSettings(trial, gauge::ProbeLineSettings);

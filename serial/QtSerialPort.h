@@ -27,6 +27,9 @@ public:
     void discardInput() override;
     bool write(std::span<const std::uint8_t> bytes) override;
 
+    // What probe() does, touching no port's state: any thread may call it.
+    static gauge::Opening probeDevice(const gauge::PortDevice &device);
+
 private:
     void passOnArrivedBytes();
     void handleError(QSerialPort::SerialPortError error);

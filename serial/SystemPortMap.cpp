@@ -8,6 +8,12 @@
 #include <QSerialPortInfo>
 #endif
 
+#ifdef Q_OS_WIN
+#include <windows.h>
+
+#include <algorithm>
+#endif
+
 namespace {
 
 #ifdef Q_OS_LINUX
@@ -86,6 +92,18 @@ std::vector<gauge::PortDevice> serialDevices()
 }
 #endif
 
+#ifdef Q_OS_WIN
+// Whether Windows knows a device by this name, asked without opening it. Some virtual and
+// Bluetooth port drivers, and wine's dosdevices, name a COM port without listing it among the
+// serial ports.
+bool systemKnows(const std::wstring &name)
+{
+    wchar_t target[MAX_PATH];
+    return ::QueryDosDeviceW(name.c_str(), target, MAX_PATH) != 0
+        || ::GetLastError() == ERROR_INSUFFICIENT_BUFFER;
+}
+#endif
+
 } // namespace
 
 SystemPortMap::SystemPortMap() = default;
@@ -101,10 +119,23 @@ void SystemPortMap::rescan()
     m_devices = gauge::reassignComNumbers(m_devices, serialDevices(m_ttyClassFolder));
 }
 #elif defined(Q_OS_WIN)
+// COMn is the port of that name, with the description the list of serial ports gives it, if any.
 void SystemPortMap::rescan()
 {
-    const std::vector<gauge::PortDevice> found = serialDevices();
-    m_devices.assign(found.begin(), found.end());
+    const std::vector<gauge::PortDevice> listed = serialDevices();
+    m_devices.assign(gauge::PortCount, std::nullopt);
+    for (int number = 1; number <= gauge::PortCount; ++number) {
+        const std::string name = "COM" + std::to_string(number);
+        const auto found = std::find_if(listed.begin(), listed.end(), [&name](const auto &device) {
+            return QString::fromStdString(device.path)
+                       .compare(QString::fromStdString(name), Qt::CaseInsensitive)
+                == 0;
+        });
+        if (found != listed.end())
+            m_devices[static_cast<std::size_t>(number - 1)] = *found;
+        else if (systemKnows(L"COM" + std::to_wstring(number)))
+            m_devices[static_cast<std::size_t>(number - 1)] = gauge::PortDevice {name};
+    }
 }
 #else
 void SystemPortMap::rescan()
@@ -115,16 +146,7 @@ void SystemPortMap::rescan()
 
 std::optional<gauge::PortDevice> SystemPortMap::device(int number) const
 {
-#ifdef Q_OS_WIN
-    const std::string name = "COM" + std::to_string(number);
-    for (const auto &device : m_devices) {
-        if (device && device->path == name)
-            return device;
-    }
-    return std::nullopt;
-#else
     if (number < 1 || number > static_cast<int>(m_devices.size()))
         return std::nullopt;
     return m_devices[static_cast<std::size_t>(number - 1)];
-#endif
 }

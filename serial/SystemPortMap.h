@@ -8,9 +8,10 @@
 #include <vector>
 
 // COM1 to COM12 as this computer's serial devices. On Windows COMn is the port of that name, when
-// the system lists it. Elsewhere the devices the system reports are numbered at the first look,
-// USB adapters first; a device keeps its number while it stays plugged in, and one plugged in
-// later takes the lowest free number, so the numbers do not move under the technician's hands.
+// the system knows one, listed among its serial ports or not. Elsewhere the devices the system
+// reports are numbered at the first look, USB adapters first; a device keeps its number while it
+// stays plugged in, and one plugged in later takes the lowest free number, so the numbers do not
+// move under the technician's hands.
 class SystemPortMap final : public gauge::PortMap
 {
 public:

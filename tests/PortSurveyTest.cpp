@@ -1,13 +1,43 @@
 // The look at the serial devices, against devices in memory that count their openings: opening a
 // device raises its modem lines, so which devices are opened, and how often, is the point.
 #include "support/Fakes.h"
+#include "transfer/PortProbes.h"
 
 #include <gtest/gtest.h>
 
 #include <cerrno>
+#include <deque>
+#include <utility>
 
 namespace gauge::test {
 namespace {
+
+// Answers that wait until the test gives them, as a Bluetooth port whose device is away does.
+class SlowProbes final : public PortProbes
+{
+public:
+    explicit SlowProbes(SerialPort &port)
+        : m_port(port)
+    {
+    }
+
+    void probe(const PortDevice &device, Answer answered) override
+    {
+        m_waiting.emplace_back(device, std::move(answered));
+    }
+    // The oldest question is answered with what the port says of its device now.
+    void answerOldest()
+    {
+        auto [device, answered] = std::move(m_waiting.front());
+        m_waiting.pop_front();
+        answered(m_port.probe(device));
+    }
+    std::size_t waiting() const { return m_waiting.size(); }
+
+private:
+    SerialPort &m_port;
+    std::deque<std::pair<PortDevice, Answer>> m_waiting;
+};
 
 class Survey : public testing::Test
 {
@@ -69,6 +99,40 @@ TEST_F(Survey, OnlyARefusalThatNeverReachedTheDeviceIsTriedAgain)
     f.plugIn(3);
     f.survey.look();
     expectUsable({1, 2, 3, 12});
+}
+
+// A device that takes its time is being tried, and cannot be chosen, until its answer comes; a
+// look meanwhile does not ask it again. An answer whose entry has moved on since (its device was
+// plugged in again, or the link opened it) is dropped; the others are told as they come.
+TEST_F(Survey, AnAnswerCountsOnlyForTheTrialItAnswers)
+{
+    SlowProbes probes(f.port);
+    PortSurvey survey(f.port, f.portMap, probes);
+    int told = 0;
+    survey.setAnswerListener([&told] { ++told; });
+    survey.probeAll();
+    survey.look();
+    EXPECT_EQ(probes.waiting(), 4u);
+    EXPECT_TRUE(survey.entry(1).beingTried);
+    EXPECT_FALSE(survey.entry(1).usable);
+
+    f.unplug(2);
+    f.plugIn(2);
+    survey.look();
+    ASSERT_TRUE(survey.openLink(3).ok());
+    f.refuse(2, OpenFailure::Other, EIO);
+    f.refuse(3, OpenFailure::Other, EIO);
+    for (int answered = 0; answered < 4; ++answered)
+        probes.answerOldest();
+    f.port.refusals.clear();
+    probes.answerOldest();
+
+    for (int n : {1, 2, 3, 12}) {
+        EXPECT_TRUE(survey.entry(n).usable) << n;
+        EXPECT_FALSE(survey.entry(n).beingTried) << n;
+    }
+    EXPECT_FALSE(survey.anyBeingTried());
+    EXPECT_EQ(told, 3);
 }
 
 } // namespace

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <utility>
 
 namespace gauge {
 
@@ -26,18 +27,31 @@ bool samePlugging(const std::optional<PortDevice> &before, const std::optional<P
 PortSurvey::PortSurvey(SerialPort &port, PortMap &map)
     : m_port(port)
     , m_map(map)
+    , m_ownProbes(std::in_place, port)
+    , m_probes(*m_ownProbes)
+{
+}
+
+PortSurvey::PortSurvey(SerialPort &port, PortMap &map, PortProbes &probes)
+    : m_port(port)
+    , m_map(map)
+    , m_probes(probes)
 {
 }
 
 void PortSurvey::probeAll()
 {
+    m_looking = true;
     m_map.rescan();
     for (int n = 1; n <= PortCount; ++n)
-        m_entries[index(n)] = tryDevice(m_map.device(n));
+        tryDevice(n, m_map.device(n));
+    m_looking = false;
 }
 
+// A device still being tried is not tried twice: its answer is on its way.
 void PortSurvey::look()
 {
+    m_looking = true;
     m_map.rescan();
     for (int n = 1; n <= PortCount; ++n) {
         SurveyedPort &entry = m_entries[index(n)];
@@ -46,12 +60,13 @@ void PortSurvey::look()
             if (now)
                 entry.device = std::move(now);
         } else if (samePlugging(entry.device, now)
-                   && (entry.usable || !neverReachedTheDevice(entry.refusal))) {
+                   && (entry.beingTried || entry.usable || !neverReachedTheDevice(entry.refusal))) {
             entry.device = std::move(now);
         } else {
-            entry = tryDevice(now);
+            tryDevice(n, std::move(now));
         }
     }
+    m_looking = false;
 }
 
 bool PortSurvey::anyUsable() const
@@ -60,10 +75,18 @@ bool PortSurvey::anyUsable() const
                        [](const SurveyedPort &entry) { return entry.usable; });
 }
 
+bool PortSurvey::anyBeingTried() const
+{
+    return std::any_of(m_entries.begin(), m_entries.end(),
+                       [](const SurveyedPort &entry) { return entry.beingTried; });
+}
+
 Opening PortSurvey::openLink(int number)
 {
     m_linkPort.reset();
     SurveyedPort &entry = m_entries.at(index(number));
+    // The link's own opening answers for the device; a probe's answer still to come is stale.
+    const bool wasBeingTried = std::exchange(entry.beingTried, false);
     Opening opening = OpeningRefusal {OpenFailure::NotThere, ENOENT};
     if (entry.device)
         opening = gauge::openLink(m_port, *entry.device);
@@ -71,6 +94,7 @@ Opening PortSurvey::openLink(int number)
         m_port.close();
     if (opening) {
         m_linkPort = number;
+        entry.usable = entry.usable || wasBeingTried;
     } else {
         entry.usable = false;
         entry.refusal = opening.error();
@@ -78,14 +102,31 @@ Opening PortSurvey::openLink(int number)
     return opening;
 }
 
-SurveyedPort PortSurvey::tryDevice(const std::optional<PortDevice> &device)
+void PortSurvey::tryDevice(int number, std::optional<PortDevice> device)
 {
-    if (!device)
-        return {};
-    const Opening opening = m_port.probe(*device);
+    SurveyedPort &entry = m_entries[index(number)];
+    entry = {std::move(device)};
+    const unsigned trial = ++m_trials;
+    m_trialAwaited[index(number)] = trial;
+    if (!entry.device)
+        return;
+    entry.beingTried = true;
+    m_probes.probe(*entry.device, [this, number, trial](const Opening &opening) {
+        takeAnswer(number, trial, opening);
+    });
+}
+
+void PortSurvey::takeAnswer(int number, unsigned trial, const Opening &opening)
+{
+    SurveyedPort &entry = m_entries[index(number)];
+    if (!entry.beingTried || m_trialAwaited[index(number)] != trial)
+        return;
+    entry.beingTried = false;
+    entry.usable = opening.ok();
     if (!opening)
-        return {device, false, opening.error()};
-    return {device, true};
+        entry.refusal = opening.error();
+    if (!m_looking && m_answerListener)
+        m_answerListener();
 }
 
 } // namespace gauge

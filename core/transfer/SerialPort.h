@@ -52,6 +52,9 @@ struct OpeningRefusal
     // When permission was refused: the group the device's permissions let read and write it, if
     // any, so the technician can be told which group to join.
     std::string accessGroup {};
+    // The system's own words for errorNumber where they are not errno's (Windows' error
+    // numbers), in UTF-8; empty where errno's words say it.
+    std::string systemText {};
 };
 
 using Opening = Result<void, OpeningRefusal>;

@@ -56,6 +56,8 @@ std::string openingAdvice(const OpeningRefusal &refusal, const std::string &port
     case OpenFailure::Other:
         break;
     }
+    if (!refusal.systemText.empty())
+        return portName + ": " + refusal.systemText + ".";
     return portName + ": " + std::strerror(refusal.errorNumber) + ".";
 }
 

@@ -55,10 +55,12 @@ MainWindowModel::MainWindowModel(Platform platform, PortSurvey &ports, Transfer 
             m_transfer.lineLost(lastBytes);
         },
     });
+    m_ports.setAnswerListener([this] { portAnswered(); });
 }
 
 MainWindowModel::~MainWindowModel()
 {
+    m_ports.setAnswerListener({});
     m_ports.port().setEvents({});
 }
 

@@ -70,8 +70,8 @@ public:
     MainWindowModel(const MainWindowModel &) = delete;
     MainWindowModel &operator=(const MainWindowModel &) = delete;
 
-    // Tries every serial device once and offers those that open. The view brings up the
-    // connection help this long after.
+    // Tries every serial device once and offers those that open, each as soon as it has
+    // answered. The view brings up the connection help this long after.
     void start();
     static constexpr std::chrono::milliseconds ConnectionHelpDelay {100};
     // Looks at the serial devices again, each time the Serial Port menu opens, without
@@ -139,6 +139,8 @@ private:
     void restoreRecord(const std::string &path);
 
     void offerPortsAtStart();
+    void offerUsablePorts();
+    void portAnswered();
     void portLost();
     void setProgress(int percent);
     void transferFinished(TransferOutcome outcome);
@@ -156,6 +158,9 @@ private:
     int m_progressValue = 0;
     bool m_sendDataEnabled = true;
     bool m_tellingOutcome = false;
+    // The status bar is still to say whether any device tried at the start opened: some have not
+    // answered yet.
+    bool m_startVerdictDue = false;
     // Once a port has been opened from the menu, Send Data talks to it, even after a later
     // choice failed.
     bool m_portReady = false;

@@ -19,31 +19,48 @@ std::string describe(const PortDevice &device)
 
 void MainWindowModel::start()
 {
+    m_startVerdictDue = true;
     m_ports.probeAll();
     offerPortsAtStart();
     changed();
 }
 
-// A port that turns up usable makes Send Data available, should the start have found none.
 void MainWindowModel::lookAtPorts()
 {
     runCommand([this] {
         m_ports.look();
-        if (m_ports.anyUsable() && !m_sendDataEnabled) {
-            m_sendDataEnabled = true;
-            if (m_statusText == NoPortAtAllStatus)
-                m_statusText = InitialStatus;
-        }
+        offerUsablePorts();
     });
 }
 
-// Without any usable port at the start nothing can be sent, which the status bar says.
+// Without any usable port at the start nothing can be sent, which the status bar says once every
+// device tried at the start has answered.
 void MainWindowModel::offerPortsAtStart()
 {
+    if (!m_startVerdictDue || m_ports.anyBeingTried())
+        return;
+    m_startVerdictDue = false;
     if (!m_ports.anyUsable()) {
         m_statusText = NoPortAtAllStatus;
         m_sendDataEnabled = false;
     }
+}
+
+// A port that turns up usable makes Send Data available, should the start have found none.
+void MainWindowModel::offerUsablePorts()
+{
+    if (m_ports.anyUsable() && !m_sendDataEnabled) {
+        m_sendDataEnabled = true;
+        if (m_statusText == NoPortAtAllStatus)
+            m_statusText = InitialStatus;
+    }
+}
+
+void MainWindowModel::portAnswered()
+{
+    offerPortsAtStart();
+    offerUsablePorts();
+    changed();
 }
 
 // A refused permission is the one refusal the technician can do something about; the entry
@@ -56,7 +73,9 @@ PortMenuItem MainWindowModel::portMenuItem(int number) const
     PortMenuItem item;
     item.enabled = takesCommands() && entry.usable;
     item.checked = number == m_ports.linkPort();
-    if (!entry.usable && entry.refusal.failure == OpenFailure::NoPermission)
+    if (entry.beingTried)
+        item.description = beingTriedDescription(describe(*entry.device));
+    else if (!entry.usable && entry.refusal.failure == OpenFailure::NoPermission)
         item.description = openingAdvice(entry.refusal, portName(number, entry.device));
     else
         item.description

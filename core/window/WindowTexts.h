@@ -45,6 +45,11 @@ inline constexpr std::string_view Incomplete = "Attention: Setting Parameters no
 
 // The Serial Port menu.
 inline constexpr std::string_view NoDeviceDescription = "No serial device found for this port";
+// A device that has not answered yet: a Bluetooth link whose device is away takes its time.
+inline std::string beingTriedDescription(const std::string &device)
+{
+    return device + " – still being tried, not yet known to open";
+}
 
 // The record files.
 inline constexpr std::string_view NotConfigured = "Error: Configure the instrument before.";

@@ -6,6 +6,7 @@
 #include "QtFileDialogs.h"
 #include "QtMessages.h"
 #include "QtWindowCommands.h"
+#include "serial/BackgroundProbes.h"
 #include "support/Fakes.h"
 #include "support/TempDir.h"
 #include "transfer/PortMap.h"
@@ -31,6 +32,9 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
+#include <future>
+
 namespace gauge::test {
 namespace {
 
@@ -46,7 +50,13 @@ class Window : public testing::Test
 {
 protected:
     Window()
+        : Window(nullptr)
+    {
+    }
+    // probes: how the start asks the devices whether they open; none: the port answers at once.
+    explicit Window(PortProbes *probes)
         : ports(twoPorts())
+        , survey(probes ? PortSurvey(port, ports, *probes) : PortSurvey(port, ports))
         , model(Platform {messages, dialogs, windows}, survey, transfer)
         , window(model)
     {
@@ -76,7 +86,7 @@ protected:
     FixedPortMap ports;
     QtWindowCommands windows;
     Transfer transfer {port, clock, timer};
-    PortSurvey survey {port, ports};
+    PortSurvey survey;
     MainWindowModel model;
     MainWindow window;
 };
@@ -561,6 +571,50 @@ TEST_F(Window, TheSerialPortMenuLooksAtThePortsAgainWhenItOpens)
     EXPECT_EQ(find<QAction>("SerialPort(3)")->statusTip(), "/dev/ttyACM0 – Programming cable");
     EXPECT_EQ(find<QAction>("SerialPort(2)")->statusTip(), "No serial device found for this port");
     EXPECT_EQ(port.openings.size(), openings + 1);
+}
+
+// The device behind COM1 takes 10 s to say whether it opens, as a Bluetooth port whose device is
+// away does, unless answered sooner; the start asks it on a thread of its own.
+struct SlowDevice
+{
+    std::chrono::steady_clock::time_point started = std::chrono::steady_clock::now();
+    std::promise<void> answer;
+    BackgroundProbes probes {
+        [answered = answer.get_future().share()](const PortDevice &device) -> Opening {
+            if (device.path != "/dev/ttyUSB0")
+                return OpeningRefusal {OpenFailure::NotThere, 2};
+            answered.wait_for(std::chrono::seconds(10));
+            return {};
+        }};
+};
+
+class WindowWithASlowDevice : public SlowDevice, public Window
+{
+protected:
+    WindowWithASlowDevice()
+        : Window(&probes)
+    {
+    }
+};
+
+// The window comes up at once, takes commands and goes on with its start; COM1 is greyed, said to
+// be still being tried, until its answer comes.
+TEST_F(WindowWithASlowDevice, ComesUpAtOnceAndOffersThePortOnceItAnswers)
+{
+    EXPECT_LT(std::chrono::steady_clock::now() - started, std::chrono::seconds(5));
+    EXPECT_TRUE(window.isVisible());
+    QAction *com1 = find<QAction>("SerialPort(1)");
+    EXPECT_FALSE(com1->isEnabled());
+    EXPECT_EQ(com1->statusTip(),
+              "/dev/ttyUSB0 – USB-Serial Controller – still being tried, not yet known to open");
+    EXPECT_EQ(statusText(), "Serial Port Not Chosen yet or not available");
+    find<QAction>("Gauge(3)")->trigger();
+    EXPECT_TRUE(find<QGroupBox>("frmGauge")->isVisible());
+    ASSERT_TRUE(QTest::qWaitFor([this] { return windows.connectionHelp() != nullptr; }));
+
+    answer.set_value();
+    EXPECT_TRUE(QTest::qWaitFor([com1] { return com1->isEnabled(); }, 5000));
+    EXPECT_EQ(com1->statusTip(), "/dev/ttyUSB0 – USB-Serial Controller");
 }
 
 TEST(FileDialogFilter, TakesTheQtForm)

@@ -4,12 +4,15 @@
 // with what the Linux build sends.
 #include "support/Fakes.h"
 
+#include "serial/BackgroundProbes.h"
+#include "serial/ComPortProbe.h"
 #include "serial/QtSerialPort.h"
 #include "serial/QtTimer.h"
 #include "serial/SystemPortMap.h"
 #include "transfer/Clock.h"
 #include "transfer/PortSurvey.h"
 #include "transfer/Transfer.h"
+#include "transfer/TransferTexts.h"
 #include "window/MainWindowModel.h"
 
 #include <QCoreApplication>
@@ -17,8 +20,11 @@
 
 #include <gtest/gtest.h>
 
+#include <windows.h>
+
 #include <cstdio>
 #include <cstdlib>
+#include <memory>
 #include <string>
 
 namespace gauge::test {
@@ -44,13 +50,15 @@ TEST(ComPort, SendDataProgramsTheGaugeOnTheNamedPort)
     FakeWindows windows;
     SystemPortMap ports;
     QtSerialPort serialPort;
+    const std::unique_ptr<PortProbes> probes = systemPortProbes(serialPort);
     QtTimer timer;
     SteadyClock clock;
     Transfer transfer {serialPort, clock, timer};
-    PortSurvey survey {serialPort, ports};
+    PortSurvey survey {serialPort, ports, *probes};
     MainWindowModel model(Platform {messages, dialogs, windows}, survey, transfer);
 
     model.start();
+    ASSERT_TRUE(QTest::qWaitFor([&survey] { return !survey.anyBeingTried(); }, 15000));
     ASSERT_TRUE(model.portMenuItem(number).enabled) << port << " did not open at the start";
     model.choosePort(number);
     ASSERT_EQ(model.statusText(), port + " Active");
@@ -63,6 +71,19 @@ TEST(ComPort, SendDataProgramsTheGaugeOnTheNamedPort)
     ASSERT_TRUE(QTest::qWaitFor([&model] { return model.takesCommands(); }, 5000));
     ASSERT_FALSE(messages.shown.empty());
     std::printf("outcome: %s\n", messages.shown.back().text.c_str());
+}
+
+// Windows' own number for a port that does not open reaches the technician with the system's words
+// for it, as errno's does on Linux: a Bluetooth link whose device is away times out.
+TEST(ComPort, ARefusalKeepsTheSystemsNumberAndWords)
+{
+    const OpeningRefusal timedOut = comPortRefusal(ERROR_SEM_TIMEOUT);
+    EXPECT_EQ(openingErrorText(timedOut), "Error : 121");
+    const std::string advice = openingAdvice(timedOut, "COM5");
+    // Windows' words, and wine's.
+    EXPECT_TRUE(advice == "COM5: The semaphore timeout period has expired."
+                || advice == "COM5: Semaphore timeout.")
+        << advice;
 }
 
 } // namespace

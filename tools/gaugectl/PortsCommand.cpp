@@ -4,6 +4,7 @@
 #include "Texts.h"
 #include "UsageTexts.h"
 
+#include "serial/BackgroundProbes.h"
 #include "serial/QtSerialPort.h"
 #include "serial/SystemPortMap.h"
 #include "transfer/Link.h"
@@ -11,10 +12,12 @@
 #include "transfer/TransferTexts.h"
 
 #include <QCommandLineParser>
+#include <QCoreApplication>
 #include <QJsonArray>
 #include <QJsonObject>
 
 #include <cstdio>
+#include <memory>
 
 int runPorts(const Arguments &arguments)
 {
@@ -28,12 +31,23 @@ int runPorts(const Arguments &arguments)
 
     SystemPortMap ports;
     QtSerialPort port;
-    gauge::PortSurvey survey(port, ports);
+    const std::unique_ptr<gauge::PortProbes> probes = systemPortProbes(port);
+    gauge::PortSurvey survey(port, ports, *probes);
     survey.probeAll();
+    // Where a device may take seconds to answer, each answers on the event loop in its own time.
+    if (survey.anyBeingTried()) {
+        survey.setAnswerListener([&survey] {
+            if (!survey.anyBeingTried())
+                QCoreApplication::quit();
+        });
+        QCoreApplication::exec();
+    }
     QJsonArray list;
     for (int number = 1; number <= gauge::PortCount; ++number) {
         const std::string com = "COM" + std::to_string(number);
-        const auto &[device, opens, refusal] = survey.entry(number);
+        const gauge::SurveyedPort &surveyed = survey.entry(number);
+        const std::optional<gauge::PortDevice> &device = surveyed.device;
+        const bool opens = surveyed.usable;
         QJsonObject entry {{QStringLiteral("port"), QString::fromStdString(com)},
                            {QStringLiteral("device"), QJsonValue()},
                            {QStringLiteral("description"), QJsonValue()},
@@ -45,7 +59,8 @@ int runPorts(const Arguments &arguments)
                 std::printf(text::NoDeviceBehindPort, com.c_str());
             continue;
         }
-        const std::string advice = gauge::openingAdvice(refusal, gauge::portName(number, device));
+        const std::string advice
+            = gauge::openingAdvice(surveyed.refusal, gauge::portName(number, device));
         entry[QStringLiteral("device")] = json::name(device->path);
         entry[QStringLiteral("description")] = json::text(device->description);
         entry[QStringLiteral("opens")] = opens;
