@@ -133,6 +133,24 @@ TEST(ProductionLog, EachLineIsAppendedWholeToWhatWasThere)
     EXPECT_EQ(log.value()->file().syncs(), 2);
 }
 
+// A log this user may write but not read takes its lines as it always did: the writer cannot see
+// whether the file ends in a line, and does without.
+TEST(ProductionLog, ALogThatMayOnlyBeWrittenTakesItsLines)
+{
+    if (::geteuid() == 0)
+        GTEST_SKIP() << "root may read any file";
+    TempDir dir;
+    const std::string path = dir.path("production.jsonl");
+    std::ofstream(path) << "{\"gauge\":0}\n";
+    namespace fs = std::filesystem;
+    fs::permissions(path, fs::perms::owner_write);
+    auto log = ProductionLog::open(path);
+    ASSERT_TRUE(log) << log.error().reason;
+    EXPECT_TRUE(log.value()->append({{"gauge", 1}}));
+    fs::permissions(path, fs::perms::owner_read | fs::perms::owner_write);
+    EXPECT_EQ(readText(path), "{\"gauge\":0}\n{\"gauge\":1}\n");
+}
+
 TEST(ProductionLog, ALogThatCannotTakeTheLineSaysWhy)
 {
     TempDir dir;

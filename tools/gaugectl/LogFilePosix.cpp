@@ -14,6 +14,7 @@
 struct LogFile::Handle
 {
     int descriptor;
+    bool readable = true;
 };
 
 namespace {
@@ -33,11 +34,21 @@ void syncFolderOf(const std::string &path)
 
 // The writer reads the file's last byte, to start its line on a line of its own, so a file is
 // opened for reading too; but only once it has shown itself a file, since opening a FIFO for
-// reading would stand in for the reader it waits for.
-gauge::Result<int> readableToo(const std::string &path, int descriptor, const struct stat &opened)
+// reading would stand in for the reader it waits for. A log this user may write but not read
+// stays open for writing only: its end cannot be seen, so its lines are written as they come.
+struct Opened
+{
+    int descriptor;
+    bool readable;
+};
+
+gauge::Result<Opened> readableToo(const std::string &path, int descriptor,
+                                  const struct stat &opened)
 {
     const int readable = ::open(path.c_str(), O_RDWR | O_APPEND | O_NONBLOCK | O_CLOEXEC);
     const int error = errno;
+    if (readable < 0 && error == EACCES)
+        return Opened {descriptor, false};
     ::close(descriptor);
     if (readable < 0)
         return gauge::systemFailure(error);
@@ -49,7 +60,7 @@ gauge::Result<int> readableToo(const std::string &path, int descriptor, const st
         ::close(readable);
         return gauge::Failure {text::LogReplacedWhileOpening};
     }
-    return readable;
+    return Opened {readable, true};
 }
 
 } // namespace
@@ -68,15 +79,17 @@ gauge::Result<std::unique_ptr<LogFile>> LogFile::open(const std::string &path)
     {
     };
     const bool regularFile = ::fstat(descriptor, &info) == 0 && S_ISREG(info.st_mode);
+    Opened opened {descriptor, false};
     if (regularFile) {
-        const gauge::Result<int> readable = readableToo(path, descriptor, info);
+        const gauge::Result<Opened> readable = readableToo(path, descriptor, info);
         if (!readable)
             return readable.error();
-        descriptor = readable.value();
+        opened = readable.value();
     }
     if (created && regularFile)
         syncFolderOf(path);
-    return std::unique_ptr<LogFile>(new LogFile(std::make_unique<Handle>(descriptor), regularFile));
+    return std::unique_ptr<LogFile>(
+        new LogFile(std::make_unique<Handle>(opened.descriptor, opened.readable), regularFile));
 }
 
 gauge::Result<int> LogFile::openForReading(const std::string &path)
@@ -132,7 +145,8 @@ gauge::Result<std::uint64_t> LogFile::size() const
 gauge::Result<bool> LogFile::endsLine(std::uint64_t size) const
 {
     char last = '\n';
-    if (size > 0 && ::pread(m_handle->descriptor, &last, 1, static_cast<off_t>(size - 1)) < 0)
+    if (size > 0 && m_handle->readable
+        && ::pread(m_handle->descriptor, &last, 1, static_cast<off_t>(size - 1)) < 0)
         return gauge::systemFailure(errno);
     return last == '\n';
 }
