@@ -47,7 +47,16 @@ gauge::Status ProductionLog::holdForNextLine()
 {
     if (m_held || !m_file->isRegularFile())
         return {};
-    if (const gauge::Status locked = m_file->lock(m_lockPatience, m_giveUp); !locked)
+    const auto started = std::chrono::steady_clock::now();
+    bool told = false;
+    const auto waitedLong = [&] {
+        if (!told && std::chrono::steady_clock::now() - started >= LockNoticeAfter) {
+            told = true;
+            std::fprintf(stderr, text::WaitingForLogLock, printable(m_path).c_str());
+        }
+        return m_giveUp && m_giveUp();
+    };
+    if (const gauge::Status locked = m_file->lock(m_lockPatience, waitedLong); !locked)
         return locked;
     m_held = true;
     return {};

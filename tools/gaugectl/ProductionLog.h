@@ -19,9 +19,12 @@
 class ProductionLog
 {
 public:
-    // How long a line waits for the lock another station holds before the log counts as
-    // unwritable: long enough for any station's write, short enough for an operator to wait.
-    static constexpr std::chrono::milliseconds LockPatience {10'000};
+    // How long a gauge waits for the lock another station holds before the log counts as
+    // unwritable. A station holds it while its gauge answers, two seconds at most, so on a line
+    // of many stations with gauges that do not answer a gauge may wait for several of them.
+    static constexpr std::chrono::milliseconds LockPatience {60'000};
+    // After this long the operator is told what the gauge waits for.
+    static constexpr std::chrono::milliseconds LockNoticeAfter {1'000};
 
     // Opens the log, creating it where it is not there yet. giveUp() is asked while a line waits
     // for the lock, so that the wait can be cut short.

@@ -85,6 +85,9 @@ inline constexpr const char *OfUnit = " (unit %s)";
 inline constexpr const char *JsonOutputFailed
     = "gaugectl: the JSON output could not be written; no further gauge is programmed\n";
 inline constexpr const char *LogLocked = "another program holds the log's lock";
+inline constexpr const char *WaitingForLogLock
+    = "gaugectl: another station holds the production log %s while its gauge answers; waiting "
+      "for it\n";
 inline constexpr const char *LineCutShort = "only part of the line was written";
 inline constexpr const char *LogRemoved = "the file was removed";
 inline constexpr const char *LogReplacedWhileOpening
