@@ -54,8 +54,11 @@ gauge::OpeningRefusal comPortRefusal(unsigned long error)
     case ERROR_DEVICE_REMOVED:
     case ERROR_DEVICE_NOT_CONNECTED:
         return {OpenFailure::Gone, number};
+    // A Bluetooth port whose paired device is out of reach: the link gave up waiting for it.
+    case ERROR_SEM_TIMEOUT:
+        return {OpenFailure::NoAnswer, number, {}, systemText(error)};
     default:
-        // A Bluetooth link's time-out (121), a failing adapter (31): the system's words say it.
+        // A failing adapter (31), and whatever else: the system's words say it.
         return {OpenFailure::Other, number, {}, systemText(error)};
     }
 }

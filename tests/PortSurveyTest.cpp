@@ -74,11 +74,14 @@ TEST_F(Survey, ALookOpensOnlyDevicesPluggedInSinceAndNeverTheLinksOwn)
     EXPECT_EQ(f.survey.linkPort(), 3);
 }
 
-// An opening refused as busy, locked or forbidden never reached the device: each look tries it
-// again until it opens, and from then on no look opens it. Any other refusal may have reached
-// the device: it stays greyed until the device is plugged in again.
+// An opening refused as busy, locked or forbidden, or given up on by a link that waited for its
+// device, never reached the device: each look tries it again until it opens, and from then on no
+// look opens it. Any other refusal may have reached the device: it stays greyed until the device
+// is plugged in again.
 TEST_F(Survey, OnlyARefusalThatNeverReachedTheDeviceIsTriedAgain)
 {
+    f.plugIn(5);
+    f.refuse(5, OpenFailure::NoAnswer, 121);
     f.refuse(2, OpenFailure::Busy, PortBusyError);
     f.port.refusals[WindowFixture::devicePath(12)] = {OpenFailure::NoPermission, EACCES, "dialout"};
     f.refuse(3, OpenFailure::Other, EIO);
@@ -89,16 +92,17 @@ TEST_F(Survey, OnlyARefusalThatNeverReachedTheDeviceIsTriedAgain)
     f.port.refusals.clear();
     f.survey.look();
     f.survey.look();
-    expectUsable({1, 2, 12});
+    expectUsable({1, 2, 5, 12});
     EXPECT_EQ(f.openingsOf(1), 1);
     EXPECT_EQ(f.openingsOf(2), 3);
+    EXPECT_EQ(f.openingsOf(5), 3);
     EXPECT_EQ(f.openingsOf(12), 3);
     EXPECT_EQ(f.openingsOf(3), 1);
 
     f.unplug(3);
     f.plugIn(3);
     f.survey.look();
-    expectUsable({1, 2, 3, 12});
+    expectUsable({1, 2, 3, 5, 12});
 }
 
 // A device that takes its time is being tried, and cannot be chosen, until its answer comes; a

@@ -11,10 +11,12 @@ namespace gauge {
 namespace {
 
 // An opening refused this way never reached the device, so it raised no modem line: trying again
-// disturbs nothing, and finds the port once the other program has let it go.
+// disturbs nothing, and finds the port once the other program has let it go, or the device whose
+// link gave up waiting for it has come back within reach.
 bool neverReachedTheDevice(const OpeningRefusal &refusal)
 {
-    return refusal.failure == OpenFailure::Busy || refusal.failure == OpenFailure::NoPermission;
+    return refusal.failure == OpenFailure::Busy || refusal.failure == OpenFailure::NoPermission
+        || refusal.failure == OpenFailure::NoAnswer;
 }
 
 bool samePlugging(const std::optional<PortDevice> &before, const std::optional<PortDevice> &now)
@@ -37,6 +39,11 @@ PortSurvey::PortSurvey(SerialPort &port, PortMap &map, PortProbes &probes)
     , m_map(map)
     , m_probes(probes)
 {
+}
+
+PortSurvey::~PortSurvey()
+{
+    *m_self = nullptr;
 }
 
 void PortSurvey::probeAll()
@@ -111,8 +118,9 @@ void PortSurvey::tryDevice(int number, std::optional<PortDevice> device)
     if (!entry.device)
         return;
     entry.beingTried = true;
-    m_probes.probe(*entry.device, [this, number, trial](const Opening &opening) {
-        takeAnswer(number, trial, opening);
+    m_probes.probe(*entry.device, [self = m_self, number, trial](const Opening &opening) {
+        if (PortSurvey *survey = *self)
+            survey->takeAnswer(number, trial, opening);
     });
 }
 

@@ -6,6 +6,7 @@
 
 #include <array>
 #include <functional>
+#include <memory>
 #include <optional>
 
 namespace gauge {
@@ -38,8 +39,9 @@ class PortSurvey
 public:
     // Probes through the port itself, which answers at once.
     PortSurvey(SerialPort &port, PortMap &map);
-    // Probes through probes, which must not outlive the survey with an answer for it pending.
+    // Probes through probes; an answer that comes once the survey has gone is dropped.
     PortSurvey(SerialPort &port, PortMap &map, PortProbes &probes);
+    ~PortSurvey();
     PortSurvey(const PortSurvey &) = delete;
     PortSurvey &operator=(const PortSurvey &) = delete;
 
@@ -83,6 +85,8 @@ private:
     // While a look runs, its caller hears of the answers that come at once when it returns.
     bool m_looking = false;
     std::function<void()> m_answerListener;
+    // Whom an answer is for; nobody once the survey has gone.
+    std::shared_ptr<PortSurvey *> m_self = std::make_shared<PortSurvey *>(this);
     std::optional<int> m_linkPort;
 };
 

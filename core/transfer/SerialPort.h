@@ -35,6 +35,7 @@ enum class OpenFailure {
     Gone,         // the device is named, but no hardware answers behind it any more
     NotSerial,    // it opens, but it is no serial line
     OwnTerminal,  // the terminal the program runs in: a packet would land on the screen
+    NoAnswer,     // the link to the device gave up waiting (a Bluetooth port whose device is away)
     Other,
 };
 

@@ -53,6 +53,7 @@ std::string openingAdvice(const OpeningRefusal &refusal, const std::string &port
             + refusal.accessGroup
             + "\". Add your user to that group (for example: sudo usermod -aG "
             + refusal.accessGroup + " $USER), then log out and in again.";
+    case OpenFailure::NoAnswer:
     case OpenFailure::Other:
         break;
     }
