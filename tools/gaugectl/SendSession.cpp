@@ -68,7 +68,7 @@ void SendSession::start()
 // Opened anew for every gauge: a line that dropped during the last one is open again.
 void SendSession::programNextGauge()
 {
-    if (!logStillNamed())
+    if (!goOnWhileLogStillNamed())
         return;
     if (m_options.askUnit) {
         askForUnit();
@@ -205,7 +205,7 @@ void SendSession::decline(const char *why, int status)
 
 void SendSession::sendPacket()
 {
-    if (!logReadyForLine())
+    if (!goOnWithLogHeldForLine())
         return;
     m_attempt.packet = m_target.packet;
     m_packetOut = true;
@@ -226,7 +226,7 @@ void SendSession::sendPacket()
     });
 }
 
-bool SendSession::logStillNamed()
+bool SendSession::goOnWhileLogStillNamed()
 {
     const auto named = m_log ? m_log->stillNamed() : gauge::Result<void, LogFile::Naming>();
     if (named)
@@ -240,7 +240,7 @@ bool SendSession::logStillNamed()
 // A gauge gets its packet only once its line has a place: the log's lock is taken now, after the
 // last question and never across an operator's wait, and held until the line is in; and the
 // log's name must still lead to the file, however long the operator took.
-bool SendSession::logReadyForLine()
+bool SendSession::goOnWithLogHeldForLine()
 {
     if (!m_log)
         return true;
@@ -254,7 +254,7 @@ bool SendSession::logReadyForLine()
         finish(ExitNotConfirmed);
         return false;
     }
-    return logStillNamed();
+    return goOnWhileLogStillNamed();
 }
 
 bool SendSession::tellAttempt(Attempt::Outcome outcome, const std::string &detail)

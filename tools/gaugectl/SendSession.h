@@ -62,9 +62,10 @@ private:
     void askWhetherAlarmsMayBeOff();
     void decline(const char *why, int status);
     void sendPacket();
-    // Whether the log can take the next gauge's line; otherwise the run ends, having said why.
-    bool logStillNamed();
-    bool logReadyForLine();
+    // Whether the run goes on: true when the log can take the next gauge's line; otherwise the
+    // port is closed and the run ends, having said why.
+    bool goOnWhileLogStillNamed();
+    bool goOnWithLogHeldForLine();
     // Tells how the gauge ended; false when the log could not take it.
     bool tellAttempt(Attempt::Outcome outcome, const std::string &detail);
     // Tells the gauge to the log first, then in words when the technician reads words.
