@@ -239,6 +239,8 @@ INSTANTIATE_TEST_SUITE_P(EachFault, FaultMatrix, testing::ValuesIn(Faults),
 TEST(FaultMatrixExit, ASignalToEndLetsGoOfThePort)
 {
     for (const int signal : {SIGTERM, SIGHUP}) {
+        // Heard even when the suite itself was started with the hang-up ignored (nohup).
+        std::signal(signal, SIG_DFL);
         Rig rig(ReplyMode::Silent);
         EndOnSignal endOnSignal(rig.port);
         rig.trigger("HelpConnection");

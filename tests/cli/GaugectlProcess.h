@@ -71,8 +71,19 @@ public:
                                              O_WRONLY | O_CREAT | O_TRUNC, 0644);
         posix_spawn_file_actions_addopen(&actions, STDERR_FILENO, m_err.c_str(),
                                          O_WRONLY | O_CREAT | O_TRUNC, 0644);
-        if (posix_spawnp(&m_pid, program.c_str(), &actions, nullptr, argv.data(), environ) != 0)
+        // A suite started in the background or under nohup passes its ignored Ctrl+C and hang-up
+        // on, and gaugectl rightly keeps them ignored; the tests send them as a terminal would.
+        posix_spawnattr_t attributes;
+        posix_spawnattr_init(&attributes);
+        sigset_t defaults;
+        sigemptyset(&defaults);
+        for (const int number : {SIGINT, SIGTERM, SIGHUP, SIGQUIT})
+            sigaddset(&defaults, number);
+        posix_spawnattr_setsigdefault(&attributes, &defaults);
+        posix_spawnattr_setflags(&attributes, POSIX_SPAWN_SETSIGDEF);
+        if (posix_spawnp(&m_pid, program.c_str(), &actions, &attributes, argv.data(), environ) != 0)
             m_pid = -1;
+        posix_spawnattr_destroy(&attributes);
         posix_spawn_file_actions_destroy(&actions);
     }
 
